@@ -1,0 +1,40 @@
+# Sourced: gives the caller an X display (Xvfb when none is set) and a ready Wine prefix.
+# km_session_end stops what was started here.
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="${KM_WINEPREFIX:-$here/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+export WINEARCH=win64
+km_xvfb_pid=""
+
+km_session_start() {
+  if [ -z "${DISPLAY:-}" ]; then
+    local n
+    for n in $(seq 91 120); do
+      [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    km_xvfb_pid=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      sleep 0.1
+    done
+  fi
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  [ -f "$WINEPREFIX/system.reg" ] || echo "Creating the Wine prefix in $WINEPREFIX (once)"
+  # Keep one wineserver alive for the whole run, so each test starts fast.
+  wineserver -p >/dev/null 2>&1 </dev/null || true
+  # Start Wine's own services here, detached from our output: a service that inherited the
+  # pipe of a test runner would keep it open, and the runner would wait for it for ever.
+  timeout 300 wineboot -u >/dev/null 2>&1 </dev/null || true
+}
+
+km_session_end() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$km_xvfb_pid" ]; then
+    kill "$km_xvfb_pid" 2>/dev/null || true
+    wait "$km_xvfb_pid" 2>/dev/null || true
+  fi
+}

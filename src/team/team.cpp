@@ -1,0 +1,148 @@
+#include "team/team.h"
+
+#include "rating/calculate.h"
+
+#include <cstdio>
+#include <cstring>
+
+TeamState teamState;
+TeamState singleState;
+
+const char* const singlePlayerName = "Einzelspieler";
+
+TeamState& activeState() { return teamState.singleMode ? singleState : teamState; }
+
+int playerIndexOf(TeamState& state)
+{
+    if (state.players.empty())
+        return 0;
+    if (state.currentLineup > state.playerCount)
+        state.currentLineup = state.players[0].lineup;
+    for (size_t i = 0; i < state.players.size(); ++i)
+        if (state.players[i].lineup == state.currentLineup)
+            return static_cast<int>(i);
+    return 0;
+}
+
+int currentPlayerIndex() { return playerIndexOf(activeState()); }
+
+PlayerRecord* currentPlayer()
+{
+    TeamState& state = activeState();
+    if (state.players.empty())
+        return nullptr;
+    return &state.players[playerIndexOf(state)];
+}
+
+static PlayerRecord blankRecord()
+{
+    PlayerRecord record;
+    std::memset(&record, 0, sizeof record);
+    return record;
+}
+
+void createStates(int n)
+{
+    teamState = TeamState{};
+    singleState = TeamState{};
+    teamState.players.assign(n, blankRecord());
+    for (int i = 0; i < n; ++i)
+        teamState.players[i].lineup = i + 1;
+    teamState.playerCount = n;
+    singleState.players.assign(1, blankRecord());
+    singleState.players[0].lineup = 1;
+    singleState.playerCount = 1;
+    singleState.currentLineup = 1;
+}
+
+void releaseStates()
+{
+    teamState.players.clear();
+    teamState.playerCount = 0;
+    singleState.players.clear();
+    singleState.playerCount = 0;
+}
+
+std::string defaultPlayerName(int lineup)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "Nr. %d", lineup);
+    return buffer;
+}
+
+// Never ends the copy inside a UTF-8 sequence, so a cut name is still valid text.
+static size_t utf8PrefixLength(const std::string& text, size_t maxBytes)
+{
+    if (text.size() <= maxBytes)
+        return text.size();
+    size_t length = maxBytes;
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+        --length;
+    return length;
+}
+
+static void storeName(PlayerRecord& record, const std::string& text)
+{
+    const size_t length = utf8PrefixLength(text, nameCapacity - 1);
+    std::memcpy(record.name, text.data(), length);
+    record.name[length] = '\0';
+    record.customName = defaultPlayerName(record.lineup) != record.name ? 1 : 0;
+}
+
+void setPlayerName(TeamState& state, int index, const std::string& text)
+{
+    if (index < 0 || index >= static_cast<int>(state.players.size()))
+        return;
+    storeName(state.players[index], text);
+}
+
+void initPlayer(PlayerRecord& record, int index)
+{
+    record = blankRecord();
+    record.lineup = index + 1;
+    storeName(record, teamState.singleMode ? std::string(singlePlayerName) : defaultPlayerName(index + 1));
+    record.customName = 0;
+    record.matches = 1;
+    if (!teamState.singleMode)
+        record.lkz = playerLkz(teamState, record);
+}
+
+void resetPlayerValues(TeamState& state, int index)
+{
+    if (index < 0 || index >= static_cast<int>(state.players.size()))
+        return;
+    PlayerRecord& record = state.players[index];
+    record.lineup = index + 1;
+    if (record.name[0] == '\0')
+        setPlayerName(state, index,
+                      state.playerCount <= 1 ? std::string(singlePlayerName) : defaultPlayerName(index + 1));
+    state.league = -1;
+    state.teamCount = 12;
+    record.matches = 1;
+    record.won1 = record.lost1 = record.won2 = record.lost2 = record.won3 = record.lost3 = 0;
+}
+
+CountChange changePlayerCount(int n)
+{
+    const int old = teamState.playerCount;
+    const int cur = playerIndexOf(teamState);
+    if (n < minTeamSize || n > maxTeamSize)
+        return CountChange::Ignored;
+    if (n == old)
+        return CountChange::Unchanged;
+
+    std::vector<PlayerRecord> players;
+    players.reserve(n);
+    for (const PlayerRecord& record : teamState.players)
+        if (record.lineup <= n && static_cast<int>(players.size()) < n)
+            players.push_back(record);
+    for (int index = static_cast<int>(players.size()); index < n; ++index) {
+        PlayerRecord record;
+        initPlayer(record, index);
+        players.push_back(record);
+    }
+    teamState.players.swap(players);
+    teamState.playerCount = n;
+    teamState.currentLineup = cur <= n - 1 ? teamState.players[cur].lineup : teamState.players[0].lineup;
+    return CountChange::Changed;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The players of both modes and the operations on their records. Window-free.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int minTeamSize = 4;
+constexpr int maxTeamSize = 20;
+constexpr int nameCapacity = 64; // bytes including the terminating NUL
+
+struct PlayerRecord {
+    int32_t lineup;            // 1-based line-up number, the player's identity
+    char name[nameCapacity];   // UTF-8, NUL-terminated
+    int32_t matches;
+    int32_t won1, lost1, won2, lost2, won3, lost3;
+    float lkz;                 // last computed LKZ, the key of the LKZ order
+    int32_t invalid[9];        // one plausibility mark per InputKind
+    int32_t customName;        // name differs from "Nr. <lineup>"
+};
+
+struct TeamState {
+    int32_t playerCount = 0;
+    int32_t currentLineup = 0;
+    int32_t league = 0;        // index into LeagueTable, -1 = none
+    int32_t teamCount = 0;
+    std::vector<PlayerRecord> players; // always playerCount records, in display order
+    int32_t onTop = 0;
+    int32_t autoCalc = 0;
+    int32_t decimal = 0;
+    int32_t saveData = 0;
+    int32_t singleMode = 0;
+    int32_t tabTooltip = 0;
+    int32_t saveSortOrder = 0;
+    int32_t sortByLkz = 0;
+};
+
+// Program-wide: team mode ("Mannschaft") and single-player mode ("Einzelspieler").
+extern TeamState teamState;
+extern TeamState singleState;
+
+TeamState& activeState();
+// Array index of the current player of the active mode; 0 when currentLineup matches no one.
+int currentPlayerIndex();
+int playerIndexOf(TeamState& state);
+PlayerRecord* currentPlayer();
+
+void createStates(int n);
+void releaseStates();
+
+std::string defaultPlayerName(int lineup); // "Nr. %d"
+extern const char* const singlePlayerName;  // "Einzelspieler"
+
+void initPlayer(PlayerRecord& record, int index);
+void resetPlayerValues(TeamState& state, int index);
+// Cuts text to 63 bytes at a character boundary and derives customName.
+void setPlayerName(TeamState& state, int index, const std::string& text);
+
+enum class CountChange { Ignored, Unchanged, Changed };
+// The record part of a new team size: keeps the players whose line-up fits, drops the rest,
+// appends new ones, and picks the current player by position.
+CountChange changePlayerCount(int n);

@@ -1,0 +1,251 @@
+// The three checks with their marks and messages, the display state and the stored LKZ.
+#include "app/notify.h"
+#include "rating/calculate.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> events; // what the user would have seen, in order
+void recordMessage(const std::string& text, const std::string& title) { events.push_back("box " + title + ": " + text); }
+void recordText(const std::string& text) { events.push_back("display " + text); }
+void recordPaint() { events.push_back("paint"); }
+void recordClear() { events.push_back("clear marks"); }
+void recordDrop() { events.push_back("drop list"); }
+
+std::string lastDisplay()
+{
+    for (auto it = events.rbegin(); it != events.rend(); ++it)
+        if (it->rfind("display ", 0) == 0)
+            return it->substr(8);
+    return "";
+}
+
+std::vector<std::string> boxes()
+{
+    std::vector<std::string> result;
+    for (const auto& e : events)
+        if (e.rfind("box ", 0) == 0)
+            result.push_back(e);
+    return result;
+}
+
+std::vector<int> marks()
+{
+    const PlayerRecord* p = currentPlayer();
+    return std::vector<int>(p->invalid, p->invalid + 9);
+}
+
+LkzInputs inputs(int league, int teams, int matches, int w1, int l1, int w2 = 0, int l2 = 0, int w3 = 0, int l3 = 0)
+{
+    LkzInputs in;
+    in.league = league;
+    in.teamCount = teams;
+    in.matches = matches;
+    in.won1 = w1, in.lost1 = l1, in.won2 = w2, in.lost2 = l2, in.won3 = w3, in.lost3 = l3;
+    return in;
+}
+
+class Calculate : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        createStates(6);
+        teamState.league = 3;
+        teamState.teamCount = 10;
+        currentLkz = 0;
+        events.clear();
+        setMessageSink(recordMessage);
+        lkzView = LkzView{};
+        lkzView.showText = recordText;
+        lkzView.paintInputMarks = recordPaint;
+        lkzView.clearInputMarks = recordClear;
+        lkzView.dropLeagueList = recordDrop;
+    }
+    void TearDown() override
+    {
+        setMessageSink(nullptr);
+        lkzView = LkzView{};
+        releaseStates();
+    }
+};
+
+TEST_F(Calculate, ShowsTheResultInTheActiveModesForm)
+{
+    teamState.currentLineup = 1;
+    EXPECT_EQ(calculateFrom(inputs(3, 10, 9, 10, 4, 2, 1), 1), 1);
+    EXPECT_EQ(lastDisplay(), "207");
+    EXPECT_FLOAT_EQ(currentLkz, 207.17647f);
+    EXPECT_TRUE(boxes().empty());
+
+    teamState.decimal = 1;
+    EXPECT_EQ(calculateFrom(inputs(7, 10, 5, 0, 0, 4, 2, 2, 1), 0), 1);
+    EXPECT_EQ(lastDisplay(), "114,79");
+}
+
+TEST_F(Calculate, SinglesBoundariesWithFiveMatches)
+{
+    for (int singles = 3; singles <= 12; ++singles) {
+        events.clear();
+        // Spread the singles over the won fields of the three Paarkreuze.
+        const int w1 = singles < 4 ? singles : 4, w2 = singles - w1 < 4 ? singles - w1 : 4, w3 = singles - w1 - w2;
+        const bool plausible = singles >= 5 && singles <= 10;
+        EXPECT_EQ(calculateFrom(inputs(3, 12, 5, w1, 0, w2, 0, w3, 0), 1), plausible ? 1 : 0) << singles;
+        if (plausible) {
+            EXPECT_TRUE(boxes().empty()) << singles;
+        } else {
+            ASSERT_EQ(boxes().size(), 1u) << singles;
+            EXPECT_EQ(boxes()[0], "box LKZ berechnen: Anzahl Punktspiele/Anzahl durchgeführte Einzel nicht plausibel:\n" +
+                                      std::to_string(singles) + " Einzel in 5 Punktspielen.");
+            EXPECT_EQ(lastDisplay(), "0");
+        }
+    }
+}
+
+TEST_F(Calculate, MessagesAndTheirMarks)
+{
+    const struct {
+        const char* what;
+        LkzInputs in;
+        const char* box; // nullptr: no message
+        std::vector<int> marks;
+    } cases[] = {
+        {"singular", inputs(3, 12, 1, 3, 0), "box LKZ berechnen: Anzahl Punktspiele/Anzahl durchgeführte Einzel nicht plausibel:\n3 Einzel in 1 Punktspiel.",
+         {0, 0, 1, 1, 0, 0, 0, 0, 0}},
+        {"matches equal teams", inputs(3, 11, 11, 11, 11), "box Fehler: Anzahl Mannschaften/Anzahl Punktspiele nicht plausibel:\n11 Punktspiele bei 11 Mannschaften.",
+         {0, 1, 1, 0, 0, 0, 0, 0, 0}},
+        {"one match fewer than teams", inputs(3, 11, 10, 10, 10), nullptr, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"only game kinds above zero are marked", inputs(3, 12, 5, 0, 2, 1, 0, 0, 30),
+         "box LKZ berechnen: Anzahl Punktspiele/Anzahl durchgeführte Einzel nicht plausibel:\n33 Einzel in 5 Punktspielen.",
+         {0, 0, 1, 0, 1, 1, 0, 0, 1}},
+        {"no league and bad singles: one message, all marks", inputs(-1, 12, 5, 30, 0),
+         "box Fehler: Bitte eine Spielklasse auswählen.", {1, 0, 1, 1, 0, 0, 0, 0, 0}},
+        {"singles and teams fail: the singles message", inputs(3, 4, 5, 30, 0),
+         "box LKZ berechnen: Anzahl Punktspiele/Anzahl durchgeführte Einzel nicht plausibel:\n30 Einzel in 5 Punktspielen.",
+         {0, 1, 1, 1, 0, 0, 0, 0, 0}},
+        {"no games pass for any match count", inputs(3, 12, 0, 0, 0), nullptr, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        events.clear();
+        const int result = calculateFrom(c.in, 1);
+        EXPECT_EQ(result, c.box ? 0 : 1) << c.what;
+        const auto shown = boxes();
+        if (c.box) {
+            ASSERT_EQ(shown.size(), 1u) << c.what;
+            EXPECT_EQ(shown[0], c.box) << c.what;
+        } else {
+            EXPECT_TRUE(shown.empty()) << c.what;
+        }
+        EXPECT_EQ(marks(), c.marks) << c.what;
+    }
+}
+
+TEST_F(Calculate, SilentCallsSetTheSameMarksWithoutMessages)
+{
+    EXPECT_EQ(calculateFrom(inputs(-1, 4, 5, 30, 0), 0), 0);
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(marks(), (std::vector<int>{1, 1, 1, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(lastDisplay(), "0");
+}
+
+TEST_F(Calculate, APassingCheckClearsTheGameMarksAgain)
+{
+    calculateFrom(inputs(3, 12, 5, 9, 9, 9, 0), 0);
+    EXPECT_EQ(marks(), (std::vector<int>{0, 0, 1, 1, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(calculateFrom(inputs(3, 12, 5, 3, 3), 0), 1);
+    EXPECT_EQ(marks(), (std::vector<int>(9, 0)));
+}
+
+TEST_F(Calculate, NoLeagueShowsZeroFramesTheBoxThenDropsTheList)
+{
+    teamState.decimal = 1;
+    calculateFrom(inputs(-1, 12, 5, 5, 0), 1);
+    const std::vector<std::string> expected = {"display 0,0", "paint", "box Fehler: Bitte eine Spielklasse auswählen.",
+                                               "drop list", "clear marks", "display 0,0"};
+    EXPECT_EQ(events, expected);
+}
+
+TEST_F(Calculate, FailureZeroesTheDisplayAndTheStoredLkz)
+{
+    calculateFrom(inputs(3, 10, 9, 10, 4, 2, 1), 0);
+    teamState.players[0].matches = 9, teamState.players[0].won1 = 10, teamState.players[0].lost1 = 4;
+    teamState.players[0].won2 = 2, teamState.players[0].lost2 = 1;
+    showLkzText("207");
+    EXPECT_FLOAT_EQ(teamState.players[0].lkz, 207.17647f);
+
+    calculateFrom(inputs(3, 10, 10, 10, 4, 2, 1), 0);
+    EXPECT_EQ(currentLkz, 0);
+    EXPECT_EQ(teamState.players[0].lkz, 0) << "a marked player's stored LKZ is 0";
+}
+
+TEST_F(Calculate, ToggleDecimalReformatsTheLastResultWithoutComputing)
+{
+    calculateFrom(inputs(3, 10, 9, 10, 4, 2, 1), 0);
+    events.clear();
+    toggleDecimalOutput();
+    EXPECT_EQ(teamState.decimal, 1);
+    EXPECT_EQ(singleState.decimal, 0) << "the other mode keeps its option";
+    EXPECT_EQ(lastDisplay(), "207,176");
+    toggleDecimalOutput();
+    EXPECT_EQ(lastDisplay(), "207");
+    EXPECT_EQ(boxes().size(), 0u);
+
+    // After a failure it switches between the two zeros.
+    calculateFrom(inputs(-1, 10, 9, 10, 4, 2, 1), 0);
+    toggleDecimalOutput();
+    EXPECT_EQ(lastDisplay(), "0,0");
+
+    teamState.singleMode = singleState.singleMode = 1;
+    toggleDecimalOutput();
+    EXPECT_EQ(singleState.decimal, 1);
+    EXPECT_EQ(teamState.decimal, 1);
+}
+
+TEST_F(Calculate, EachPlayerIsJudgedByItsOwnMarks)
+{
+    for (auto& p : teamState.players)
+        p.matches = 5, p.won1 = 5, p.lost1 = 5;
+    teamState.currentLineup = 1;
+    calculateFrom(inputs(3, 10, 5, 20, 0), 0); // marks player 1
+    ASSERT_TRUE(anyMark());
+    recomputePlayerLkz(teamState, 3);
+    EXPECT_GT(teamState.players[3].lkz, 0) << "player 4 has no marks of its own";
+    recomputePlayerLkz(teamState, 0);
+    EXPECT_EQ(teamState.players[0].lkz, 0);
+}
+
+TEST_F(Calculate, TeamCountOfZeroOrOneStoresZero)
+{
+    for (int teams : {0, 1}) {
+        teamState.teamCount = teams;
+        PlayerRecord& p = teamState.players[2];
+        p.matches = 3, p.won1 = 4, p.lost1 = 2;
+        p.lkz = 99;
+        recomputePlayerLkz(teamState, 2);
+        EXPECT_EQ(p.lkz, 0) << teams;
+        EXPECT_EQ(std::vector<int>(p.invalid, p.invalid + 9), std::vector<int>(9, 0));
+    }
+}
+
+TEST_F(Calculate, FormulaWithValuesNeedsPlausibleInputs)
+{
+    const struct {
+        LkzInputs in;
+        int unavailable;
+    } cases[] = {
+        {inputs(3, 10, 9, 10, 4, 2, 1), 0},
+        {inputs(-1, 10, 9, 10, 4, 2, 1), 1},
+        {inputs(3, 10, 9, 0, 0), 1},       // no games
+        {inputs(3, 10, 9, 4, 4), 1},       // fewer singles than matches
+        {inputs(3, 10, 5, 11, 0), 1},      // more than two singles a match
+        {inputs(3, 10, 10, 10, 0), 1},     // matches not below teams
+        {inputs(3, 12, 5, 10, 0), 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(valuesFormulaUnavailable(c.in), c.unavailable);
+}
+
+} // namespace

@@ -1,0 +1,194 @@
+// Player records, the two modes, names and the change of the team size.
+#include "rating/calculate.h"
+#include "team/team.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<int> lineups()
+{
+    std::vector<int> result;
+    for (const auto& p : teamState.players)
+        result.push_back(p.lineup);
+    return result;
+}
+
+// A team of `order.size()` players in the given display order, each with distinct values.
+void makeTeam(const std::vector<int>& order)
+{
+    createStates(static_cast<int>(order.size()));
+    teamState.league = 3;
+    teamState.teamCount = 10;
+    for (size_t i = 0; i < order.size(); ++i) {
+        PlayerRecord& p = teamState.players[i];
+        p.lineup = order[i];
+        setPlayerName(teamState, static_cast<int>(i), "Spieler " + std::to_string(order[i]));
+        p.matches = 5;
+        p.won1 = order[i];
+        p.lost1 = 1;
+    }
+}
+
+class Team : public ::testing::Test {
+protected:
+    void TearDown() override { releaseStates(); }
+};
+
+TEST_F(Team, CreateStatesNumbersBothArrays)
+{
+    createStates(7);
+    EXPECT_EQ(teamState.playerCount, 7);
+    EXPECT_EQ(lineups(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
+    ASSERT_EQ(singleState.players.size(), 1u);
+    EXPECT_EQ(singleState.players[0].lineup, 1);
+    EXPECT_EQ(singleState.playerCount, 1);
+    EXPECT_EQ(singleState.currentLineup, 1);
+    EXPECT_EQ(&activeState(), &teamState);
+    teamState.singleMode = 1;
+    EXPECT_EQ(&activeState(), &singleState);
+}
+
+TEST_F(Team, CurrentPlayerIndexFollowsTheLineup)
+{
+    makeTeam({3, 1, 6, 2, 5, 4});
+    const struct {
+        int currentLineup, index, lineupAfter;
+    } cases[] = {{6, 2, 6}, {3, 0, 3}, {4, 5, 4}, {7, 0, 3}, {0, 0, 0}, {-2, 0, -2}};
+    for (const auto& c : cases) {
+        teamState.currentLineup = c.currentLineup;
+        EXPECT_EQ(currentPlayerIndex(), c.index) << c.currentLineup;
+        EXPECT_EQ(teamState.currentLineup, c.lineupAfter) << c.currentLineup;
+    }
+}
+
+TEST_F(Team, ReducingKeepsTheFittingPlayersInTheirOrder)
+{
+    makeTeam({3, 1, 6, 2, 5, 4});
+    teamState.currentLineup = 6; // index 2
+    EXPECT_EQ(changePlayerCount(4), CountChange::Changed);
+    EXPECT_EQ(teamState.playerCount, 4);
+    EXPECT_EQ(lineups(), (std::vector<int>{3, 1, 2, 4}));
+    EXPECT_STREQ(teamState.players[0].name, "Spieler 3");
+    EXPECT_EQ(teamState.players[0].won1, 3);
+    EXPECT_EQ(teamState.currentLineup, 2) << "the record now at index 2 becomes current";
+}
+
+TEST_F(Team, ReducingBelowTheCurrentIndexMakesTheFirstCurrent)
+{
+    makeTeam({1, 2, 3, 4, 5, 6});
+    teamState.currentLineup = 6; // index 5
+    changePlayerCount(4);
+    EXPECT_EQ(teamState.currentLineup, 1);
+}
+
+TEST_F(Team, RaisingAppendsDefaultPlayers)
+{
+    makeTeam({3, 1, 6, 2, 5, 4});
+    teamState.currentLineup = 5;
+    EXPECT_EQ(changePlayerCount(8), CountChange::Changed);
+    EXPECT_EQ(lineups(), (std::vector<int>{3, 1, 6, 2, 5, 4, 7, 8}));
+    for (int i : {6, 7}) {
+        const PlayerRecord& p = teamState.players[i];
+        EXPECT_EQ(p.name, "Nr. " + std::to_string(i + 1));
+        EXPECT_EQ(p.customName, 0);
+        EXPECT_EQ(p.matches, 1);
+        EXPECT_EQ(p.won1 + p.lost1 + p.won2 + p.lost2 + p.won3 + p.lost3, 0);
+        EXPECT_FLOAT_EQ(p.lkz, 180.0f) << "a new player's LKZ is computed: the league's base";
+    }
+    EXPECT_EQ(teamState.currentLineup, 5) << "index 4 still holds line-up 5";
+}
+
+TEST_F(Team, DroppedPlayersComeBackFresh)
+{
+    makeTeam({1, 2, 3, 4, 5, 6});
+    changePlayerCount(4);
+    changePlayerCount(6);
+    EXPECT_EQ(lineups(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_STREQ(teamState.players[4].name, "Nr. 5");
+    EXPECT_EQ(teamState.players[4].won1, 0);
+    EXPECT_EQ(teamState.players[3].won1, 4) << "kept players keep their values";
+}
+
+TEST_F(Team, OutOfRangeOrUnchangedCountsChangeNothing)
+{
+    makeTeam({1, 2, 3, 4, 5, 6});
+    for (int n : {3, 0, -1, 21})
+        EXPECT_EQ(changePlayerCount(n), CountChange::Ignored) << n;
+    EXPECT_EQ(changePlayerCount(6), CountChange::Unchanged);
+    EXPECT_EQ(teamState.playerCount, 6);
+    EXPECT_EQ(lineups(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(Team, CustomNameComparesWithTheOwnDefault)
+{
+    createStates(6);
+    const struct {
+        const char* name;
+        int customName;
+    } cases[] = {{"Nr. 3", 0}, {"nr. 3", 1}, {"Nr. 4", 1}, {"Jürgen Müller", 1}, {"", 1}};
+    for (const auto& c : cases) {
+        setPlayerName(teamState, 2, c.name);
+        EXPECT_STREQ(teamState.players[2].name, c.name);
+        EXPECT_EQ(teamState.players[2].customName, c.customName) << c.name;
+    }
+}
+
+TEST_F(Team, LongNamesAreCutAtACharacterBoundary)
+{
+    createStates(4);
+    setPlayerName(teamState, 0, std::string(300, 'x'));
+    EXPECT_EQ(std::strlen(teamState.players[0].name), 63u);
+
+    // 62 ASCII bytes and then a two-byte "ü": the "ü" does not fit whole and is left out.
+    setPlayerName(teamState, 1, std::string(62, 'a') + "\xC3\xBC" + "b");
+    EXPECT_EQ(std::string(teamState.players[1].name), std::string(62, 'a'));
+
+    setPlayerName(teamState, 2, std::string(61, 'a') + "\xC3\xBC" + "b");
+    EXPECT_EQ(std::string(teamState.players[2].name), std::string(61, 'a') + "\xC3\xBC");
+    EXPECT_EQ(teamState.players[3].lineup, 4) << "the neighbour is untouched";
+}
+
+TEST_F(Team, ResetGivesDefaultsButKeepsANameAndTheMarks)
+{
+    createStates(6);
+    PlayerRecord& p = teamState.players[2];
+    p.lineup = 9;
+    p.matches = 7;
+    p.won3 = 4;
+    p.invalid[2] = 1;
+    teamState.league = 5;
+    teamState.teamCount = 9;
+    resetPlayerValues(teamState, 2);
+    EXPECT_EQ(p.lineup, 3);
+    EXPECT_STREQ(p.name, "Nr. 3");
+    EXPECT_EQ(p.matches, 1);
+    EXPECT_EQ(p.won3, 0);
+    EXPECT_EQ(p.invalid[2], 1);
+    EXPECT_EQ(teamState.league, -1);
+    EXPECT_EQ(teamState.teamCount, 12);
+
+    setPlayerName(teamState, 2, "Anna");
+    resetPlayerValues(teamState, 2);
+    EXPECT_STREQ(p.name, "Anna");
+
+    resetPlayerValues(singleState, 0);
+    EXPECT_STREQ(singleState.players[0].name, "Einzelspieler");
+}
+
+TEST_F(Team, InitPlayerInSingleModeUsesTheSingleName)
+{
+    createStates(4);
+    teamState.singleMode = 1;
+    PlayerRecord p;
+    initPlayer(p, 0);
+    EXPECT_STREQ(p.name, "Einzelspieler");
+    EXPECT_EQ(p.customName, 0);
+    EXPECT_EQ(p.matches, 1);
+}
+
+} // namespace
