@@ -1,0 +1,421 @@
+// The INI texts: settings of both modes, the saved players and the name encoding.
+#include "app/notify.h"
+#include "rating/calculate.h"
+#include "settings/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// An INI file in memory that logs every access in order.
+struct FakeIni {
+    std::map<std::pair<std::string, std::string>, std::string> values;
+    std::vector<std::string> reads;  // "section/key"
+    std::vector<std::string> writes; // "section/key=value"
+
+    void set(const std::string& section, const std::string& key, const std::string& value)
+    {
+        values[{section, key}] = value;
+    }
+    std::string get(const std::string& section, const std::string& key) const
+    {
+        auto it = values.find({section, key});
+        return it == values.end() ? "<absent>" : it->second;
+    }
+    IniStore store()
+    {
+        return {[this](const std::string& s, const std::string& k, const std::string& fallback) {
+                    reads.push_back(s + "/" + k);
+                    auto it = values.find({s, k});
+                    return it == values.end() ? fallback : it->second;
+                },
+                [this](const std::string& s, const std::string& k, const std::string& v) {
+                    writes.push_back(s + "/" + k + "=" + v);
+                    values[{s, k}] = v;
+                }};
+    }
+};
+
+std::vector<std::pair<std::string, std::string>> messages;
+void recordMessage(const std::string& text, const std::string& title) { messages.emplace_back(text, title); }
+
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        messages.clear();
+        setMessageSink(recordMessage);
+        highlightColour = defaultHighlightColour;
+    }
+    void TearDown() override
+    {
+        setMessageSink(nullptr);
+        releaseStates();
+    }
+    FakeIni ini;
+};
+
+using Values = std::array<int, 7>; // matches, won1, lost1, won2, lost2, won3, lost3
+Values valuesOf(const PlayerRecord& r) { return {r.matches, r.won1, r.lost1, r.won2, r.lost2, r.won3, r.lost3}; }
+const Values defaults{1, 0, 0, 0, 0, 0, 0};
+
+std::string repeat(const std::string& text, int times)
+{
+    std::string result;
+    while (times-- > 0)
+        result += text;
+    return result;
+}
+
+TEST(SettingsText, DecimalValue)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"", 0},         {"abc", 0},    {"12", 12},          {"  -7x", -7},           {"\t+3", 3},
+        {"+-3", 0},      {"- 5", 0},    {"01", 1},           {" 1 2", 1},             {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},       {"99999999999999999999", INT_MAX},            {"-99999999999999999999", INT_MIN},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(decimalValue(text), expected) << '"' << text << '"';
+}
+
+TEST(SettingsText, FlagsAndSaveSortOrder)
+{
+    const struct {
+        const char* text;
+        bool on;
+        int saveSortOrder;
+    } cases[] = {
+        {"1", true, 1},   {"11", false, 1},  {"x1", false, 1}, {"01", false, 0}, {"10", false, 0},
+        {"1 ", false, 1}, {" 1", false, 1},  {"0", false, 0},  {"", false, 0},   {"yes", false, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isOnText(c.text), c.on) << '"' << c.text << '"';
+        EXPECT_EQ(saveSortOrderFromText(c.text), c.saveSortOrder) << '"' << c.text << '"';
+    }
+}
+
+TEST_F(Settings, ParsePlayerValues)
+{
+    const struct {
+        const char* text;
+        int league, teamCount;
+        Values values;
+        bool formatsBack; // the program itself writes this text for these values
+    } cases[] = {
+        {"071014050308060202", 7, 10, {14, 5, 3, 8, 6, 2, 2}, true},
+        {"-11200000000000000", -1, 12, {0, 0, 0, 0, 0, 0, 0}, true},
+        {"+1-2ab3  4-x5+0--9", 1, -2, {0, 3, 0, 0, 5, 0, -9}, false},
+        {"abcdefghijklmnopqr", 0, 0, {0, 0, 0, 0, 0, 0, 0}, false},
+        {"0710", 7, 10, {0, 0, 0, 0, 0, 0, 0}, false},
+    };
+    createStates(4);
+    for (const auto& c : cases) {
+        parsePlayerValues(c.text, teamState, 2);
+        EXPECT_EQ(teamState.league, c.league) << c.text;
+        EXPECT_EQ(teamState.teamCount, c.teamCount) << c.text;
+        EXPECT_EQ(valuesOf(teamState.players[2]), c.values) << c.text;
+        EXPECT_EQ(teamState.players[2].lineup, 3);
+        if (c.formatsBack) {
+            EXPECT_EQ(formatPlayerValues(teamState, teamState.players[2]), c.text);
+        }
+    }
+    teamState.players[2].matches = 100; // wider than its field: rejected when read back
+    EXPECT_EQ(formatPlayerValues(teamState, teamState.players[2]).size(), 19u);
+}
+
+TEST(NameEncoding, ReadAndWrite)
+{
+    const struct {
+        const char* file;    // bytes as the file holds them
+        const char* name;    // UTF-8 in the program
+        const char* written; // bytes written back
+    } cases[] = {
+        {"J\xC3\xBCrgen", "J\xC3\xBCrgen", "J\xFCrgen"},                          // UTF-8, fits 1252
+        {"\x80\x84\x9F", "\xE2\x82\xAC\xE2\x80\x9E\xC5\xB8", "\x80\x84\x9F"},     // € „ Ÿ
+        {"a\x81z", "a\xC2\x81z", "a\x81z"},                                       // unassigned byte
+        {"\xC3", "\xC3\x83", "\xC3"},                                             // lone lead byte
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF", "\xC0\xAF"},                             // overlong form
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC", "\xED\xA0\x80"},         // surrogate
+        {"\xC3\xA4\xE2\x82", "\xC3\xA4", "\xE4"},                                 // cut inside a character
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(iniTextToUtf8(c.file), c.name) << c.file;
+        EXPECT_EQ(utf8ToIniText(c.name), c.written) << c.name;
+    }
+}
+
+TEST_F(Settings, FirstStartDefaults)
+{
+    loadSettingsAndPlayers(ini.store());
+    EXPECT_TRUE(ini.writes.empty());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(highlightColour, defaultHighlightColour);
+    EXPECT_EQ(&activeState(), &singleState);
+    for (const TeamState* st : {&teamState, &singleState}) {
+        const std::array<int, 9> options{st->singleMode, st->onTop,    st->decimal,       st->autoCalc, st->saveData,
+                                         st->sortByLkz,  st->league, st->teamCount, st->currentLineup};
+        EXPECT_EQ(options, (std::array<int, 9>{1, 0, 0, 0, 0, 0, -1, 12, 1}));
+    }
+    ASSERT_EQ(teamState.playerCount, 6);
+    ASSERT_EQ(teamState.players.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(teamState.players[i].lineup, i + 1);
+        EXPECT_STREQ(teamState.players[i].name, ("Nr. " + std::to_string(i + 1)).c_str());
+        EXPECT_EQ(teamState.players[i].customName, 0);
+        EXPECT_EQ(valuesOf(teamState.players[i]), defaults);
+    }
+    ASSERT_EQ(singleState.players.size(), 1u);
+    EXPECT_STREQ(singleState.players[0].name, "Einzelspieler");
+}
+
+TEST_F(Settings, GlobalSettings)
+{
+    const struct {
+        const char *onTop, *showEinzel, *bkColor; // nullptr: key absent
+        int expectOnTop, expectSingle;
+        uint32_t expectColour;
+    } cases[] = {
+        {"1", "0", nullptr, 1, 0, defaultHighlightColour},
+        {"01", "yes", "", 0, 0, defaultHighlightColour},
+        {"0", "1", "255", 0, 1, 255u},
+        {nullptr, nullptr, "-1", 0, 1, 0xFFFFFFFFu},
+        {nullptr, nullptr, "blau", 0, 1, 0u},
+    };
+    for (const auto& c : cases) {
+        FakeIni file;
+        for (auto [key, value] : {std::pair{"OnTop", c.onTop}, {"ShowEinzel", c.showEinzel}, {"BKColor", c.bkColor}})
+            if (value)
+                file.set("LKZ", key, value);
+        highlightColour = defaultHighlightColour;
+        loadSettingsAndPlayers(file.store());
+        EXPECT_EQ(teamState.onTop, c.expectOnTop);
+        EXPECT_EQ(singleState.onTop, c.expectOnTop);
+        EXPECT_EQ(teamState.singleMode, c.expectSingle);
+        EXPECT_EQ(singleState.singleMode, c.expectSingle);
+        EXPECT_EQ(highlightColour, c.expectColour);
+
+        // The colour goes back as signed text and reads as the same value.
+        saveAll(file.store());
+        highlightColour = 0;
+        loadSettingsAndPlayers(file.store());
+        EXPECT_EQ(highlightColour, c.expectColour);
+    }
+}
+
+TEST_F(Settings, StateSettings)
+{
+    const struct {
+        const char *section, *saveSortOrder, *sortOrder, *count;
+        int expectSaveSort, expectSort, expectCount;
+        bool readsSortOrder;
+    } cases[] = {
+        {"Mannschaft", "1", "1", "12", 1, 1, 12, true},   {"Mannschaft", "10", "1", "2", 0, 0, 4, false},
+        {"Mannschaft", "0", "1", "50", 0, 0, 20, false},  {"Mannschaft", "1", "2", "x", 1, 0, 4, true},
+        {"Einzelspieler", "1", "1", "8", 1, 1, 1, true},
+    };
+    for (const auto& c : cases) {
+        FakeIni file;
+        file.set(c.section, "SaveSortOrder", c.saveSortOrder);
+        file.set(c.section, "SortOrder", c.sortOrder);
+        file.set(c.section, "Anzahlspieler", c.count);
+        file.set(c.section, "AktSpieler", "3");
+        file.set(c.section, "Dezimal", "1");
+        createStates(6);
+        TeamState& state = std::string(c.section) == "Einzelspieler" ? singleState : teamState;
+        readStateSettings(state, c.section, file.store());
+        EXPECT_EQ(state.saveSortOrder, c.expectSaveSort) << c.saveSortOrder;
+        EXPECT_EQ(state.sortByLkz, c.expectSort) << c.saveSortOrder << "/" << c.sortOrder;
+        EXPECT_EQ(state.playerCount, c.expectCount) << c.count;
+        EXPECT_EQ(state.players.size(), static_cast<size_t>(c.expectCount));
+        EXPECT_EQ(state.players.back().lineup, c.expectCount);
+        EXPECT_EQ(state.currentLineup, 3);
+        EXPECT_EQ(state.decimal, 1);
+        std::vector<std::string> expected;
+        for (const char* key : {"Dezimal", "AutoCalc", "SaveData", "SaveSortOrder", "SortOrder", "Anzahlspieler", "AktSpieler"})
+            if ((key != std::string("SortOrder") || c.readsSortOrder) &&
+                (key != std::string("Anzahlspieler") || state.playerCount != 1))
+                expected.push_back(std::string(c.section) + "/" + key);
+        EXPECT_EQ(file.reads, expected);
+    }
+}
+
+TEST_F(Settings, SaveAllWritesEveryKeyInOrder)
+{
+    loadSettingsAndPlayers(ini.store());
+    highlightColour = 255;
+    teamState.singleMode = singleState.singleMode = 0;
+    teamState.onTop = singleState.onTop = 1;
+    singleState.decimal = 1;
+    teamState.autoCalc = 1;
+    teamState.saveSortOrder = 1;
+    teamState.sortByLkz = 1;
+    singleState.sortByLkz = 1; // not kept: its mode does not save the order
+    ini.writes.clear();
+    saveAll(ini.store());
+    const std::vector<std::string> expected = {
+        "LKZ/OnTop=1", "LKZ/ShowEinzel=0", "LKZ/BKColor=255",
+        "Einzelspieler/Dezimal=1", "Einzelspieler/AutoCalc=0", "Einzelspieler/SaveData=0",
+        "Einzelspieler/SortOrder=0", "Einzelspieler/SaveSortOrder=0",
+        "Einzelspieler/AktSpieler=1", "Einzelspieler/Anzahlspieler=1",
+        "LKZ/OnTop=1", "LKZ/ShowEinzel=0", "LKZ/BKColor=255",
+        "Mannschaft/Dezimal=0", "Mannschaft/AutoCalc=1", "Mannschaft/SaveData=0",
+        "Mannschaft/SaveSortOrder=1", "Mannschaft/SortOrder=1",
+        "Mannschaft/AktSpieler=1", "Mannschaft/Anzahlspieler=6",
+    };
+    EXPECT_EQ(ini.writes, expected);
+    EXPECT_TRUE(teamState.players.empty());
+    EXPECT_TRUE(singleState.players.empty());
+}
+
+TEST_F(Settings, CurrentPlayerKeptOnlyWhenActiveModeSavesData)
+{
+    const struct {
+        int singleMode, singleSave, teamSave;
+        const char* expected;
+    } cases[] = {
+        {0, 0, 1, "3"}, {0, 1, 0, "1"}, {1, 1, 0, "3"}, {1, 0, 1, "1"},
+    };
+    for (const auto& c : cases) {
+        FakeIni file;
+        loadSettingsAndPlayers(file.store());
+        teamState.singleMode = singleState.singleMode = c.singleMode;
+        singleState.saveData = c.singleSave;
+        teamState.saveData = c.teamSave;
+        teamState.currentLineup = 3;
+        saveAll(file.store());
+        EXPECT_EQ(file.get("Mannschaft", "AktSpieler"), c.expected)
+            << c.singleMode << c.singleSave << c.teamSave;
+    }
+}
+
+TEST_F(Settings, LoadPlayersReportsFaultyValuesAndKeepsTheOthers)
+{
+    ini.set("LKZ", "ShowEinzel", "0");
+    ini.set("Mannschaft", "SaveData", "1");
+    const char* saved[] = {"071014050308060202", "07101405030806020", "061009040102030405",
+                           "0710140503080602021", "050811010101010101", nullptr};
+    for (int n = 1; n <= 6; ++n)
+        if (saved[n - 1])
+            ini.set("Mannschaft", "Spieler" + std::to_string(n), saved[n - 1]);
+    ini.set("Mannschaft", "SpielerName1", "Anna");
+
+    loadSettingsAndPlayers(ini.store());
+
+    const std::vector<std::pair<std::string, std::string>> expectedMessages = {
+        {"Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler 2 sind fehlerhaft!", "Fehler"},
+        {"Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler 4 sind fehlerhaft!", "Fehler"},
+    };
+    EXPECT_EQ(messages, expectedMessages);
+    const Values expected[] = {{14, 5, 3, 8, 6, 2, 2}, defaults, {9, 4, 1, 2, 3, 4, 5},
+                               defaults, {11, 1, 1, 1, 1, 1, 1}, defaults};
+    for (int i = 0; i < 6; ++i) {
+        const PlayerRecord& p = teamState.players[i];
+        EXPECT_EQ(p.lineup, i + 1);
+        EXPECT_EQ(valuesOf(p), expected[i]) << "player " << i + 1;
+        EXPECT_FLOAT_EQ(p.lkz, playerLkz(teamState, p));
+    }
+    EXPECT_STREQ(teamState.players[0].name, "Anna");
+    EXPECT_EQ(teamState.players[0].customName, 1);
+    EXPECT_STREQ(teamState.players[5].name, "Nr. 6");
+    EXPECT_EQ(teamState.players[5].customName, 0);
+    EXPECT_NE(teamState.players[0].lkz, 0.0f);
+    // Player 6 has no values, so the mode's league and team count fall back.
+    EXPECT_EQ(teamState.league, -1);
+    EXPECT_EQ(teamState.teamCount, 12);
+}
+
+TEST_F(Settings, LoadPlayersClearsMarksAndIgnoresKeysWithoutSaveData)
+{
+    for (int saveData : {0, 1}) {
+        createStates(4);
+        teamState.saveData = saveData;
+        for (auto& p : teamState.players) {
+            p.invalid[3] = 1;
+            p.won1 = 9;
+        }
+        ini.set("Mannschaft", "Spieler1", "071014050308060202");
+        ini.set("Mannschaft", "SpielerName1", "Anna");
+        loadPlayers(teamState, "Mannschaft", ini.store());
+        EXPECT_STREQ(teamState.players[0].name, saveData ? "Anna" : "Nr. 1");
+        EXPECT_EQ(teamState.players[0].won1, saveData ? 5 : 0);
+        for (const auto& p : teamState.players)
+            EXPECT_EQ(p.invalid[3], 0);
+        EXPECT_EQ(teamState.players[3].won1, 0);
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Settings, TeamSavedInLkzOrderReturnsUnderItsLineups)
+{
+    ini.set("LKZ", "ShowEinzel", "0");
+    ini.set("Mannschaft", "SaveData", "1");
+    ini.set("Mannschaft", "Anzahlspieler", "4");
+    loadSettingsAndPlayers(ini.store());
+    const int order[] = {3, 1, 2, 4};
+    std::vector<PlayerRecord> sorted;
+    for (int lineup : order) {
+        PlayerRecord p = teamState.players[lineup - 1];
+        p.won1 = lineup;
+        sorted.push_back(p);
+    }
+    teamState.players = sorted;
+    setPlayerName(teamState, 0, "Dritte");
+    ini.writes.clear();
+    saveAll(ini.store());
+
+    const std::vector<std::string> playerWrites(ini.writes.end() - 8, ini.writes.end());
+    EXPECT_EQ(playerWrites[0], "Mannschaft/Spieler3=-11201030000000000");
+    EXPECT_EQ(playerWrites[1], "Mannschaft/SpielerName3=Dritte");
+    EXPECT_EQ(playerWrites[2], "Mannschaft/Spieler1=-11201010000000000");
+    EXPECT_EQ(playerWrites[3], "Mannschaft/SpielerName1=Nr. 1");
+
+    loadSettingsAndPlayers(ini.store());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(teamState.players[i].lineup, i + 1);
+        EXPECT_EQ(teamState.players[i].won1, i + 1);
+    }
+    EXPECT_STREQ(teamState.players[2].name, "Dritte");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Settings, NamesRoundTripThroughTheFile)
+{
+    const struct {
+        std::string stored;  // bytes in the file
+        std::string loaded;  // UTF-8 name after loading
+        std::string written; // bytes after saving
+    } cases[] = {
+        {"J\xFCrgen", "J\xC3\xBCrgen", "J\xFCrgen"},
+        {"\xC5\x81ukasz \xE2\x82\xAC", "\xC5\x81ukasz \xE2\x82\xAC", "\xC5\x81ukasz \xE2\x82\xAC"},
+        {std::string(300, 'x'), std::string(63, 'x'), std::string(63, 'x')},
+        {std::string(300, '\xE4'), repeat("\xC3\xA4", 31), std::string(31, '\xE4')}, // 1252 "ä" grows in UTF-8
+        {repeat("\xE2\x82\xAC\xC5\x81", 100), repeat("\xE2\x82\xAC\xC5\x81", 12) + "\xE2\x82\xAC",
+         repeat("\xE2\x82\xAC\xC5\x81", 12) + "\xE2\x82\xAC"},
+    };
+    for (const auto& c : cases) {
+        FakeIni file;
+        file.set("Einzelspieler", "SaveData", "1");
+        file.set("Einzelspieler", "SpielerName1", c.stored);
+        loadSettingsAndPlayers(file.store());
+        EXPECT_EQ(std::string(singleState.players[0].name), c.loaded);
+        saveAll(file.store());
+        EXPECT_EQ(file.get("Einzelspieler", "SpielerName1"), c.written);
+    }
+}
+
+TEST_F(Settings, LineBreakInNameStaysOnOneLine)
+{
+    createStates(4);
+    setPlayerName(teamState, 1, "Max\r\nMultiInst=1");
+    savePlayers(teamState, "Mannschaft", ini.store());
+    EXPECT_EQ(ini.get("Mannschaft", "SpielerName2"), "Max  MultiInst=1");
+}
+
+} // namespace
