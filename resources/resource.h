@@ -1,0 +1,66 @@
+// Resource and control ids, in blocks per dialog.
+#pragma once
+
+#define IDC_STATIC (-1)
+
+#define IDI_KADERMEISTER 107
+
+//---- Main dialog -----------------------------------------------------------------------
+#define IDD_MAIN 101
+#define IDC_CALCULATE_BUTTON 1 /* the default button, IDOK */
+#define IDC_LEAGUE_BOX 1001
+#define IDC_LKZ_DISPLAY 1006
+#define IDC_SAVE_DATA_CHECK 1014
+#define IDC_LKZ_LABEL 1015
+#define IDC_ON_TOP_CHECK 1016
+#define IDC_TEAM_COUNT_FIELD 1018
+#define IDC_MATCHES_FIELD 1019
+#define IDC_APPLY_COUNT_BUTTON 1027
+#define IDC_PLAYER_COUNT_FIELD 1028
+#define IDC_AUTO_CALC_CHECK 1030
+#define IDC_DECIMAL_CHECK 1035
+#define IDC_FORMULA_BUTTON 1039
+#define IDC_CALC_GROUP 1045
+#define IDC_TEAM_COUNT_SPIN 1058
+#define IDC_MATCHES_SPIN 1059
+#define IDC_PLAYER_TABS 1066
+#define IDC_PLAYER_COUNT_SPIN 1068
+#define IDC_MODE_BUTTON 1070
+#define IDC_PLAYER_COUNT_LABEL 1073
+#define IDC_RENAME_FIELD 1080
+#define IDC_EXIT_BUTTON 1089
+#define IDC_LKZ_FRAME 61507
+#define IDC_STATUS_BAR 10000
+#define IDC_LEAGUE_DROP_LIST 1000 /* the list a drop-down combo box opens */
+
+#define IDT_COMMIT 100            /* timer of the deferred commit of typed numbers */
+#define IDM_SYS_INFO 20001        /* "Info..." in the system menu */
+
+//---- Player page -----------------------------------------------------------------------
+#define IDD_PLAYER_PAGE 115
+#define IDC_CLEAR1_BUTTON 1011
+#define IDC_CLEAR2_BUTTON 1012
+#define IDC_CLEAR3_BUTTON 1013
+#define IDC_WON1_FIELD 1020
+#define IDC_WON2_FIELD 1021
+#define IDC_WON3_FIELD 1022
+#define IDC_LOST1_FIELD 1023
+#define IDC_LOST2_FIELD 1024
+#define IDC_LOST3_FIELD 1025
+#define IDC_WON1_SPIN 1060
+#define IDC_LOST1_SPIN 1061
+#define IDC_WON2_SPIN 1062
+#define IDC_WON3_SPIN 1063
+#define IDC_LOST2_SPIN 1064
+#define IDC_LOST3_SPIN 1065
+
+//---- Options pop-up menu ---------------------------------------------------------------
+#define IDR_OPTIONS_MENU 123
+#define IDM_ON_TOP 40005
+#define IDM_AUTO_CALC 40006
+#define IDM_DECIMAL 40007
+#define IDM_SAVE_DATA 40008
+#define IDM_HIGHLIGHT_COLOUR 40009
+#define IDM_OPTIONS_CANCEL 40010
+#define IDM_INFO 40015
+#define IDM_CHECK_UPDATE 40016
