@@ -29,6 +29,14 @@ km_session_start() {
   # Start Wine's own services here, detached from our output: a service that inherited the
   # pipe of a test runner would keep it open, and the runner would wait for it for ever.
   timeout 300 wineboot -u >/dev/null 2>&1 </dev/null || true
+  if [ ! -f "$WINEPREFIX/.kadermeister" ]; then
+    # A desktop window of Wine's own draws captions and frames where no window manager runs,
+    # and the dialog font gets metrics close to the Windows one.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Sans Serif' /d 'Liberation Sans' /f >/dev/null 2>&1 </dev/null
+    touch "$WINEPREFIX/.kadermeister"
+  fi
 }
 
 km_session_end() {

@@ -1,0 +1,447 @@
+// The main dialog: initialisation, commands, notifications and the exit sequence.
+#include "app/main_dialog.h"
+
+#include "app/text_win.h"
+#include "controls/numeric_field_win.h"
+#include "controls/player_page_win.h"
+#include "rating/rating_win.h"
+#include "resource.h"
+#include "settings/settings.h"
+#include "settings/settings_win.h"
+#include "team/team_win.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <windowsx.h>
+
+HINSTANCE appInstance = nullptr;
+const wchar_t* const windowTitle = L"Kadermeister 0.92.1 Beta";
+
+HWND mainDialog = nullptr;
+HWND pageDialog = nullptr;
+HWND tabControl = nullptr;
+HWND statusBar = nullptr;
+HWND progressBar = nullptr;
+RECT fullWindowRect = {};
+bool rolledUp = false;
+int lastLeagueIndex = -1;
+HBRUSH highlightBrush = nullptr;
+HFONT lkzFont = nullptr;
+
+namespace {
+
+COLORREF customColours[16];
+bool closing = false; // the exit sequence runs once, whatever asks for it
+
+bool isChecked(int id) { return IsDlgButtonChecked(mainDialog, id) == BST_CHECKED; }
+
+void createStatusBar(HWND dialog)
+{
+    RECT client;
+    GetClientRect(dialog, &client);
+    const int w = client.right;
+    statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, dialog,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), appInstance, nullptr);
+    int parts[] = {w / 2, 2 * (w / 2)};
+    SendMessageW(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+    progressBar = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, 186, 2, 185, 20, statusBar, nullptr,
+                                  appInstance, nullptr);
+    SendMessageW(progressBar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    SendMessageW(progressBar, PBM_SETSTEP, 1, 0);
+
+    // The status bar only shows while a download runs: until then it lies below the bottom edge.
+    RECT window;
+    GetWindowRect(dialog, &window);
+    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - 25,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(dialog, &fullWindowRect);
+}
+
+void placePage()
+{
+    RECT rect;
+    GetWindowRect(tabControl, &rect);
+    MapWindowPoints(nullptr, mainDialog, reinterpret_cast<POINT*>(&rect), 2);
+    TabCtrl_AdjustRect(tabControl, FALSE, &rect);
+    SetWindowPos(pageDialog, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void onInitDialog(HWND dialog)
+{
+    mainDialog = dialog;
+    closing = false;
+    rolledUp = false;
+    lastLeagueIndex = -1;
+    connectRatingToWindow();
+    createStatusBar(dialog);
+    SetWindowTextW(dialog, windowTitle);
+
+    tabControl = GetDlgItem(dialog, IDC_PLAYER_TABS);
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    wchar_t firstTab[] = L"Einzelspieler";
+    item.pszText = firstTab;
+    SendMessageW(tabControl, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+
+    pageDialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_PLAYER_PAGE), dialog, pageDialogProc, 0);
+    setFocusOrder();
+    if (SendMessageW(tabControl, CCM_GETVERSION, 0, 0) >= 6)
+        giveThemedBackground(pageDialog);
+    placePage();
+
+    lastFocused = GetDlgItem(dialog, IDC_LEAGUE_BOX);
+    SetFocus(lastFocused);
+    HANDLE icon = LoadImageW(appInstance, MAKEINTRESOURCEW(IDI_KADERMEISTER), IMAGE_ICON, 32, 32, 0);
+    if (icon)
+        SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+
+    setUpSpins();
+    subclassInputs();
+    setUpSystemMenu();
+    fillLeagueBox();
+    startTeamModel();
+    setUpLkzDisplay();
+    recalculate();
+    // The focus ends on the league box.
+    SetFocus(GetDlgItem(dialog, IDC_LEAGUE_BOX));
+}
+
+void onLeagueChange()
+{
+    HWND box = GetDlgItem(mainDialog, IDC_LEAGUE_BOX);
+    lastFocused = box;
+    const int index = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+    if (index != lastLeagueIndex) {
+        if (getMark(League)) {
+            setMark(League, 0);
+            paintInputMarks();
+        }
+        // Stored first, so the player's stored LKZ is computed with the new league.
+        storePage();
+        recalculate();
+    }
+    lastLeagueIndex = index;
+}
+
+void chooseHighlightColour()
+{
+    for (COLORREF& colour : customColours)
+        colour = RGB(255, 255, 255);
+    customColours[0] = RGB(255, 255, 160);
+    CHOOSECOLORW choose = {};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = mainDialog;
+    choose.rgbResult = highlightColour;
+    choose.lpCustColors = customColours;
+    choose.Flags = CC_FULLOPEN | CC_ANYCOLOR | CC_RGBINIT;
+    if (ChooseColorW(&choose))
+        highlightColour = choose.rgbResult;
+    if (lastFocused) {
+        SetFocus(lastFocused);
+        if (!isSystemVersion40())
+            SendMessageW(lastFocused, WM_NCPAINT, 1, 0);
+    }
+}
+
+void toggleRollUp()
+{
+    RECT window;
+    GetWindowRect(mainDialog, &window);
+    if (!rolledUp) {
+        TITLEBARINFO title = {};
+        title.cbSize = sizeof title;
+        GetTitleBarInfo(mainDialog, &title);
+        const int height = title.rcTitleBar.bottom - window.top + 5;
+        SetWindowPos(mainDialog, nullptr, 0, 0, window.right - window.left, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        SetWindowPos(mainDialog, nullptr, 0, 0, fullWindowRect.right - fullWindowRect.left,
+                     fullWindowRect.bottom - fullWindowRect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    rolledUp = !rolledUp;
+}
+
+void showOptionsMenu()
+{
+    HMENU menu = loadOptionsMenu();
+    if (!menu)
+        return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, mainDialog, nullptr);
+    DestroyMenu(menu);
+}
+
+HBRUSH onControlColour(UINT message, HDC dc, HWND control)
+{
+    HWND focus = GetFocus();
+    if (message == WM_CTLCOLOREDIT) {
+        if (focus == GetDlgItem(mainDialog, IDC_RENAME_FIELD) || control != focus)
+            return nullptr;
+        return renewHighlightBrush(dc);
+    }
+    HBRUSH brush = renewHighlightBrush(dc);
+    return control == focus || GetDlgCtrlID(control) == IDC_LEAGUE_DROP_LIST ? brush : nullptr;
+}
+
+// A step of the team-count or match-count spin, before the spin changes its field.
+void onMainSpinStep(const NMUPDOWN& step)
+{
+    const int pos = step.iPos;
+    const int delta = step.iDelta;
+    if (step.hdr.idFrom == IDC_TEAM_COUNT_SPIN) {
+        storePage();
+        recalculate();
+        if (delta < 0) {
+            const int matches = fieldValue(mainDialog, IDC_MATCHES_FIELD);
+            if (matches > 1 && matches >= pos + delta)
+                setFieldValue(mainDialog, IDC_MATCHES_FIELD, pos + 2 * delta);
+        }
+    } else {
+        storePage();
+        setPageSpinRanges(2 * (pos + delta));
+        if (delta > 0) {
+            const int teams = fieldValue(mainDialog, IDC_TEAM_COUNT_FIELD);
+            if (teams < 14 && pos + delta >= teams)
+                setFieldValue(mainDialog, IDC_TEAM_COUNT_FIELD, pos + 2 * delta);
+        }
+        recalculate();
+    }
+}
+
+LRESULT onNotify(const NMHDR& header)
+{
+    switch (header.code) {
+    case TCN_SELCHANGING:
+        if (header.hwndFrom == tabControl)
+            selectPlayerLeaving(TabCtrl_GetCurSel(tabControl));
+        break;
+    case TCN_SELCHANGE:
+        if (header.hwndFrom == tabControl)
+            selectPlayerArriving(TabCtrl_GetCurSel(tabControl));
+        break;
+    case UDN_DELTAPOS:
+        if (header.idFrom == IDC_TEAM_COUNT_SPIN || header.idFrom == IDC_MATCHES_SPIN)
+            onMainSpinStep(reinterpret_cast<const NMUPDOWN&>(header));
+        break;
+    }
+    return 0;
+}
+
+void onCommand(int id, int code)
+{
+    switch (id) {
+    case IDC_CALCULATE_BUTTON:
+        calculate(1);
+        if (lastFocused)
+            SetFocus(lastFocused);
+        break;
+    case IDC_LEAGUE_BOX:
+        if (code == CBN_SELCHANGE)
+            onLeagueChange();
+        break;
+    case IDC_SAVE_DATA_CHECK:
+    case IDM_SAVE_DATA:
+        toggleSaveData();
+        break;
+    case IDC_ON_TOP_CHECK:
+    case IDM_ON_TOP:
+        toggleOnTop();
+        break;
+    case IDC_APPLY_COUNT_BUTTON:
+        setPlayerCount();
+        break;
+    case IDC_AUTO_CALC_CHECK:
+    case IDM_AUTO_CALC:
+        toggleAutoCalc();
+        break;
+    case IDC_DECIMAL_CHECK:
+    case IDM_DECIMAL:
+        toggleDecimalOutput();
+        break;
+    case IDC_MODE_BUTTON:
+        switchMode();
+        break;
+    case IDC_EXIT_BUTTON:
+        closeMainDialog();
+        break;
+    case IDM_HIGHLIGHT_COLOUR:
+        chooseHighlightColour();
+        break;
+    }
+}
+
+void onPaint(HWND dialog)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(dialog, &paint);
+    paintInputMarks();
+    EndPaint(dialog, &paint);
+}
+
+} // namespace
+
+int isAutoCalc() { return activeState().autoCalc ? 1 : 0; }
+int isSaveData() { return activeState().saveData ? 1 : 0; }
+int isDecimal() { return activeState().decimal ? 1 : 0; }
+
+void setCheck(int id, int on) { CheckDlgButton(mainDialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
+
+void recalculate()
+{
+    if (isAutoCalc())
+        calculate(0);
+    else
+        clearLkz();
+}
+
+void storePage()
+{
+    if (teamState.singleMode)
+        storePageValues(singleState, 0);
+    else
+        storePageValues(teamState, currentPlayerIndex());
+}
+
+HBRUSH renewHighlightBrush(HDC dc)
+{
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, highlightColour);
+    if (highlightBrush)
+        DeleteObject(highlightBrush);
+    highlightBrush = CreateSolidBrush(highlightColour);
+    return highlightBrush;
+}
+
+HMENU loadOptionsMenu()
+{
+    HMENU menu = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_OPTIONS_MENU));
+    if (!menu)
+        return nullptr;
+    const auto check = [menu](int id, bool on) { CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); };
+    check(IDM_ON_TOP, teamState.onTop == 1 && singleState.onTop == 1);
+    check(IDM_AUTO_CALC, isAutoCalc());
+    check(IDM_DECIMAL, isDecimal());
+    check(IDM_SAVE_DATA, isSaveData());
+    return menu;
+}
+
+void toggleOnTop()
+{
+    const int on = isChecked(IDC_ON_TOP_CHECK) ? 0 : 1;
+    SetWindowPos(mainDialog, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    setCheck(IDC_ON_TOP_CHECK, on);
+    teamState.onTop = singleState.onTop = on;
+}
+
+void toggleAutoCalc()
+{
+    clearInputMarks();
+    if (isChecked(IDC_AUTO_CALC_CHECK)) {
+        activeState().autoCalc = 0;
+        if (PlayerRecord* player = currentPlayer())
+            for (int32_t& mark : player->invalid)
+                mark = 0;
+        clearLkz();
+        setCheck(IDC_AUTO_CALC_CHECK, 0);
+    } else {
+        activeState().autoCalc = 1;
+        calculate(0);
+        setCheck(IDC_AUTO_CALC_CHECK, 1);
+    }
+}
+
+void toggleSaveData()
+{
+    const int on = isChecked(IDC_SAVE_DATA_CHECK) ? 0 : 1;
+    activeState().saveData = on;
+    setCheck(IDC_SAVE_DATA_CHECK, on);
+}
+
+void closeMainDialog()
+{
+    if (closing)
+        return;
+    closing = true;
+    if (lkzFont) {
+        SendDlgItemMessageW(mainDialog, IDC_LKZ_DISPLAY, WM_SETFONT, 0, FALSE);
+        SendDlgItemMessageW(mainDialog, IDC_LKZ_LABEL, WM_SETFONT, 0, FALSE);
+        DeleteObject(lkzFont);
+        lkzFont = nullptr;
+    }
+    if (highlightBrush) {
+        DeleteObject(highlightBrush);
+        highlightBrush = nullptr;
+    }
+    saveAll();
+    EndDialog(mainDialog, 0);
+}
+
+INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    mainDialog = dialog;
+    switch (message) {
+    case WM_INITDIALOG:
+        onInitDialog(dialog);
+        return FALSE;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return LOWORD(wParam) == IDC_EXIT_BUTTON;
+    case WM_NOTIFY:
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, onNotify(*reinterpret_cast<const NMHDR*>(lParam)));
+        return 0;
+    case WM_VSCROLL:
+        if (LOWORD(wParam) == SB_ENDSCROLL && GetFocus() != GetDlgItem(dialog, IDC_PLAYER_COUNT_FIELD)) {
+            storePage();
+            recalculate();
+        }
+        return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return reinterpret_cast<INT_PTR>(
+            onControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_PAINT:
+        onPaint(dialog);
+        return 0;
+    case WM_ACTIVATE:
+        redrawPlayerCountFields();
+        return 0;
+    case WM_LBUTTONDOWN:
+        // Dragging the background moves the window as its caption would.
+        ReleaseCapture();
+        SendMessageW(dialog, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+        return 0;
+    case WM_LBUTTONDBLCLK: {
+        POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(dialog, &point);
+        RECT frame;
+        GetWindowRect(GetDlgItem(dialog, IDC_LKZ_FRAME), &frame);
+        if (PtInRect(&frame, point))
+            toggleDecimalOutput();
+        return 0;
+    }
+    case WM_RBUTTONDOWN:
+        SendMessageW(dialog, WM_CANCELMODE, 0, 0);
+        SendMessageW(pageDialog, WM_CANCELMODE, 0, 0);
+        return 0;
+    case WM_RBUTTONUP:
+        showOptionsMenu();
+        return 0;
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam == HTCAPTION) {
+            toggleRollUp();
+            return TRUE;
+        }
+        return FALSE;
+    case WM_ENDSESSION:
+        // A shutdown or log-off saves like "Beenden" does.
+        if (wParam)
+            closeMainDialog();
+        return 0;
+    case WM_CLOSE:
+        closeMainDialog();
+        return TRUE;
+    }
+    return FALSE;
+}

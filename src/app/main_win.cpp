@@ -1,0 +1,29 @@
+// Entry point: the INI path, the single-instance rule and the modal main dialog.
+#include "app/main_dialog.h"
+#include "resource.h"
+#include "settings/settings.h"
+#include "settings/settings_win.h"
+
+#include <commctrl.h>
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
+{
+    appInstance = instance;
+    buildIniPath();
+    wchar_t multiInst[256] = L"";
+    GetPrivateProfileStringW(L"LKZ", L"MultiInst", L"0", multiInst, 256, iniPath.c_str());
+    if (decimalValue(std::string(multiInst, multiInst + wcslen(multiInst))) != 1) {
+        if (HWND running = FindWindowW(nullptr, windowTitle)) {
+            // Hand over to the running instance, as the task switcher would.
+            if (IsIconic(running))
+                ShowWindow(running, SW_RESTORE);
+            SwitchToThisWindow(running, TRUE);
+            SetForegroundWindow(running);
+            return 0;
+        }
+    }
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                          ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc, 0));
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The core speaks UTF-8; the window API speaks UTF-16.
+#include <windows.h>
+
+#include <string>
+
+inline std::wstring widen(const std::string& utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(length, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0], length);
+    return wide;
+}
+
+inline std::string narrow(const std::wstring& wide)
+{
+    if (wide.empty())
+        return {};
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(length, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], length, nullptr, nullptr);
+    return utf8;
+}
+
+inline std::wstring windowText(HWND window)
+{
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(length + 1, L'\0');
+    GetWindowTextW(window, &text[0], length + 1);
+    text.resize(wcslen(text.c_str()));
+    return text;
+}

@@ -1,0 +1,74 @@
+#include "controls/numeric_field_win.h"
+
+#include "app/main_dialog.h"
+#include "resource.h"
+
+#include <commctrl.h>
+#include <initializer_list>
+
+HWND lastFocused = nullptr;
+
+namespace {
+
+const wchar_t* const hasFocusProperty = L"Kadermeister.hasFocus";
+
+LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(field, GWLP_USERDATA));
+    switch (message) {
+    case WM_SETFOCUS:
+        SetPropW(field, hasFocusProperty, reinterpret_cast<HANDLE>(1));
+        InvalidateRect(field, nullptr, FALSE);
+        SendMessageW(field, EM_SETSEL, 0, -1);
+        lastFocused = field;
+        break;
+    case WM_KILLFOCUS:
+        clearHasFocus(field);
+        InvalidateRect(field, nullptr, TRUE);
+        if (GetDlgCtrlID(field) == IDC_MATCHES_FIELD)
+            setPageSpinRanges(2 * fieldValue(mainDialog, IDC_MATCHES_FIELD));
+        break;
+    case WM_LBUTTONDOWN:
+        // The first click into a field selects its text instead of placing the caret.
+        if (!fieldHasFocus(field)) {
+            SetPropW(field, hasFocusProperty, reinterpret_cast<HANDLE>(1));
+            SetFocus(field);
+            SendMessageW(field, EM_SETSEL, 0, -1);
+            return 0;
+        }
+        break;
+    case WM_CONTEXTMENU:
+    case WM_PASTE:
+    case WM_MOUSEWHEEL:
+        return 0;
+    case WM_NCDESTROY:
+        RemovePropW(field, hasFocusProperty);
+        break;
+    }
+    return CallWindowProcW(previous, field, message, wParam, lParam);
+}
+
+} // namespace
+
+void installNumericField(HWND field)
+{
+    if (!field)
+        return;
+    SendMessageW(field, EM_SETLIMITTEXT, 2, 0);
+    const LONG_PTR previous = SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(numericFieldProc));
+    SetWindowLongPtrW(field, GWLP_USERDATA, previous);
+}
+
+bool fieldHasFocus(HWND field) { return GetPropW(field, hasFocusProperty) != nullptr; }
+
+void clearHasFocus(HWND field)
+{
+    if (field)
+        RemovePropW(field, hasFocusProperty);
+}
+
+void setPageSpinRanges(int high)
+{
+    for (int id : {IDC_WON1_SPIN, IDC_LOST1_SPIN, IDC_WON2_SPIN, IDC_LOST2_SPIN, IDC_WON3_SPIN, IDC_LOST3_SPIN})
+        SendDlgItemMessageW(pageDialog, id, UDM_SETRANGE, 0, MAKELPARAM(static_cast<short>(high), 0));
+}

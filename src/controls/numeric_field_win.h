@@ -1,0 +1,12 @@
+#pragma once
+// The nine number fields: focus tracking and the control that gets the focus back.
+#include <windows.h>
+
+// The control to which buttons give the focus back.
+extern HWND lastFocused;
+
+void installNumericField(HWND field);
+bool fieldHasFocus(HWND field);
+void clearHasFocus(HWND field);
+// Keeps the six game spins of the page within 0 .. 2 x matches.
+void setPageSpinRanges(int high);

@@ -1,0 +1,79 @@
+#include "settings/settings_win.h"
+
+#include "app/main_dialog.h"
+#include "app/startup.h"
+#include "resource.h"
+#include "team/team_win.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+std::wstring iniPath;
+
+namespace {
+
+// The ANSI profile functions hand over the file's bytes as they stand, so an old file in the
+// Windows code page and one with UTF-8 names both reach the core unchanged.
+std::string ansiPath()
+{
+    if (iniPath.empty())
+        return {};
+    BOOL lossy = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, iniPath.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    std::string path(length, '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, iniPath.c_str(), -1, &path[0], length, nullptr, &lossy);
+    path.resize(length > 0 ? length - 1 : 0);
+    if (lossy) {
+        // A folder name outside the code page: its short form is plain ASCII.
+        wchar_t shortPath[MAX_PATH];
+        std::wstring folder = iniPath.substr(0, iniPath.find_last_of(L"\\/") + 1);
+        if (GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH)) {
+            std::wstring name = iniPath.substr(folder.size());
+            std::wstring whole = std::wstring(shortPath) + name;
+            char buffer[MAX_PATH * 2] = "";
+            WideCharToMultiByte(CP_ACP, 0, whole.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr);
+            path = buffer;
+        }
+    }
+    return path;
+}
+
+} // namespace
+
+void buildIniPath()
+{
+    wchar_t path[MAX_PATH + 1] = L"";
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    iniPath = length > 0 && length < MAX_PATH ? iniPathFor(path) : std::wstring();
+}
+
+IniStore profileStore()
+{
+    const std::string path = ansiPath();
+    IniStore store;
+    store.read = [path](const std::string& section, const std::string& key, const std::string& fallback) {
+        char buffer[256] = "";
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer, sizeof buffer, path.c_str());
+        return std::string(buffer);
+    };
+    store.write = [path](const std::string& section, const std::string& key, const std::string& value) {
+        WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+    };
+    return store;
+}
+
+void startTeamModel()
+{
+    loadSettingsAndPlayers(profileStore());
+    writePlayerCountField(teamState.playerCount);
+    rebuildTabs();
+    if (teamState.singleMode) {
+        showPlayer(singleState, 0);
+        showPlayerCountControls(false);
+    } else {
+        TabCtrl_SetCurSel(tabControl, currentPlayerIndex());
+        showPlayer(teamState, currentPlayerIndex());
+    }
+}
+
+void saveAll() { saveAll(profileStore()); }

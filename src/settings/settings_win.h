@@ -1,0 +1,16 @@
+#pragma once
+// The INI file beside the program, read at start-up and written at exit.
+#include "settings/settings.h"
+
+#include <string>
+
+// The INI file's path; empty when it could not be built.
+extern std::wstring iniPath;
+
+void buildIniPath();
+// The private-profile functions on iniPath, as an IniStore.
+IniStore profileStore();
+// Reads the settings and the players and shows the current one.
+void startTeamModel();
+// Writes the settings and, where asked for, the players; then frees the players.
+void saveAll();

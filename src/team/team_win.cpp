@@ -1,0 +1,174 @@
+#include "team/team_win.h"
+
+#include "app/main_dialog.h"
+#include "app/text_win.h"
+#include "controls/numeric_field_win.h"
+#include "rating/rating_win.h"
+#include "resource.h"
+#include "settings/settings.h"
+
+#include <commctrl.h>
+#include <initializer_list>
+
+namespace {
+
+struct PageField {
+    int id;
+    int32_t PlayerRecord::*value;
+};
+// The six game fields of the page in the order the record stores them.
+const PageField pageFields[] = {
+    {IDC_WON1_FIELD, &PlayerRecord::won1}, {IDC_LOST1_FIELD, &PlayerRecord::lost1},
+    {IDC_WON2_FIELD, &PlayerRecord::won2}, {IDC_LOST2_FIELD, &PlayerRecord::lost2},
+    {IDC_WON3_FIELD, &PlayerRecord::won3}, {IDC_LOST3_FIELD, &PlayerRecord::lost3},
+};
+
+bool validIndex(const TeamState& state, int index)
+{
+    return index >= 0 && index < static_cast<int>(state.players.size());
+}
+
+void repaintPage() { RedrawWindow(pageDialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
+
+void focusBack()
+{
+    if (lastFocused)
+        SetFocus(lastFocused);
+}
+
+} // namespace
+
+void storePageValues(TeamState& state, int index)
+{
+    if (!validIndex(state, index))
+        return;
+    const LRESULT selection = SendDlgItemMessageW(mainDialog, IDC_LEAGUE_BOX, CB_GETCURSEL, 0, 0);
+    state.league = selection == CB_ERR ? -1 : static_cast<int>(selection);
+    state.teamCount = fieldValue(mainDialog, IDC_TEAM_COUNT_FIELD);
+    PlayerRecord& player = state.players[index];
+    player.matches = fieldValue(mainDialog, IDC_MATCHES_FIELD);
+    for (const PageField& field : pageFields)
+        player.*field.value = fieldValue(pageDialog, field.id);
+}
+
+void showPlayer(TeamState& state, int index)
+{
+    if (!validIndex(state, index))
+        return;
+    const bool onTop = teamState.onTop == 1 && singleState.onTop == 1;
+    SetWindowPos(mainDialog, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const int league = state.league >= 0 && state.league < leagueCount ? state.league : -1;
+    SendDlgItemMessageW(mainDialog, IDC_LEAGUE_BOX, CB_SETCURSEL, static_cast<WPARAM>(league), 0);
+    setFieldValue(mainDialog, IDC_TEAM_COUNT_FIELD, state.teamCount);
+    const PlayerRecord& player = state.players[index];
+    setFieldValue(mainDialog, IDC_MATCHES_FIELD, player.matches);
+    for (const PageField& field : pageFields)
+        setFieldValue(pageDialog, field.id, player.*field.value);
+    setCheck(IDC_DECIMAL_CHECK, activeState().decimal);
+    setCheck(IDC_AUTO_CALC_CHECK, activeState().autoCalc);
+    setCheck(IDC_SAVE_DATA_CHECK, activeState().saveData);
+    setCheck(IDC_ON_TOP_CHECK, onTop);
+    SetDlgItemTextW(mainDialog, IDC_MODE_BUTTON, teamState.singleMode ? L"Mannschaft" : L"Einzelspieler");
+}
+
+void rebuildTabs()
+{
+    TabCtrl_DeleteAllItems(tabControl);
+    TeamState& state = activeState();
+    for (size_t i = 0; i < state.players.size(); ++i) {
+        const PlayerRecord& player = state.players[i];
+        const std::string label =
+            state.singleMode || player.customName ? std::string(player.name) : defaultPlayerName(player.lineup);
+        std::wstring text = widen(label);
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = &text[0];
+        SendMessageW(tabControl, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void selectPlayerLeaving(int oldIndex)
+{
+    if (!teamState.singleMode)
+        storePageValues(teamState, oldIndex);
+}
+
+void selectPlayerArriving(int newIndex)
+{
+    if (!teamState.singleMode && validIndex(teamState, newIndex)) {
+        showPlayer(teamState, newIndex);
+        teamState.currentLineup = teamState.players[newIndex].lineup;
+    }
+    recalculate();
+    lastFocused = tabControl;
+}
+
+void setPlayerCount()
+{
+    switch (changePlayerCount(readPlayerCountField())) {
+    case CountChange::Ignored:
+        return;
+    case CountChange::Unchanged:
+        focusBack();
+        return;
+    case CountChange::Changed:
+        break;
+    }
+    rebuildTabs();
+    const int current = currentPlayerIndex();
+    showPlayer(teamState, current);
+    TabCtrl_SetCurSel(tabControl, current);
+    repaintPage();
+    if (activeState().autoCalc)
+        calculate(0);
+    focusBack();
+}
+
+void switchMode()
+{
+    if (teamState.singleMode) {
+        storePageValues(singleState, 0);
+        teamState.singleMode = singleState.singleMode = 0;
+        showPlayer(teamState, currentPlayerIndex());
+        showPlayerCountControls(true);
+    } else {
+        storePageValues(teamState, currentPlayerIndex());
+        teamState.singleMode = singleState.singleMode = 1;
+        showPlayer(singleState, 0);
+        showPlayerCountControls(false);
+    }
+    rebuildTabs();
+    repaintPage();
+    TabCtrl_SetCurSel(tabControl, currentPlayerIndex());
+    setCheck(IDC_DECIMAL_CHECK, activeState().decimal);
+    setCheck(IDC_AUTO_CALC_CHECK, activeState().autoCalc);
+    setCheck(IDC_SAVE_DATA_CHECK, activeState().saveData);
+    if (activeState().autoCalc) {
+        calculate(0);
+    } else {
+        clearLkz();
+        clearInputMarks();
+    }
+    redrawPlayerCountFields();
+    focusBack();
+}
+
+void showPlayerCountControls(bool show)
+{
+    for (int id : {IDC_PLAYER_COUNT_LABEL, IDC_PLAYER_COUNT_FIELD, IDC_PLAYER_COUNT_SPIN, IDC_APPLY_COUNT_BUTTON})
+        ShowWindow(GetDlgItem(mainDialog, id), show ? SW_SHOW : SW_HIDE);
+}
+
+int readPlayerCountField()
+{
+    return decimalValue(narrow(windowText(GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD))));
+}
+
+void writePlayerCountField(int n) { setFieldValue(mainDialog, IDC_PLAYER_COUNT_FIELD, n); }
+
+void redrawPlayerCountFields()
+{
+    for (int id : {IDC_PLAYER_COUNT_FIELD, IDC_PLAYER_COUNT_SPIN, IDC_TEAM_COUNT_FIELD, IDC_TEAM_COUNT_SPIN})
+        RedrawWindow(GetDlgItem(mainDialog, id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}

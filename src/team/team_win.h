@@ -1,0 +1,15 @@
+#pragma once
+// Moving values between the player records and the dialog controls; team size and mode.
+#include "team/team.h"
+
+void storePageValues(TeamState& state, int index);
+void showPlayer(TeamState& state, int index);
+void rebuildTabs();
+void selectPlayerLeaving(int oldIndex);   // the tab strip is about to change
+void selectPlayerArriving(int newIndex);  // the tab strip has changed
+void setPlayerCount();
+void switchMode();
+void showPlayerCountControls(bool show);
+int readPlayerCountField();
+void writePlayerCountField(int n);
+void redrawPlayerCountFields();

@@ -1,0 +1,30 @@
+// Helper for scripts: waits for the main window or closes it through the program's own exit path.
+//   window_tool wait   waits up to 30 s for the window, exit code 0 when it is there
+//   window_tool close  sends it WM_CLOSE and waits up to 30 s for it to go
+#include <windows.h>
+
+#include <cwchar>
+
+static const wchar_t title[] = L"Kadermeister 0.92.1 Beta";
+
+static bool waitFor(bool present)
+{
+    for (int i = 0; i < 300; ++i) {
+        if ((FindWindowW(nullptr, title) != nullptr) == present)
+            return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc == 2 && std::wcscmp(argv[1], L"wait") == 0)
+        return waitFor(true) ? 0 : 1;
+    if (argc == 2 && std::wcscmp(argv[1], L"close") == 0) {
+        if (HWND window = FindWindowW(nullptr, title))
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        return waitFor(false) ? 0 : 1;
+    }
+    return 2;
+}
