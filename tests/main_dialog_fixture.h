@@ -1,0 +1,117 @@
+#pragma once
+// Opens the real main dialog from its template on an INI file of the test's own.
+#include "app/main_dialog.h"
+#include "rating/calculate.h"
+#include "resource.h"
+#include "settings/settings_win.h"
+#include "win_test_support.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+class MainDialogTest : public ::testing::Test {
+protected:
+    HWND dialog = nullptr;
+    std::wstring folder;
+
+    void open(const std::string& ini = "")
+    {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                              ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        folder = makeTempFolder();
+        iniPath = folder + L"Kadermeister.ini";
+        if (!ini.empty())
+            writeFileBytes(iniPath, ini);
+        appInstance = GetModuleHandleW(nullptr);
+        dialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc, 0);
+        ASSERT_NE(dialog, nullptr);
+        ShowWindow(dialog, SW_SHOW);
+        flushEvents(150);
+    }
+
+    // Ends the program's way (WM_CLOSE), as the user's close button would.
+    void close()
+    {
+        if (dialog && IsWindow(dialog)) {
+            SendMessageW(dialog, WM_CLOSE, 0, 0);
+            DestroyWindow(dialog);
+        }
+        dialog = nullptr;
+        flushEvents(30);
+    }
+
+    void TearDown() override
+    {
+        close();
+        if (!folder.empty())
+            removeTempFolder(folder);
+    }
+
+    std::string ini() const { return readFileBytes(iniPath); }
+
+    static std::wstring text(HWND parent, int id)
+    {
+        wchar_t buffer[256] = L"";
+        GetDlgItemTextW(parent, id, buffer, 256);
+        return buffer;
+    }
+    std::wstring display() const { return text(dialog, IDC_LKZ_DISPLAY); }
+    static void setText(HWND parent, int id, const wchar_t* value) { SetDlgItemTextW(parent, id, value); }
+    static void click(HWND parent, int id)
+    {
+        // What a button tells its parent when it is clicked.
+        SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(parent, id)));
+        flushEvents(20);
+    }
+    bool checked(int id) const { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+    void selectLeague(int index)
+    {
+        HWND box = GetDlgItem(dialog, IDC_LEAGUE_BOX);
+        SendMessageW(box, CB_SETCURSEL, index, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_LEAGUE_BOX, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+        flushEvents(20);
+    }
+
+    // One click on a spin arrow, pressed and released, as the mouse would give it.
+    static void clickSpin(HWND parent, int spin, bool up)
+    {
+        HWND control = GetDlgItem(parent, spin);
+        RECT rect;
+        GetClientRect(control, &rect);
+        const LPARAM point = MAKELPARAM(rect.right / 2, up ? rect.bottom / 4 : rect.bottom * 3 / 4);
+        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(control, WM_LBUTTONUP, 0, point);
+        flushEvents(20);
+    }
+
+    // Whether the frame of an input shows on the screen in red.
+    static bool framedRed(int kind)
+    {
+        flushEvents(30);
+        HWND surface = nullptr;
+        const RECT frame = inputFrameRect(kind, &surface);
+        if (!surface)
+            return false;
+        HDC dc = GetDC(surface);
+        const COLORREF top = GetPixel(dc, (frame.left + frame.right) / 2, frame.top + 1);
+        const COLORREF left = GetPixel(dc, frame.left, (frame.top + frame.bottom) / 2);
+        ReleaseDC(surface, dc);
+        return top == RGB(255, 0, 0) && left == RGB(255, 0, 0);
+    }
+
+    int tabCount() const { return TabCtrl_GetItemCount(tabControl); }
+    static std::wstring tabLabel(int index)
+    {
+        wchar_t label[80] = L"";
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = label;
+        item.cchTextMax = 80;
+        SendMessageW(tabControl, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+        return label;
+    }
+};

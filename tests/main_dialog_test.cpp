@@ -1,0 +1,343 @@
+// The main dialog driven through its controls: start-up, computing, marks, options, exit.
+#include "main_dialog_fixture.h"
+
+#include "team/team.h"
+
+#include <algorithm>
+
+namespace {
+
+using MainDialog = MainDialogTest;
+
+std::string menuText(HMENU menu, int position)
+{
+    char text[64] = "";
+    GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+TEST_F(MainDialog, FirstStartShowsTheDefaults)
+{
+    open();
+    wchar_t title[64] = L"";
+    GetWindowTextW(dialog, title, 64);
+    EXPECT_STREQ(title, L"Kadermeister 0.92.1 Beta");
+    EXPECT_EQ(text(dialog, IDC_MODE_BUTTON), L"Mannschaft") << "single-player mode first";
+    EXPECT_EQ(display(), L"0");
+    EXPECT_EQ(text(dialog, IDC_LKZ_LABEL), L"LKZ:");
+    for (int id : {IDC_AUTO_CALC_CHECK, IDC_SAVE_DATA_CHECK, IDC_ON_TOP_CHECK, IDC_DECIMAL_CHECK})
+        EXPECT_FALSE(checked(id)) << id;
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_PLAYER_COUNT_FIELD)));
+    EXPECT_EQ(tabCount(), 1);
+    EXPECT_EQ(tabLabel(0), L"Einzelspieler");
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"12");
+    EXPECT_EQ(text(dialog, IDC_MATCHES_FIELD), L"1");
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_LEAGUE_BOX));
+
+    HWND box = GetDlgItem(dialog, IDC_LEAGUE_BOX);
+    ASSERT_EQ(SendMessageW(box, CB_GETCOUNT, 0, 0), 13);
+    EXPECT_EQ(SendMessageW(box, CB_GETCURSEL, 0, 0), CB_ERR);
+    wchar_t league[32];
+    SendMessageW(box, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(league));
+    EXPECT_STREQ(league, L"1. Bundesliga");
+    SendMessageW(box, CB_GETLBTEXT, 12, reinterpret_cast<LPARAM>(league));
+    EXPECT_STREQ(league, L"4. Kreisliga");
+    EXPECT_EQ(SendMessageW(box, CB_GETITEMDATA, 3, 0), 180);
+
+    HMENU system = GetSystemMenu(dialog, FALSE);
+    // Wine appends a separator and an item of its own below Close; Windows has five items.
+    ASSERT_GE(GetMenuItemCount(system), 5);
+    const UINT expected[] = {SC_MOVE, SC_MINIMIZE, IDM_SYS_INFO, 0, SC_CLOSE};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(GetMenuItemID(system, i), expected[i]) << i;
+    EXPECT_EQ(menuText(system, 2), "Info...");
+}
+
+TEST_F(MainDialog, ComputesAndSwitchesTheOutputForm)
+{
+    open();
+    selectLeague(3);
+    setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
+    setText(dialog, IDC_MATCHES_FIELD, L"9");
+    setText(pageDialog, IDC_WON1_FIELD, L"10");
+    setText(pageDialog, IDC_LOST1_FIELD, L"4");
+    setText(pageDialog, IDC_WON2_FIELD, L"2");
+    setText(pageDialog, IDC_LOST2_FIELD, L"1");
+    BoxWatcher watcher;
+    click(dialog, IDC_CALCULATE_BUTTON);
+    EXPECT_TRUE(watcher.boxes.empty());
+    EXPECT_EQ(display(), L"207");
+
+    click(dialog, IDC_DECIMAL_CHECK);
+    EXPECT_EQ(display(), L"207,176");
+    EXPECT_TRUE(checked(IDC_DECIMAL_CHECK));
+
+    // A double click inside the display frame switches back.
+    RECT frame;
+    GetWindowRect(GetDlgItem(dialog, IDC_LKZ_FRAME), &frame);
+    POINT inside = {frame.left + 5, frame.top + 5};
+    ScreenToClient(dialog, &inside);
+    SendMessageW(dialog, WM_LBUTTONDBLCLK, 0, MAKELPARAM(inside.x, inside.y));
+    EXPECT_EQ(display(), L"207");
+    EXPECT_FALSE(checked(IDC_DECIMAL_CHECK));
+
+    // Esc is no way out.
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+}
+
+TEST_F(MainDialog, AFailingCheckReportsFramesAndAPassingOneClears)
+{
+    open();
+    setText(dialog, IDC_MATCHES_FIELD, L"1");
+    setText(pageDialog, IDC_WON1_FIELD, L"3");
+    {
+        BoxWatcher watcher;
+        click(dialog, IDC_CALCULATE_BUTTON);
+        flushEvents(100);
+        ASSERT_EQ(watcher.boxes.size(), 1u) << "one message per call";
+        EXPECT_EQ(watcher.boxes[0].title, L"Fehler");
+        EXPECT_EQ(watcher.boxes[0].text, L"Bitte eine Spielklasse auswählen.");
+    }
+    EXPECT_TRUE(SendDlgItemMessageW(dialog, IDC_LEAGUE_BOX, CB_GETDROPPEDSTATE, 0, 0)) << "the list drops down";
+    SendDlgItemMessageW(dialog, IDC_LEAGUE_BOX, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(display(), L"0");
+    EXPECT_TRUE(framedRed(League));
+    EXPECT_TRUE(framedRed(Matches));
+    EXPECT_TRUE(framedRed(Won1));
+    EXPECT_FALSE(framedRed(Lost1));
+    EXPECT_FALSE(framedRed(TeamCount));
+
+    selectLeague(0);
+    {
+        BoxWatcher watcher;
+        click(dialog, IDC_CALCULATE_BUTTON);
+        flushEvents(100);
+        ASSERT_EQ(watcher.boxes.size(), 1u);
+        EXPECT_EQ(watcher.boxes[0].title, L"LKZ berechnen");
+        EXPECT_EQ(watcher.boxes[0].text, L"Anzahl Punktspiele/Anzahl durchgeführte Einzel nicht plausibel:\n3 Einzel in 1 Punktspiel.");
+    }
+    EXPECT_FALSE(framedRed(League));
+    EXPECT_TRUE(framedRed(Won1));
+
+    setText(pageDialog, IDC_WON1_FIELD, L"2");
+    BoxWatcher watcher;
+    click(dialog, IDC_CALCULATE_BUTTON);
+    EXPECT_TRUE(watcher.boxes.empty());
+    EXPECT_EQ(display(), L"239");
+    for (int kind = League; kind <= Lost3; ++kind)
+        EXPECT_FALSE(framedRed(kind)) << kind;
+}
+
+TEST_F(MainDialog, SpinStepsKeepMatchesBelowTeams)
+{
+    open();
+    const struct {
+        const wchar_t* teams;
+        const wchar_t* matches;
+        int spin;
+        bool up;
+        const wchar_t* teamsAfter;
+        const wchar_t* matchesAfter;
+    } cases[] = {
+        {L"9", L"8", IDC_MATCHES_SPIN, true, L"10", L"9"},
+        {L"14", L"13", IDC_MATCHES_SPIN, true, L"14", L"13"},
+        {L"14", L"8", IDC_MATCHES_SPIN, true, L"14", L"9"},
+        {L"10", L"9", IDC_TEAM_COUNT_SPIN, false, L"9", L"8"},
+        {L"5", L"1", IDC_TEAM_COUNT_SPIN, false, L"4", L"1"},
+        {L"10", L"4", IDC_TEAM_COUNT_SPIN, false, L"9", L"4"},
+    };
+    for (const auto& c : cases) {
+        setText(dialog, IDC_TEAM_COUNT_FIELD, c.teams);
+        setText(dialog, IDC_MATCHES_FIELD, c.matches);
+        clickSpin(dialog, c.spin, c.up);
+        EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), c.teamsAfter) << c.teams << "/" << c.matches;
+        EXPECT_EQ(text(dialog, IDC_MATCHES_FIELD), c.matchesAfter) << c.teams << "/" << c.matches;
+    }
+
+    // The page spins follow twice the new match count at once.
+    setText(dialog, IDC_MATCHES_FIELD, L"4");
+    clickSpin(dialog, IDC_MATCHES_SPIN, true);
+    int low = -1, high = -1;
+    SendDlgItemMessageW(pageDialog, IDC_LOST2_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                        reinterpret_cast<LPARAM>(&high));
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 10);
+}
+
+TEST_F(MainDialog, OptionsFollowTheActiveMode)
+{
+    open();
+    click(dialog, IDC_AUTO_CALC_CHECK);
+    EXPECT_TRUE(checked(IDC_AUTO_CALC_CHECK));
+    EXPECT_EQ(singleState.autoCalc, 1);
+    click(dialog, IDC_ON_TOP_CHECK);
+    EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(teamState.onTop + singleState.onTop, 2);
+    SendMessageW(dialog, WM_COMMAND, IDM_SAVE_DATA, 0);
+    EXPECT_TRUE(checked(IDC_SAVE_DATA_CHECK));
+
+    HMENU menu = loadOptionsMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(GetMenuState(menu, IDM_AUTO_CALC, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(menu, IDM_ON_TOP, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(menu, IDM_SAVE_DATA, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(menu, IDM_DECIMAL, MF_BYCOMMAND) & MF_CHECKED);
+    DestroyMenu(menu);
+
+    // Team mode has options of its own; On Top is shared.
+    click(dialog, IDC_MODE_BUTTON);
+    EXPECT_EQ(text(dialog, IDC_MODE_BUTTON), L"Einzelspieler");
+    EXPECT_FALSE(checked(IDC_AUTO_CALC_CHECK));
+    EXPECT_FALSE(checked(IDC_SAVE_DATA_CHECK));
+    EXPECT_TRUE(checked(IDC_ON_TOP_CHECK));
+    click(dialog, IDC_ON_TOP_CHECK);
+    EXPECT_FALSE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // Switching automatic calculation off clears the marks and shows zero.
+    click(dialog, IDC_MODE_BUTTON);
+    setText(dialog, IDC_MATCHES_FIELD, L"5");
+    setText(pageDialog, IDC_WON1_FIELD, L"20");
+    selectLeague(2);
+    EXPECT_TRUE(framedRed(Matches));
+    click(dialog, IDC_AUTO_CALC_CHECK);
+    EXPECT_EQ(display(), L"0");
+    EXPECT_FALSE(framedRed(Matches));
+    EXPECT_EQ(singleState.players[0].invalid[Matches], 0);
+}
+
+TEST_F(MainDialog, ModesKeepTheirOwnPlayers)
+{
+    open();
+    setText(pageDialog, IDC_WON3_FIELD, L"7");
+    click(dialog, IDC_MODE_BUTTON);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_PLAYER_COUNT_FIELD)));
+    EXPECT_EQ(tabCount(), 6);
+    EXPECT_EQ(tabLabel(5), L"Nr. 6");
+    EXPECT_EQ(text(pageDialog, IDC_WON3_FIELD), L"0");
+    setText(pageDialog, IDC_WON3_FIELD, L"4");
+    click(dialog, IDC_MODE_BUTTON);
+    EXPECT_EQ(text(pageDialog, IDC_WON3_FIELD), L"7");
+    EXPECT_EQ(tabLabel(0), L"Einzelspieler");
+    click(dialog, IDC_MODE_BUTTON);
+    EXPECT_EQ(text(pageDialog, IDC_WON3_FIELD), L"4");
+}
+
+TEST_F(MainDialog, TabsAndTeamSize)
+{
+    open("[LKZ]\r\nShowEinzel=0\r\n");
+    EXPECT_EQ(tabCount(), 6);
+    setText(pageDialog, IDC_LOST1_FIELD, L"5");
+    // A click on the third tab, as the mouse gives it.
+    RECT tab;
+    TabCtrl_GetItemRect(tabControl, 2, &tab);
+    const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    SendMessageW(tabControl, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(tabControl, WM_LBUTTONUP, 0, point);
+    flushEvents(30);
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 2);
+    EXPECT_EQ(teamState.currentLineup, 3);
+    EXPECT_EQ(teamState.players[0].lost1, 5) << "the player left behind was stored";
+    EXPECT_EQ(text(pageDialog, IDC_LOST1_FIELD), L"0");
+
+    setText(dialog, IDC_PLAYER_COUNT_FIELD, L"8");
+    click(dialog, IDC_APPLY_COUNT_BUTTON);
+    EXPECT_EQ(tabCount(), 8);
+    EXPECT_EQ(tabLabel(7), L"Nr. 8");
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 2);
+    setText(dialog, IDC_PLAYER_COUNT_FIELD, L"3");
+    click(dialog, IDC_APPLY_COUNT_BUTTON);
+    EXPECT_EQ(tabCount(), 8) << "fewer than four is ignored";
+
+    // Stepping the player-count spin alone changes only the field.
+    clickSpin(dialog, IDC_PLAYER_COUNT_SPIN, true);
+    EXPECT_EQ(tabCount(), 8);
+}
+
+TEST_F(MainDialog, RollsUpToTheTitleBarAndBack)
+{
+    open();
+    RECT before;
+    GetWindowRect(dialog, &before);
+    SendMessageW(dialog, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    RECT rolled;
+    GetWindowRect(dialog, &rolled);
+    EXPECT_LT(rolled.bottom - rolled.top, 60);
+    EXPECT_EQ(rolled.right - rolled.left, before.right - before.left);
+    SendMessageW(dialog, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
+    RECT after;
+    GetWindowRect(dialog, &after);
+    EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+}
+
+TEST_F(MainDialog, FaultySavedPlayerIsReportedAndReset)
+{
+    BoxWatcher watcher;
+    open("[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\nAnzahlspieler=4\r\n"
+         "Spieler1=071014050308060202\r\nSpieler2=0710140503080602\r\nSpieler3=071014050308060202\r\n"
+         "Spieler4=071014050308060202\r\nSpielerName1=J\xFCrgen M\xFCller\r\n");
+    ASSERT_EQ(watcher.boxes.size(), 1u);
+    EXPECT_EQ(watcher.boxes[0].title, L"Fehler");
+    EXPECT_EQ(watcher.boxes[0].text, L"Die gespeicherten Berechnungsdaten für Spieler 2 sind fehlerhaft!");
+    EXPECT_EQ(tabLabel(0), L"Jürgen Müller");
+    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"8");
+    EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_LEAGUE_BOX, CB_GETCURSEL, 0, 0), 7);
+
+    close();
+    const std::string saved = ini();
+    EXPECT_NE(saved.find("SpielerName1=J\xFCrgen M\xFCller"), std::string::npos) << "written back in its code page";
+    EXPECT_NE(saved.find("Spieler2=071001000000000000"), std::string::npos) << saved;
+}
+
+TEST_F(MainDialog, EndOfSessionSavesLikeExit)
+{
+    open("[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\n");
+    setText(pageDialog, IDC_WON1_FIELD, L"6");
+    setText(pageDialog, IDC_LOST1_FIELD, L"2");
+    storePage();
+    SendMessageW(dialog, WM_ENDSESSION, TRUE, 0);
+    EXPECT_NE(ini().find("Spieler1=-11201060200000000"), std::string::npos) << ini();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainDialog, TabVisitsTheInputsInReadingOrder)
+{
+    open("[LKZ]\r\nShowEinzel=0\r\n");
+    const int expected[] = {IDC_TEAM_COUNT_FIELD, IDC_MATCHES_FIELD, IDC_PLAYER_TABS, IDC_WON1_FIELD, IDC_LOST1_FIELD,
+                            IDC_WON2_FIELD, IDC_LOST2_FIELD, IDC_WON3_FIELD, IDC_LOST3_FIELD, IDC_AUTO_CALC_CHECK,
+                            IDC_SAVE_DATA_CHECK, IDC_ON_TOP_CHECK, IDC_DECIMAL_CHECK, IDC_MODE_BUTTON,
+                            IDC_PLAYER_COUNT_FIELD, IDC_APPLY_COUNT_BUTTON, IDC_CALCULATE_BUTTON, IDC_FORMULA_BUTTON,
+                            IDC_EXIT_BUTTON, IDC_LEAGUE_BOX};
+    HWND control = GetDlgItem(dialog, IDC_LEAGUE_BOX);
+    for (int id : expected) {
+        control = GetNextDlgTabItem(dialog, control, FALSE);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(GetDlgCtrlID(control), id);
+    }
+}
+
+TEST_F(MainDialog, GarbageInTheIniFileNeitherCrashesNorSticks)
+{
+    std::string garbage = "[LKZ]\r\nShowEinzel=0\r\nBKColor=\r\nMultiInst=\x01\x02\r\n[Mannschaft]\r\nSaveData=1\r\n"
+                          "Anzahlspieler=-99999999999999999999\r\nAktSpieler=77\r\nSpieler99=010101\r\n"
+                          "SpielerName1=" + std::string(300, 'x') + "\r\nSpieler1=" + std::string(300, '9') + "\r\n"
+                          "SpielerName2=\xC3\x28\xFF\r\nSpieler2=zzzzzzzzzzzzzzzzzz\r\n\x00\x7F[[[\r\n=\r\n";
+    BoxWatcher watcher;
+    open(garbage);
+    ASSERT_EQ(watcher.boxes.size(), 1u) << "only the over-long text of player 1 is reported";
+    EXPECT_EQ(watcher.boxes[0].text, L"Die gespeicherten Berechnungsdaten für Spieler 1 sind fehlerhaft!");
+    EXPECT_EQ(tabCount(), 4);
+    EXPECT_EQ(tabLabel(0), std::wstring(63, L'x'));
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 0) << "an unknown current player falls back to the first";
+    close();
+    // Garbage in, sound values out: the next start reads what this run wrote.
+    const std::string saved = ini();
+    EXPECT_NE(saved.find("Anzahlspieler=4"), std::string::npos);
+    // Eighteen characters of anything load as zeros, without a message.
+    EXPECT_NE(saved.find("Spieler2=-11200000000000000"), std::string::npos) << saved;
+}
+
+} // namespace

@@ -1,0 +1,83 @@
+// The player page: the pair limit on spin steps and the clear buttons.
+#include "main_dialog_fixture.h"
+
+#include "team/team.h"
+
+namespace {
+
+using PlayerPage = MainDialogTest;
+
+TEST_F(PlayerPage, SpinStepsKeepEachRowWithinTwiceTheMatches)
+{
+    open();
+    setText(dialog, IDC_MATCHES_FIELD, L"5"); // L = 10
+    const struct {
+        const wchar_t *won, *lost;
+        int spin;
+        bool up;
+        const wchar_t *wonAfter, *lostAfter;
+    } cases[] = {
+        {L"6", L"4", IDC_WON2_SPIN, true, L"7", L"3"},
+        {L"6", L"4", IDC_LOST2_SPIN, false, L"6", L"3"},
+        {L"10", L"2", IDC_WON2_SPIN, true, L"10", L"0"},
+        {L"0", L"9", IDC_LOST2_SPIN, true, L"0", L"10"},
+        {L"3", L"0", IDC_WON2_SPIN, true, L"4", L"0"},
+        {L"2", L"8", IDC_WON2_SPIN, true, L"3", L"7"},
+    };
+    for (const auto& c : cases) {
+        setText(pageDialog, IDC_WON2_FIELD, c.won);
+        setText(pageDialog, IDC_LOST2_FIELD, c.lost);
+        clickSpin(pageDialog, c.spin, c.up);
+        EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), c.wonAfter) << c.won << ":" << c.lost;
+        EXPECT_EQ(text(pageDialog, IDC_LOST2_FIELD), c.lostAfter) << c.won << ":" << c.lost;
+    }
+    EXPECT_EQ(singleState.players[0].won2, 3) << "the end of a step stores the page";
+    EXPECT_EQ(singleState.players[0].lost2, 7);
+}
+
+TEST_F(PlayerPage, StepsRecomputeWithAutomaticCalculation)
+{
+    open();
+    click(dialog, IDC_AUTO_CALC_CHECK);
+    selectLeague(3);
+    setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
+    setText(dialog, IDC_MATCHES_FIELD, L"9");
+    setText(pageDialog, IDC_WON1_FIELD, L"9");
+    setText(pageDialog, IDC_LOST1_FIELD, L"4");
+    setText(pageDialog, IDC_WON2_FIELD, L"2");
+    setText(pageDialog, IDC_LOST2_FIELD, L"1");
+    clickSpin(pageDialog, IDC_WON1_SPIN, true);
+    EXPECT_EQ(display(), L"207");
+}
+
+TEST_F(PlayerPage, ClearButtonsEmptyTheirRow)
+{
+    open();
+    click(dialog, IDC_AUTO_CALC_CHECK);
+    selectLeague(3);
+    setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
+    setText(dialog, IDC_MATCHES_FIELD, L"2");
+    setText(pageDialog, IDC_WON1_FIELD, L"1");
+    setText(pageDialog, IDC_LOST1_FIELD, L"1");
+    setText(pageDialog, IDC_WON3_FIELD, L"9"); // implausible: 11 singles in 2 matches
+    selectLeague(4);
+    EXPECT_EQ(display(), L"0");
+    EXPECT_TRUE(framedRed(Won3));
+
+    click(pageDialog, IDC_CLEAR3_BUTTON);
+    EXPECT_EQ(text(pageDialog, IDC_WON3_FIELD), L"0");
+    EXPECT_EQ(text(pageDialog, IDC_LOST3_FIELD), L"0");
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"1") << "other rows stay";
+    EXPECT_FALSE(framedRed(Won3));
+    EXPECT_EQ(display(), L"165");
+    EXPECT_EQ(singleState.players[0].won3, 0);
+
+    // Without automatic calculation the display shows zero and nothing is computed.
+    click(dialog, IDC_AUTO_CALC_CHECK);
+    click(dialog, IDC_DECIMAL_CHECK);
+    click(pageDialog, IDC_CLEAR1_BUTTON);
+    EXPECT_EQ(display(), L"0,0");
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"0");
+}
+
+} // namespace

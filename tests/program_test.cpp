@@ -1,0 +1,199 @@
+// The real Kadermeister.exe as separate processes: single instance and a save-and-restart.
+#include "win_test_support.h"
+
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring programPath; // from the command line
+
+const wchar_t title[] = L"Kadermeister 0.92.1 Beta";
+
+struct Program {
+    PROCESS_INFORMATION process = {};
+};
+
+// Copies the program into a folder of its own, so it gets an INI file of its own.
+std::vector<std::wstring> folders;
+
+std::wstring installProgram()
+{
+    const std::wstring folder = makeTempFolder();
+    folders.push_back(folder);
+    const std::wstring target = folder + L"Kadermeister.exe";
+    CopyFileW(programPath.c_str(), target.c_str(), FALSE);
+    return target;
+}
+
+PROCESS_INFORMATION start(const std::wstring& exe)
+{
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    return process;
+}
+
+int windowCount()
+{
+    int count = 0;
+    EnumWindows(
+        [](HWND window, LPARAM counter) -> BOOL {
+            wchar_t text[64] = L"";
+            GetWindowTextW(window, text, 64);
+            if (wcscmp(text, title) == 0)
+                ++*reinterpret_cast<int*>(counter);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+HWND waitForWindow(DWORD processId)
+{
+    for (int i = 0; i < 200; ++i) {
+        HWND window = nullptr;
+        while ((window = FindWindowExW(nullptr, window, nullptr, title)) != nullptr) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == processId)
+                return window;
+        }
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+DWORD finish(PROCESS_INFORMATION& process, DWORD milliseconds = 15000)
+{
+    DWORD code = STILL_ACTIVE;
+    if (WaitForSingleObject(process.hProcess, milliseconds) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &code);
+    else
+        TerminateProcess(process.hProcess, 99);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+std::wstring controlText(HWND parent, int id)
+{
+    wchar_t text[64] = L"";
+    SendMessageW(GetDlgItem(parent, id), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+HWND playerPage(HWND dialog)
+{
+    return FindWindowExW(dialog, nullptr, L"#32770", nullptr);
+}
+
+TEST(Program, ASecondStartHandsOverToTheFirst)
+{
+    const std::wstring exe = installProgram();
+    PROCESS_INFORMATION first = start(exe);
+    HWND window = waitForWindow(first.dwProcessId);
+    ASSERT_NE(window, nullptr);
+
+    PROCESS_INFORMATION second = start(exe);
+    EXPECT_EQ(finish(second), 0u) << "the second start ends at once";
+    EXPECT_EQ(windowCount(), 1);
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(finish(first), 0u);
+}
+
+TEST(Program, MultiInstLetsInstancesRunSideBySide)
+{
+    const std::wstring exe = installProgram();
+    const std::wstring ini = exe.substr(0, exe.size() - 3) + L"ini";
+    writeFileBytes(ini, "[LKZ]\r\nMultiInst=01\r\n");
+    PROCESS_INFORMATION first = start(exe);
+    HWND one = waitForWindow(first.dwProcessId);
+    PROCESS_INFORMATION second = start(exe);
+    HWND two = waitForWindow(second.dwProcessId);
+    ASSERT_NE(one, nullptr);
+    ASSERT_NE(two, nullptr);
+    EXPECT_EQ(windowCount(), 2);
+    PostMessageW(one, WM_CLOSE, 0, 0);
+    PostMessageW(two, WM_CLOSE, 0, 0);
+    EXPECT_EQ(finish(first), 0u);
+    EXPECT_EQ(finish(second), 0u);
+}
+
+TEST(Program, TeamDataSurvivesARestart)
+{
+    const std::wstring exe = installProgram();
+    const std::wstring ini = exe.substr(0, exe.size() - 3) + L"ini";
+
+    PROCESS_INFORMATION run = start(exe);
+    HWND window = waitForWindow(run.dwProcessId);
+    ASSERT_NE(window, nullptr);
+    // To team mode, keep the data, choose a league and enter games, as the user would.
+    SendMessageW(GetDlgItem(window, IDC_MODE_BUTTON), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(window, IDC_SAVE_DATA_CHECK), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(window, IDC_DECIMAL_CHECK), BM_CLICK, 0, 0);
+    HWND league = GetDlgItem(window, IDC_LEAGUE_BOX);
+    SendMessageW(league, CB_SETCURSEL, 7, 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_LEAGUE_BOX, CBN_SELCHANGE), reinterpret_cast<LPARAM>(league));
+    SendMessageW(GetDlgItem(window, IDC_TEAM_COUNT_FIELD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"10"));
+    SendMessageW(GetDlgItem(window, IDC_MATCHES_FIELD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"5"));
+    HWND page = playerPage(window);
+    ASSERT_NE(page, nullptr);
+    SendMessageW(GetDlgItem(page, IDC_WON2_FIELD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"4"));
+    SendMessageW(GetDlgItem(page, IDC_LOST2_FIELD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"2"));
+    SendMessageW(GetDlgItem(page, IDC_WON3_FIELD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1"));
+    SendMessageW(GetDlgItem(page, IDC_LOST3_FIELD), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1"));
+    // A spin step ends with storing the page.
+    HWND spin = GetDlgItem(page, IDC_WON3_SPIN);
+    RECT rect;
+    GetClientRect(spin, &rect);
+    const LPARAM up = MAKELPARAM(rect.right / 2, rect.bottom / 4);
+    SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, up);
+    SendMessageW(spin, WM_LBUTTONUP, 0, up);
+    SendMessageW(GetDlgItem(window, IDC_CALCULATE_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_EQ(controlText(window, IDC_LKZ_DISPLAY), L"114,79");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(finish(run), 0u);
+
+    const std::string saved = readFileBytes(ini);
+    EXPECT_NE(saved.find("ShowEinzel=0"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Spieler1=071005000004020201"), std::string::npos) << saved;
+
+    run = start(exe);
+    window = waitForWindow(run.dwProcessId);
+    ASSERT_NE(window, nullptr);
+    page = playerPage(window);
+    EXPECT_EQ(controlText(window, IDC_MODE_BUTTON), L"Einzelspieler");
+    EXPECT_EQ(SendMessageW(GetDlgItem(window, IDC_LEAGUE_BOX), CB_GETCURSEL, 0, 0), 7);
+    EXPECT_EQ(controlText(window, IDC_TEAM_COUNT_FIELD), L"10");
+    EXPECT_EQ(controlText(page, IDC_WON3_FIELD), L"2");
+    EXPECT_EQ(SendMessageW(GetDlgItem(window, IDC_DECIMAL_CHECK), BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageW(GetDlgItem(window, IDC_CALCULATE_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_EQ(controlText(window, IDC_LKZ_DISPLAY), L"114,79");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(finish(run), 0u);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        fprintf(stderr, "usage: program_tests PATH-TO-Kadermeister.exe\n");
+        return 2;
+    }
+    const std::string path = argv[1];
+    programPath.assign(path.begin(), path.end());
+    const int result = RUN_ALL_TESTS();
+    for (const std::wstring& folder : folders)
+        removeTempFolder(folder);
+    return result;
+}
