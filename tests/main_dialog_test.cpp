@@ -146,6 +146,9 @@ TEST_F(MainDialog, SpinStepsKeepMatchesBelowTeams)
         {L"10", L"9", IDC_TEAM_COUNT_SPIN, false, L"9", L"8"},
         {L"5", L"1", IDC_TEAM_COUNT_SPIN, false, L"4", L"1"},
         {L"10", L"4", IDC_TEAM_COUNT_SPIN, false, L"9", L"4"},
+        // At the end of a spin's range nothing moves, neither field.
+        {L"1", L"5", IDC_TEAM_COUNT_SPIN, false, L"1", L"5"},
+        {L"13", L"13", IDC_MATCHES_SPIN, true, L"13", L"13"},
     };
     for (const auto& c : cases) {
         setText(dialog, IDC_TEAM_COUNT_FIELD, c.teams);
@@ -338,6 +341,75 @@ TEST_F(MainDialog, GarbageInTheIniFileNeitherCrashesNorSticks)
     EXPECT_NE(saved.find("Anzahlspieler=4"), std::string::npos);
     // Eighteen characters of anything load as zeros, without a message.
     EXPECT_NE(saved.find("Spieler2=-11200000000000000"), std::string::npos) << saved;
+}
+
+} // namespace
+
+namespace {
+
+COLORREF fieldBackground(HWND field)
+{
+    RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    flushEvents(30);
+    HDC dc = GetDC(field);
+    const COLORREF colour = GetPixel(dc, 2, 2);
+    ReleaseDC(field, dc);
+    return colour;
+}
+
+TEST_F(MainDialog, OnlyTheFocusedFieldIsHighlighted)
+{
+    open("[LKZ]\r\nBKColor=255\r\n");
+    HWND matches = GetDlgItem(dialog, IDC_MATCHES_FIELD);
+    HWND teams = GetDlgItem(dialog, IDC_TEAM_COUNT_FIELD);
+    HWND won = GetDlgItem(pageDialog, IDC_WON2_FIELD);
+    SetFocus(matches);
+    EXPECT_EQ(fieldBackground(matches), RGB(255, 0, 0)) << "BKColor 255 is pure red";
+    EXPECT_NE(fieldBackground(teams), RGB(255, 0, 0));
+    SetFocus(won);
+    EXPECT_EQ(fieldBackground(won), RGB(255, 0, 0));
+    EXPECT_NE(fieldBackground(matches), RGB(255, 0, 0));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainDialog, FramesBelongToTheShownPlayer)
+{
+    open("[LKZ]\r\nShowEinzel=0\r\n");
+    selectLeague(1);
+    setText(dialog, IDC_MATCHES_FIELD, L"3");
+    setText(pageDialog, IDC_WON1_FIELD, L"9");
+    {
+        BoxWatcher watcher;
+        click(dialog, IDC_CALCULATE_BUTTON);
+        flushEvents(100);
+        EXPECT_EQ(watcher.boxes.size(), 1u);
+    }
+    EXPECT_TRUE(framedRed(Matches));
+
+    const auto clickTab = [](int index) {
+        RECT tab;
+        TabCtrl_GetItemRect(tabControl, index, &tab);
+        const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+        SendMessageW(tabControl, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(tabControl, WM_LBUTTONUP, 0, point);
+        flushEvents(50);
+    };
+    clickTab(1);
+    EXPECT_FALSE(framedRed(Matches)) << "player 2 has no marks";
+    EXPECT_FALSE(framedRed(Won1));
+    clickTab(0);
+    EXPECT_TRUE(framedRed(Won1)) << "player 1 keeps its own";
+}
+
+TEST_F(MainDialog, AHiddenControlPassesTheFocusToTheLeagueBox)
+{
+    open("[LKZ]\r\nShowEinzel=0\r\n");
+    SetFocus(GetDlgItem(dialog, IDC_PLAYER_COUNT_FIELD));
+    click(dialog, IDC_MODE_BUTTON);
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_LEAGUE_BOX));
 }
 
 } // namespace

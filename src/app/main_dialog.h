@@ -48,6 +48,8 @@ int isSystemVersion51();
 // The red frames around the marked inputs of the current player.
 void paintInputMarks();
 void clearInputMarks();
+// WM_PAINT of the main dialog and of the page: the frames are drawn anew on every paint.
+void paintWithInputMarks(HWND window);
 // The rectangle, in the coordinates of the window it is drawn on, inside which the frame of
 // an input lies; also tells that window.
 RECT inputFrameRect(int kind, HWND* surface);

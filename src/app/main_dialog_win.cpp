@@ -92,7 +92,7 @@ void onInitDialog(HWND dialog)
 
     lastFocused = GetDlgItem(dialog, IDC_LEAGUE_BOX);
     SetFocus(lastFocused);
-    HANDLE icon = LoadImageW(appInstance, MAKEINTRESOURCEW(IDI_KADERMEISTER), IMAGE_ICON, 32, 32, 0);
+    HANDLE icon = LoadImageW(appInstance, MAKEINTRESOURCEW(IDI_KADERMEISTER), IMAGE_ICON, 32, 32, LR_SHARED);
     if (icon)
         SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 
@@ -115,6 +115,7 @@ void onLeagueChange()
     if (index != lastLeagueIndex) {
         if (getMark(League)) {
             setMark(League, 0);
+            clearInputMarks();
             paintInputMarks();
         }
         // Stored first, so the player's stored LKZ is computed with the new league.
@@ -138,7 +139,7 @@ void chooseHighlightColour()
     if (ChooseColorW(&choose))
         highlightColour = choose.rgbResult;
     if (lastFocused) {
-        SetFocus(lastFocused);
+        restoreFocus();
         if (!isSystemVersion40())
             SendMessageW(lastFocused, WM_NCPAINT, 1, 0);
     }
@@ -190,6 +191,11 @@ void onMainSpinStep(const NMUPDOWN& step)
 {
     const int pos = step.iPos;
     const int delta = step.iDelta;
+    // At the end of its range the spin does not move; neither does the other field.
+    int low = 0, high = 0;
+    SendMessageW(step.hdr.hwndFrom, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+    if (pos + delta < low || pos + delta > high)
+        return;
     if (step.hdr.idFrom == IDC_TEAM_COUNT_SPIN) {
         storePage();
         recalculate();
@@ -234,8 +240,9 @@ void onCommand(int id, int code)
     switch (id) {
     case IDC_CALCULATE_BUTTON:
         calculate(1);
-        if (lastFocused)
-            SetFocus(lastFocused);
+        // A list dropped for "no league" stays open; moving the focus would close it.
+        if (!SendDlgItemMessageW(mainDialog, IDC_LEAGUE_BOX, CB_GETDROPPEDSTATE, 0, 0))
+            restoreFocus();
         break;
     case IDC_LEAGUE_BOX:
         if (code == CBN_SELCHANGE)
@@ -270,14 +277,6 @@ void onCommand(int id, int code)
         chooseHighlightColour();
         break;
     }
-}
-
-void onPaint(HWND dialog)
-{
-    PAINTSTRUCT paint;
-    BeginPaint(dialog, &paint);
-    paintInputMarks();
-    EndPaint(dialog, &paint);
 }
 
 } // namespace
@@ -402,7 +401,7 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return reinterpret_cast<INT_PTR>(
             onControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_PAINT:
-        onPaint(dialog);
+        paintWithInputMarks(dialog);
         return 0;
     case WM_ACTIVATE:
         redrawPlayerCountFields();
@@ -442,6 +441,13 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_CLOSE:
         closeMainDialog();
         return TRUE;
+    case WM_NCDESTROY:
+        // A colour request after the exit sequence may have made one more brush.
+        if (highlightBrush) {
+            DeleteObject(highlightBrush);
+            highlightBrush = nullptr;
+        }
+        return FALSE;
     }
     return FALSE;
 }

@@ -170,7 +170,7 @@ void setUpSystemMenu()
         InsertMenuW(menu, position, MF_BYPOSITION | MF_STRING, IDM_SYS_INFO, L"Info...");
     }
     HANDLE icon = LoadImageW(appInstance, MAKEINTRESOURCEW(IDI_KADERMEISTER), IMAGE_ICON,
-                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
+                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     if (icon)
         SendMessageW(mainDialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
@@ -236,6 +236,14 @@ void paintInputMarks()
         else if (teamState.singleMode)
             drawFrame(input.kind, onPage(input.field) ? pageNeutral : mainNeutral);
     }
+}
+
+void paintWithInputMarks(HWND window)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    paintInputMarks();
+    EndPaint(window, &paint);
 }
 
 void clearInputMarks()

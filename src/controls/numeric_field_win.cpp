@@ -59,6 +59,15 @@ void installNumericField(HWND field)
     SetWindowLongPtrW(field, GWLP_USERDATA, previous);
 }
 
+void restoreFocus()
+{
+    if (!lastFocused)
+        return;
+    if (!IsWindowVisible(lastFocused))
+        lastFocused = GetDlgItem(mainDialog, IDC_LEAGUE_BOX);
+    SetFocus(lastFocused);
+}
+
 bool fieldHasFocus(HWND field) { return GetPropW(field, hasFocusProperty) != nullptr; }
 
 void clearHasFocus(HWND field)

@@ -66,16 +66,7 @@ void clearRow(HWND page, const Row& row)
         setMark(row.lostKind, 0);
         calculate(0);
     }
-    if (lastFocused)
-        SetFocus(lastFocused);
-}
-
-void onPaint(HWND page)
-{
-    PAINTSTRUCT paint;
-    BeginPaint(page, &paint);
-    paintInputMarks();
-    EndPaint(page, &paint);
+    restoreFocus();
 }
 
 } // namespace
@@ -112,7 +103,7 @@ INT_PTR CALLBACK pageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM l
     case WM_INITDIALOG:
         return FALSE;
     case WM_PAINT:
-        onPaint(page);
+        paintWithInputMarks(page);
         return 0;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -354,6 +354,7 @@ void loadSettingsAndPlayers(const IniStore& ini)
 {
     teamState = TeamState{};
     singleState = TeamState{};
+    highlightColour = defaultHighlightColour;
     createStates(readTeamSize(ini));
     readGlobalSettings(ini);
     readStateSettings(singleState, singleSection, ini);

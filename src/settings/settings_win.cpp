@@ -18,10 +18,14 @@ std::string ansiPath()
 {
     if (iniPath.empty())
         return {};
+    // A system code page of UTF-8 holds every path but refuses both the flag and the lossy test.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, iniPath.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    BOOL* lossyTest = utf8 ? nullptr : &lossy;
+    const int length = WideCharToMultiByte(CP_ACP, flags, iniPath.c_str(), -1, nullptr, 0, nullptr, lossyTest);
     std::string path(length, '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, iniPath.c_str(), -1, &path[0], length, nullptr, &lossy);
+    WideCharToMultiByte(CP_ACP, flags, iniPath.c_str(), -1, &path[0], length, nullptr, lossyTest);
     path.resize(length > 0 ? length - 1 : 0);
     if (lossy) {
         // A folder name outside the code page: its short form is plain ASCII.

@@ -30,12 +30,6 @@ bool validIndex(const TeamState& state, int index)
 
 void repaintPage() { RedrawWindow(pageDialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
 
-void focusBack()
-{
-    if (lastFocused)
-        SetFocus(lastFocused);
-}
-
 } // namespace
 
 void storePageValues(TeamState& state, int index)
@@ -100,6 +94,7 @@ void selectPlayerArriving(int newIndex)
         showPlayer(teamState, newIndex);
         teamState.currentLineup = teamState.players[newIndex].lineup;
     }
+    clearInputMarks(); // the frames of the player left behind
     recalculate();
     lastFocused = tabControl;
 }
@@ -110,7 +105,7 @@ void setPlayerCount()
     case CountChange::Ignored:
         return;
     case CountChange::Unchanged:
-        focusBack();
+        restoreFocus();
         return;
     case CountChange::Changed:
         break;
@@ -119,10 +114,11 @@ void setPlayerCount()
     const int current = currentPlayerIndex();
     showPlayer(teamState, current);
     TabCtrl_SetCurSel(tabControl, current);
+    clearInputMarks();
     repaintPage();
     if (activeState().autoCalc)
         calculate(0);
-    focusBack();
+    restoreFocus();
 }
 
 void switchMode()
@@ -151,7 +147,7 @@ void switchMode()
         clearInputMarks();
     }
     redrawPlayerCountFields();
-    focusBack();
+    restoreFocus();
 }
 
 void showPlayerCountControls(bool show)
