@@ -5,7 +5,18 @@
 
 namespace {
 
-using PlayerPage = MainDialogTest;
+class PlayerPage : public MainDialogTest {
+protected:
+    // Automatic calculation on, "Oberliga" with 10 teams, and the given matches.
+    void startComputing(const wchar_t* matches)
+    {
+        open();
+        click(dialog, IDC_AUTO_CALC_CHECK);
+        selectLeague(3);
+        setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
+        setText(dialog, IDC_MATCHES_FIELD, matches);
+    }
+};
 
 TEST_F(PlayerPage, SpinStepsKeepEachRowWithinTwiceTheMatches)
 {
@@ -37,11 +48,7 @@ TEST_F(PlayerPage, SpinStepsKeepEachRowWithinTwiceTheMatches)
 
 TEST_F(PlayerPage, StepsRecomputeWithAutomaticCalculation)
 {
-    open();
-    click(dialog, IDC_AUTO_CALC_CHECK);
-    selectLeague(3);
-    setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
-    setText(dialog, IDC_MATCHES_FIELD, L"9");
+    startComputing(L"9");
     setText(pageDialog, IDC_WON1_FIELD, L"9");
     setText(pageDialog, IDC_LOST1_FIELD, L"4");
     setText(pageDialog, IDC_WON2_FIELD, L"2");
@@ -52,11 +59,7 @@ TEST_F(PlayerPage, StepsRecomputeWithAutomaticCalculation)
 
 TEST_F(PlayerPage, ClearButtonsEmptyTheirRow)
 {
-    open();
-    click(dialog, IDC_AUTO_CALC_CHECK);
-    selectLeague(3);
-    setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
-    setText(dialog, IDC_MATCHES_FIELD, L"2");
+    startComputing(L"2");
     setText(pageDialog, IDC_WON1_FIELD, L"1");
     setText(pageDialog, IDC_LOST1_FIELD, L"1");
     setText(pageDialog, IDC_WON3_FIELD, L"9"); // implausible: 11 singles in 2 matches
