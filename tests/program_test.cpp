@@ -62,7 +62,8 @@ HWND waitForWindow(DWORD processId)
         while ((window = FindWindowExW(nullptr, window, nullptr, title)) != nullptr) {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == processId)
+            // The title is set early in the initialisation; the dialog shows only when it is done.
+            if (owner == processId && IsWindowVisible(window))
                 return window;
         }
         Sleep(50);

@@ -10,7 +10,9 @@ static const wchar_t title[] = L"Kadermeister 0.92.1 Beta";
 static bool waitFor(bool present)
 {
     for (int i = 0; i < 300; ++i) {
-        if ((FindWindowW(nullptr, title) != nullptr) == present)
+        // Visible only once the initialisation is done: the title comes earlier.
+        const HWND window = FindWindowW(nullptr, title);
+        if ((window != nullptr && IsWindowVisible(window)) == present)
             return true;
         Sleep(100);
     }
