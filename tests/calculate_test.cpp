@@ -1,6 +1,6 @@
 // The three checks with their marks and messages, the display state and the stored LKZ.
-#include "app/notify.h"
-#include "rating/calculate.h"
+#include "display/calculate.h"
+#include "recording_view.h"
 
 #include <gtest/gtest.h>
 
@@ -9,25 +9,14 @@
 
 namespace {
 
-std::vector<std::string> events; // what the user would have seen, in order
-void recordMessage(const std::string& text, const std::string& title) { events.push_back("box " + title + ": " + text); }
-void recordText(const std::string& text) { events.push_back("display " + text); }
-void recordPaint() { events.push_back("paint"); }
-void recordClear() { events.push_back("clear marks"); }
-void recordDrop() { events.push_back("drop list"); }
+RecordingView* recorder = nullptr;
 
-std::string lastDisplay()
-{
-    for (auto it = events.rbegin(); it != events.rend(); ++it)
-        if (it->rfind("display ", 0) == 0)
-            return it->substr(8);
-    return "";
-}
+std::string lastDisplay() { return recorder->lastDisplay(); }
 
 std::vector<std::string> boxes()
 {
     std::vector<std::string> result;
-    for (const auto& e : events)
+    for (const auto& e : recorder->events)
         if (e.rfind("box ", 0) == 0)
             result.push_back(e);
     return result;
@@ -42,10 +31,9 @@ std::vector<int> marks()
 LkzInputs inputs(int league, int teams, int matches, int w1, int l1, int w2 = 0, int l2 = 0, int w3 = 0, int l3 = 0)
 {
     LkzInputs in;
-    in.league = league;
-    in.teamCount = teams;
-    in.matches = matches;
-    in.won1 = w1, in.lost1 = l1, in.won2 = w2, in.lost2 = l2, in.won3 = w3, in.lost3 = l3;
+    const int values[InputKindCount] = {league, teams, matches, w1, l1, w2, l2, w3, l3};
+    for (int kind = 0; kind < InputKindCount; ++kind)
+        in[kind] = values[kind];
     return in;
 }
 
@@ -57,20 +45,15 @@ protected:
         teamState.league = 3;
         teamState.teamCount = 10;
         currentLkz = 0;
-        events.clear();
-        setMessageSink(recordMessage);
-        lkzView = LkzView{};
-        lkzView.showText = recordText;
-        lkzView.paintInputMarks = recordPaint;
-        lkzView.clearInputMarks = recordClear;
-        lkzView.dropLeagueList = recordDrop;
+        recorder = &view;
     }
     void TearDown() override
     {
-        setMessageSink(nullptr);
-        lkzView = LkzView{};
+        recorder = nullptr;
         releaseStates();
     }
+    RecordingView view;
+    std::vector<std::string>& events = view.events;
 };
 
 TEST_F(Calculate, ShowsTheResultInTheActiveModesForm)

@@ -1,6 +1,6 @@
 // League table, formula, rounding and display text.
-#include "app/notify.h"
 #include "rating/lkz.h"
+#include "recording_view.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> messages;
-void recordMessage(const std::string& text, const std::string& title) { messages.push_back(title + ": " + text); }
 
 TEST(LeagueTable, BaseValuesFollowTheComboOrder)
 {
@@ -66,14 +63,12 @@ TEST(RoundToPrecision, HalfAwayFromZeroByTheFirstDecimal)
 
 TEST(RoundToPrecision, RejectsAPrecisionThatIsNoPowerOfTen)
 {
-    messages.clear();
-    setMessageSink(recordMessage);
+    RecordingView view;
     EXPECT_EQ(roundToPrecision(12.5f, 3), 0);
     // 0.1 as a float is not the double 0.1, so it is refused too.
     EXPECT_EQ(roundToPrecision(12.5f, 0.1f), 0);
-    setMessageSink(nullptr);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0], "Fehler: Invalid Rounding Precision Value.");
+    ASSERT_EQ(view.events.size(), 2u);
+    EXPECT_EQ(view.events[0], "box Fehler: Invalid Rounding Precision Value.");
 }
 
 TEST(FormatLkz, WholeAndDecimalForms)

@@ -1,7 +1,9 @@
 #pragma once
 // Opens the real main dialog from its template on an INI file of the test's own.
-#include "app/main_dialog.h"
-#include "rating/calculate.h"
+#include "app/main_dialog_win.h"
+#include "controls/dialogs_win.h"
+#include "controls/input_fields_win.h"
+#include "display/calculate.h"
 #include "resource.h"
 #include "settings/settings_win.h"
 #include "win_test_support.h"
@@ -46,6 +48,7 @@ protected:
     void TearDown() override
     {
         close();
+        resetWindowState();
         if (!folder.empty())
             removeTempFolder(folder);
     }
@@ -96,10 +99,9 @@ protected:
         const RECT frame = inputFrameRect(kind, &surface);
         if (!surface)
             return false;
-        HDC dc = GetDC(surface);
+        ScopedGetDC dc(surface);
         const COLORREF top = GetPixel(dc, (frame.left + frame.right) / 2, frame.top + 1);
         const COLORREF left = GetPixel(dc, frame.left, (frame.top + frame.bottom) / 2);
-        ReleaseDC(surface, dc);
         return top == RGB(255, 0, 0) && left == RGB(255, 0, 0);
     }
 

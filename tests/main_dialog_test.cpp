@@ -1,7 +1,9 @@
 // The main dialog driven through its controls: start-up, computing, marks, options, exit.
 #include "main_dialog_fixture.h"
 
-#include "team/team.h"
+#include "base/text_win.h"
+#include "base/version.h"
+#include "team/team_win.h"
 
 #include <algorithm>
 
@@ -21,7 +23,7 @@ TEST_F(MainDialog, FirstStartShowsTheDefaults)
     open();
     wchar_t title[64] = L"";
     GetWindowTextW(dialog, title, 64);
-    EXPECT_STREQ(title, L"Kadermeister 0.92.1 Beta");
+    EXPECT_EQ(title, L"Kadermeister " + widen(programVersion) + L" Beta");
     EXPECT_EQ(text(dialog, IDC_MODE_BUTTON), L"Mannschaft") << "single-player mode first";
     EXPECT_EQ(display(), L"0");
     EXPECT_EQ(text(dialog, IDC_LKZ_LABEL), L"LKZ:");
@@ -180,13 +182,12 @@ TEST_F(MainDialog, OptionsFollowTheActiveMode)
     SendMessageW(dialog, WM_COMMAND, IDM_SAVE_DATA, 0);
     EXPECT_TRUE(checked(IDC_SAVE_DATA_CHECK));
 
-    HMENU menu = loadOptionsMenu();
+    AutoMenu menu = loadOptionsMenu();
     ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(GetMenuState(menu, IDM_AUTO_CALC, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(GetMenuState(menu, IDM_ON_TOP, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(GetMenuState(menu, IDM_SAVE_DATA, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_FALSE(GetMenuState(menu, IDM_DECIMAL, MF_BYCOMMAND) & MF_CHECKED);
-    DestroyMenu(menu);
+    EXPECT_TRUE(GetMenuState(menu.get(), IDM_AUTO_CALC, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(menu.get(), IDM_ON_TOP, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(menu.get(), IDM_SAVE_DATA, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(menu.get(), IDM_DECIMAL, MF_BYCOMMAND) & MF_CHECKED);
 
     // Team mode has options of its own; On Top is shared.
     click(dialog, IDC_MODE_BUTTON);
@@ -351,10 +352,8 @@ COLORREF fieldBackground(HWND field)
 {
     RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     flushEvents(30);
-    HDC dc = GetDC(field);
-    const COLORREF colour = GetPixel(dc, 2, 2);
-    ReleaseDC(field, dc);
-    return colour;
+    ScopedGetDC dc(field);
+    return GetPixel(dc, 2, 2);
 }
 
 TEST_F(MainDialog, OnlyTheFocusedFieldIsHighlighted)

@@ -1,6 +1,5 @@
 // The INI texts: settings of both modes, the saved players and the name encoding.
-#include "app/notify.h"
-#include "rating/calculate.h"
+#include "recording_view.h"
 #include "settings/settings.h"
 
 #include <gtest/gtest.h>
@@ -43,23 +42,13 @@ struct FakeIni {
     }
 };
 
-std::vector<std::pair<std::string, std::string>> messages;
-void recordMessage(const std::string& text, const std::string& title) { messages.emplace_back(text, title); }
-
 class Settings : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        messages.clear();
-        setMessageSink(recordMessage);
-        highlightColour = defaultHighlightColour;
-    }
-    void TearDown() override
-    {
-        setMessageSink(nullptr);
-        releaseStates();
-    }
+    void SetUp() override { highlightColour = defaultHighlightColour; }
+    void TearDown() override { releaseStates(); }
     FakeIni ini;
+    RecordingView view;
+    std::vector<std::pair<std::string, std::string>>& messages = view.boxes;
 };
 
 using Values = std::array<int, 7>; // matches, won1, lost1, won2, lost2, won3, lost3

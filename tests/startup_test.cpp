@@ -1,5 +1,5 @@
 // The INI file's path from the program file's path.
-#include "app/startup.h"
+#include "settings/startup.h"
 
 #include <gtest/gtest.h>
 

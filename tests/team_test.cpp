@@ -1,5 +1,4 @@
 // Player records, the two modes, names and the change of the team size.
-#include "rating/calculate.h"
 #include "team/team.h"
 
 #include <gtest/gtest.h>

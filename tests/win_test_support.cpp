@@ -48,6 +48,12 @@ void removeTempFolder(const std::wstring& folder)
     RemoveDirectoryW(folder.c_str());
 }
 
+void fireTimer(HWND window, UINT_PTR id)
+{
+    // What the system's message loop delivers when a timer without a callback is due.
+    SendMessageW(window, WM_TIMER, id, 0);
+}
+
 std::string readFileBytes(const std::wstring& path)
 {
     std::ifstream file(path.c_str(), std::ios::binary);
@@ -84,14 +90,28 @@ BOOL CALLBACK collectStatic(HWND child, LPARAM found)
     return TRUE;
 }
 
-BOOL CALLBACK closeBox(HWND window, LPARAM)
+// A message box is a dialog run by the system's own message box code: its dialog procedure
+// lives in user32, unlike those of our templates or of the common dialogs.
+bool isMessageBox(HWND window)
 {
     wchar_t className[64] = L"";
     GetClassNameW(window, className, 64);
-    // A message box is a dialog that owns an OK button and has an owner or no parent.
-    if (!activeWatcher || wcscmp(className, L"#32770") != 0 || !IsWindowVisible(window) ||
-        (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) || !GetDlgItem(window, IDOK) ||
-        GetDlgItem(window, 1001 /* the league box: the main dialog itself */))
+    if (wcscmp(className, L"#32770") != 0 || (GetWindowLongW(window, GWL_STYLE) & WS_CHILD))
+        return false;
+    const auto procedure = reinterpret_cast<LPCWSTR>(GetWindowLongPtrW(window, DWLP_DLGPROC));
+    HMODULE module = nullptr;
+    if (!procedure || !GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                              GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                          procedure, &module))
+        return false;
+    return module == GetModuleHandleW(L"user32.dll");
+}
+
+BOOL CALLBACK closeBox(HWND window, LPARAM)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (!activeWatcher || process != GetCurrentProcessId() || !IsWindowVisible(window) || !isMessageBox(window))
         return TRUE;
     for (HWND seen : activeWatcher->closed)
         if (seen == window)
@@ -105,7 +125,8 @@ BOOL CALLBACK closeBox(HWND window, LPARAM)
     return TRUE;
 }
 
-void CALLBACK watch(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), closeBox, 0); }
+// Every top-level window of the process, whichever thread made it.
+void CALLBACK watch(HWND, UINT, UINT_PTR, DWORD) { EnumWindows(closeBox, 0); }
 
 } // namespace
 

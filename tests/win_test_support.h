@@ -8,6 +8,9 @@
 // Runs the message loop for a while, so posted, painted and timed work is done.
 void flushEvents(DWORD milliseconds = 60);
 
+// Delivers a due timer to its window at once, instead of waiting for it.
+void fireTimer(HWND window, UINT_PTR id);
+
 // A fresh, empty folder under the system's temp folder.
 std::wstring makeTempFolder();
 void removeTempFolder(const std::wstring& folder);
@@ -19,7 +22,8 @@ struct SeenBox {
     std::wstring text;
 };
 
-// While alive, reads and closes (with OK) every message box this thread shows.
+// While alive, reads and closes (with OK) every message box of the
+// process, whatever thread shows it, as long as this thread pumps messages.
 class BoxWatcher {
 public:
     BoxWatcher();

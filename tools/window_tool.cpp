@@ -1,11 +1,13 @@
 // Helper for scripts: waits for the main window or closes it through the program's own exit path.
 //   window_tool wait   waits up to 30 s for the window, exit code 0 when it is there
 //   window_tool close  sends it WM_CLOSE and waits up to 30 s for it to go
+#include "base/version.h"
+
 #include <windows.h>
 
 #include <cwchar>
 
-static const wchar_t title[] = L"Kadermeister 0.92.1 Beta";
+static const wchar_t* const title = windowTitle;
 
 static bool waitFor(bool present)
 {

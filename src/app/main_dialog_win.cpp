@@ -1,10 +1,14 @@
 // The main dialog: initialisation, commands, notifications and the exit sequence.
-#include "app/main_dialog.h"
+#include "app/main_dialog_win.h"
 
-#include "app/text_win.h"
+#include "app/main_setup_win.h"
+#include "base/version.h"
+#include "controls/dialogs_win.h"
+#include "controls/highlight_win.h"
+#include "controls/input_fields_win.h"
 #include "controls/numeric_field_win.h"
 #include "controls/player_page_win.h"
-#include "rating/rating_win.h"
+#include "display/calculate_win.h"
 #include "resource.h"
 #include "settings/settings.h"
 #include "settings/settings_win.h"
@@ -14,24 +18,17 @@
 #include <commdlg.h>
 #include <windowsx.h>
 
-HINSTANCE appInstance = nullptr;
-const wchar_t* const windowTitle = L"Kadermeister 0.92.1 Beta";
-
-HWND mainDialog = nullptr;
-HWND pageDialog = nullptr;
-HWND tabControl = nullptr;
-HWND statusBar = nullptr;
-HWND progressBar = nullptr;
-RECT fullWindowRect = {};
-bool rolledUp = false;
-int lastLeagueIndex = -1;
-HBRUSH highlightBrush = nullptr;
-HFONT lkzFont = nullptr;
-
 namespace {
 
-COLORREF customColours[16];
-bool closing = false; // the exit sequence runs once, whatever asks for it
+// What the main dialog keeps between messages.
+struct MainWindowState {
+    RECT fullWindowRect = {}; // the window's size when not rolled up
+    bool rolledUp = false;
+    int lastLeagueIndex = -1;
+    bool closing = false; // the exit sequence runs once, whatever asks for it
+    COLORREF customColours[16] = {};
+};
+MainWindowState mainWindow;
 
 bool isChecked(int id) { return IsDlgButtonChecked(mainDialog, id) == BST_CHECKED; }
 
@@ -54,7 +51,7 @@ void createStatusBar(HWND dialog)
     GetWindowRect(dialog, &window);
     SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - 25,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    GetWindowRect(dialog, &fullWindowRect);
+    GetWindowRect(dialog, &mainWindow.fullWindowRect);
 }
 
 void placePage()
@@ -67,13 +64,112 @@ void placePage()
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void onLeagueChange()
+{
+    HWND box = inputWindow(League);
+    lastFocused = box;
+    const int index = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+    if (index != mainWindow.lastLeagueIndex) {
+        if (getMark(League)) {
+            setMark(League, 0);
+            clearInputMarks();
+            paintInputMarks();
+        }
+        // Stored first, so the player's stored LKZ is computed with the new league.
+        storePage();
+        recalculate();
+    }
+    mainWindow.lastLeagueIndex = index;
+}
+
+void chooseHighlightColour()
+{
+    for (COLORREF& colour : mainWindow.customColours)
+        colour = RGB(255, 255, 255);
+    mainWindow.customColours[0] = RGB(255, 255, 160);
+    CHOOSECOLORW choose = {};
+    choose.lStructSize = sizeof choose;
+    choose.hwndOwner = mainDialog;
+    choose.rgbResult = highlightColour;
+    choose.lpCustColors = mainWindow.customColours;
+    choose.Flags = CC_FULLOPEN | CC_ANYCOLOR | CC_RGBINIT;
+    if (ChooseColorW(&choose))
+        highlightColour = choose.rgbResult;
+    if (lastFocused) {
+        restoreFocus();
+        if (!isSystemVersion40())
+            SendMessageW(lastFocused, WM_NCPAINT, 1, 0);
+    }
+}
+
+void toggleRollUp()
+{
+    RECT window;
+    GetWindowRect(mainDialog, &window);
+    if (!mainWindow.rolledUp) {
+        TITLEBARINFO title = {};
+        title.cbSize = sizeof title;
+        GetTitleBarInfo(mainDialog, &title);
+        const int height = title.rcTitleBar.bottom - window.top + 5;
+        SetWindowPos(mainDialog, nullptr, 0, 0, window.right - window.left, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        const RECT& full = mainWindow.fullWindowRect;
+        SetWindowPos(mainDialog, nullptr, 0, 0, full.right - full.left, full.bottom - full.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    mainWindow.rolledUp = !mainWindow.rolledUp;
+}
+
+void showOptionsMenu()
+{
+    AutoMenu menu = loadOptionsMenu();
+    if (!menu)
+        return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(GetSubMenu(menu.get(), 0), TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, mainDialog,
+                   nullptr);
+}
+
+// A step of the team-count or match-count spin, before the spin changes its field.
+void onMainSpinStep(const NMUPDOWN& step)
+{
+    const int pos = step.iPos;
+    const int delta = step.iDelta;
+    int low = 0, high = 0;
+    SendMessageW(step.hdr.hwndFrom, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+    if (!stepStaysInRange(pos, delta, low, high))
+        return;
+    if (step.hdr.idFrom == IDC_TEAM_COUNT_SPIN) {
+        storePage();
+        recalculate();
+        if (const auto matches = matchesAfterTeamStep(pos, delta, fieldValue(mainDialog, IDC_MATCHES_FIELD)))
+            setFieldValue(mainDialog, IDC_MATCHES_FIELD, *matches);
+    } else {
+        storePage();
+        setPageSpinRanges(2 * (pos + delta));
+        if (const auto teams = teamsAfterMatchStep(pos, delta, fieldValue(mainDialog, IDC_TEAM_COUNT_FIELD)))
+            setFieldValue(mainDialog, IDC_TEAM_COUNT_FIELD, *teams);
+        recalculate();
+    }
+}
+
+void onCalculateButton()
+{
+    calculate(1);
+    // A list dropped for "no league" stays open; moving the focus would close it.
+    if (!SendMessageW(inputWindow(League), CB_GETDROPPEDSTATE, 0, 0))
+        restoreFocus();
+}
+
+// ---- Message handlers ----
+
 void onInitDialog(HWND dialog)
 {
+    resetWindowState();
     mainDialog = dialog;
-    closing = false;
-    rolledUp = false;
-    lastLeagueIndex = -1;
-    connectRatingToWindow();
+    installDialogView();
     createStatusBar(dialog);
     SetWindowTextW(dialog, windowTitle);
 
@@ -90,7 +186,7 @@ void onInitDialog(HWND dialog)
         giveThemedBackground(pageDialog);
     placePage();
 
-    lastFocused = GetDlgItem(dialog, IDC_LEAGUE_BOX);
+    lastFocused = inputWindow(League);
     SetFocus(lastFocused);
     HANDLE icon = LoadImageW(appInstance, MAKEINTRESOURCEW(IDI_KADERMEISTER), IMAGE_ICON, 32, 32, LR_SHARED);
     if (icon)
@@ -104,145 +200,14 @@ void onInitDialog(HWND dialog)
     setUpLkzDisplay();
     recalculate();
     // The focus ends on the league box.
-    SetFocus(GetDlgItem(dialog, IDC_LEAGUE_BOX));
-}
-
-void onLeagueChange()
-{
-    HWND box = GetDlgItem(mainDialog, IDC_LEAGUE_BOX);
-    lastFocused = box;
-    const int index = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
-    if (index != lastLeagueIndex) {
-        if (getMark(League)) {
-            setMark(League, 0);
-            clearInputMarks();
-            paintInputMarks();
-        }
-        // Stored first, so the player's stored LKZ is computed with the new league.
-        storePage();
-        recalculate();
-    }
-    lastLeagueIndex = index;
-}
-
-void chooseHighlightColour()
-{
-    for (COLORREF& colour : customColours)
-        colour = RGB(255, 255, 255);
-    customColours[0] = RGB(255, 255, 160);
-    CHOOSECOLORW choose = {};
-    choose.lStructSize = sizeof choose;
-    choose.hwndOwner = mainDialog;
-    choose.rgbResult = highlightColour;
-    choose.lpCustColors = customColours;
-    choose.Flags = CC_FULLOPEN | CC_ANYCOLOR | CC_RGBINIT;
-    if (ChooseColorW(&choose))
-        highlightColour = choose.rgbResult;
-    if (lastFocused) {
-        restoreFocus();
-        if (!isSystemVersion40())
-            SendMessageW(lastFocused, WM_NCPAINT, 1, 0);
-    }
-}
-
-void toggleRollUp()
-{
-    RECT window;
-    GetWindowRect(mainDialog, &window);
-    if (!rolledUp) {
-        TITLEBARINFO title = {};
-        title.cbSize = sizeof title;
-        GetTitleBarInfo(mainDialog, &title);
-        const int height = title.rcTitleBar.bottom - window.top + 5;
-        SetWindowPos(mainDialog, nullptr, 0, 0, window.right - window.left, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-        SetWindowPos(mainDialog, nullptr, 0, 0, fullWindowRect.right - fullWindowRect.left,
-                     fullWindowRect.bottom - fullWindowRect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    rolledUp = !rolledUp;
-}
-
-void showOptionsMenu()
-{
-    HMENU menu = loadOptionsMenu();
-    if (!menu)
-        return;
-    POINT cursor;
-    GetCursorPos(&cursor);
-    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, mainDialog, nullptr);
-    DestroyMenu(menu);
-}
-
-HBRUSH onControlColour(UINT message, HDC dc, HWND control)
-{
-    HWND focus = GetFocus();
-    if (message == WM_CTLCOLOREDIT) {
-        if (focus == GetDlgItem(mainDialog, IDC_RENAME_FIELD) || control != focus)
-            return nullptr;
-        return renewHighlightBrush(dc);
-    }
-    HBRUSH brush = renewHighlightBrush(dc);
-    return control == focus || GetDlgCtrlID(control) == IDC_LEAGUE_DROP_LIST ? brush : nullptr;
-}
-
-// A step of the team-count or match-count spin, before the spin changes its field.
-void onMainSpinStep(const NMUPDOWN& step)
-{
-    const int pos = step.iPos;
-    const int delta = step.iDelta;
-    // At the end of its range the spin does not move; neither does the other field.
-    int low = 0, high = 0;
-    SendMessageW(step.hdr.hwndFrom, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-    if (pos + delta < low || pos + delta > high)
-        return;
-    if (step.hdr.idFrom == IDC_TEAM_COUNT_SPIN) {
-        storePage();
-        recalculate();
-        if (delta < 0) {
-            const int matches = fieldValue(mainDialog, IDC_MATCHES_FIELD);
-            if (matches > 1 && matches >= pos + delta)
-                setFieldValue(mainDialog, IDC_MATCHES_FIELD, pos + 2 * delta);
-        }
-    } else {
-        storePage();
-        setPageSpinRanges(2 * (pos + delta));
-        if (delta > 0) {
-            const int teams = fieldValue(mainDialog, IDC_TEAM_COUNT_FIELD);
-            if (teams < 14 && pos + delta >= teams)
-                setFieldValue(mainDialog, IDC_TEAM_COUNT_FIELD, pos + 2 * delta);
-        }
-        recalculate();
-    }
-}
-
-LRESULT onNotify(const NMHDR& header)
-{
-    switch (header.code) {
-    case TCN_SELCHANGING:
-        if (header.hwndFrom == tabControl)
-            selectPlayerLeaving(TabCtrl_GetCurSel(tabControl));
-        break;
-    case TCN_SELCHANGE:
-        if (header.hwndFrom == tabControl)
-            selectPlayerArriving(TabCtrl_GetCurSel(tabControl));
-        break;
-    case UDN_DELTAPOS:
-        if (header.idFrom == IDC_TEAM_COUNT_SPIN || header.idFrom == IDC_MATCHES_SPIN)
-            onMainSpinStep(reinterpret_cast<const NMUPDOWN&>(header));
-        break;
-    }
-    return 0;
+    SetFocus(inputWindow(League));
 }
 
 void onCommand(int id, int code)
 {
     switch (id) {
     case IDC_CALCULATE_BUTTON:
-        calculate(1);
-        // A list dropped for "no league" stays open; moving the focus would close it.
-        if (!SendDlgItemMessageW(mainDialog, IDC_LEAGUE_BOX, CB_GETDROPPEDSTATE, 0, 0))
-            restoreFocus();
+        onCalculateButton();
         break;
     case IDC_LEAGUE_BOX:
         if (code == CBN_SELCHANGE)
@@ -279,50 +244,102 @@ void onCommand(int id, int code)
     }
 }
 
+LRESULT onNotify(const NMHDR& header)
+{
+    switch (header.code) {
+    case TCN_SELCHANGING:
+        if (header.hwndFrom == tabControl)
+            selectPlayerLeaving(TabCtrl_GetCurSel(tabControl));
+        break;
+    case TCN_SELCHANGE:
+        if (header.hwndFrom == tabControl)
+            selectPlayerArriving(TabCtrl_GetCurSel(tabControl));
+        break;
+    case UDN_DELTAPOS:
+        if (header.idFrom == IDC_TEAM_COUNT_SPIN || header.idFrom == IDC_MATCHES_SPIN)
+            onMainSpinStep(reinterpret_cast<const NMUPDOWN&>(header));
+        break;
+    }
+    return 0;
+}
+
+// The end of a spin's scroll stores and recomputes; the player-count spin only changes its field.
+void onVScroll(int code)
+{
+    if (code == SB_ENDSCROLL && GetFocus() != GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD)) {
+        storePage();
+        recalculate();
+    }
+}
+
+HBRUSH onControlColour(UINT message, HDC dc, HWND control)
+{
+    HWND focus = GetFocus();
+    if (message == WM_CTLCOLOREDIT) {
+        if (focus == GetDlgItem(mainDialog, IDC_RENAME_FIELD) || control != focus)
+            return nullptr;
+        return renewHighlightBrush(dc);
+    }
+    HBRUSH brush = renewHighlightBrush(dc);
+    return control == focus || GetDlgCtrlID(control) == IDC_LEAGUE_DROP_LIST ? brush : nullptr;
+}
+
+// Dragging the background moves the window as its caption would.
+void onLeftButtonDown()
+{
+    ReleaseCapture();
+    SendMessageW(mainDialog, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
+// A double click inside the LKZ frame switches between the whole and the decimal form.
+void onLeftButtonDoubleClick(POINT point)
+{
+    ClientToScreen(mainDialog, &point);
+    RECT frame;
+    GetWindowRect(GetDlgItem(mainDialog, IDC_LKZ_FRAME), &frame);
+    if (PtInRect(&frame, point))
+        toggleDecimalOutput();
+}
+
+void onRightButtonDown()
+{
+    SendMessageW(mainDialog, WM_CANCELMODE, 0, 0);
+    SendMessageW(pageDialog, WM_CANCELMODE, 0, 0);
+}
+
+// A double click on the caption rolls the window up; elsewhere the system handles it.
+bool onNonClientDoubleClick(WPARAM hitTest)
+{
+    if (hitTest != HTCAPTION)
+        return false;
+    toggleRollUp();
+    return true;
+}
+
+// A shutdown or log-off saves like "Beenden" does.
+void onEndSession(bool ending)
+{
+    if (ending)
+        closeMainDialog();
+}
+
+// A colour request after the exit sequence may have made one more brush.
+void onNcDestroy() { highlightBrush.reset(); }
+
 } // namespace
 
-int isAutoCalc() { return activeState().autoCalc ? 1 : 0; }
-int isSaveData() { return activeState().saveData ? 1 : 0; }
-int isDecimal() { return activeState().decimal ? 1 : 0; }
-
-void setCheck(int id, int on) { CheckDlgButton(mainDialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
-
-void recalculate()
+AutoMenu loadOptionsMenu()
 {
-    if (isAutoCalc())
-        calculate(0);
-    else
-        clearLkz();
-}
-
-void storePage()
-{
-    if (teamState.singleMode)
-        storePageValues(singleState, 0);
-    else
-        storePageValues(teamState, currentPlayerIndex());
-}
-
-HBRUSH renewHighlightBrush(HDC dc)
-{
-    SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, highlightColour);
-    if (highlightBrush)
-        DeleteObject(highlightBrush);
-    highlightBrush = CreateSolidBrush(highlightColour);
-    return highlightBrush;
-}
-
-HMENU loadOptionsMenu()
-{
-    HMENU menu = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_OPTIONS_MENU));
+    AutoMenu menu(LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_OPTIONS_MENU)));
     if (!menu)
-        return nullptr;
-    const auto check = [menu](int id, bool on) { CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED)); };
+        return menu;
+    const auto check = [&menu](int id, bool on) {
+        CheckMenuItem(menu.get(), id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    };
     check(IDM_ON_TOP, teamState.onTop == 1 && singleState.onTop == 1);
-    check(IDM_AUTO_CALC, isAutoCalc());
-    check(IDM_DECIMAL, isDecimal());
-    check(IDM_SAVE_DATA, isSaveData());
+    check(IDM_AUTO_CALC, activeState().autoCalc);
+    check(IDM_DECIMAL, activeState().decimal);
+    check(IDM_SAVE_DATA, activeState().saveData);
     return menu;
 }
 
@@ -360,93 +377,76 @@ void toggleSaveData()
 
 void closeMainDialog()
 {
-    if (closing)
+    if (mainWindow.closing)
         return;
-    closing = true;
+    mainWindow.closing = true;
     if (lkzFont) {
+        // The controls must not keep a font that is gone.
         SendDlgItemMessageW(mainDialog, IDC_LKZ_DISPLAY, WM_SETFONT, 0, FALSE);
         SendDlgItemMessageW(mainDialog, IDC_LKZ_LABEL, WM_SETFONT, 0, FALSE);
-        DeleteObject(lkzFont);
-        lkzFont = nullptr;
+        lkzFont.reset();
     }
-    if (highlightBrush) {
-        DeleteObject(highlightBrush);
-        highlightBrush = nullptr;
-    }
+    highlightBrush.reset();
     saveAll();
     EndDialog(mainDialog, 0);
 }
 
+void resetWindowState()
+{
+    mainWindow = MainWindowState{};
+    resetDialogWindows();
+    resetFieldFocus();
+    highlightBrush.reset();
+    lkzFont.reset();
+}
+
 INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    mainDialog = dialog;
     switch (message) {
     case WM_INITDIALOG:
         onInitDialog(dialog);
-        return FALSE;
+        return FALSE; // the focus is set
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return LOWORD(wParam) == IDC_EXIT_BUTTON;
     case WM_NOTIFY:
-        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, onNotify(*reinterpret_cast<const NMHDR*>(lParam)));
-        return 0;
+        return SetDlgMsgResult(dialog, message, onNotify(*reinterpret_cast<const NMHDR*>(lParam)));
     case WM_VSCROLL:
-        if (LOWORD(wParam) == SB_ENDSCROLL && GetFocus() != GetDlgItem(dialog, IDC_PLAYER_COUNT_FIELD)) {
-            storePage();
-            recalculate();
-        }
-        return 0;
+        onVScroll(LOWORD(wParam));
+        return FALSE;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
+        // Colour requests answer the brush itself, not through DWLP_MSGRESULT.
         return reinterpret_cast<INT_PTR>(
             onControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_PAINT:
         paintWithInputMarks(dialog);
-        return 0;
+        return FALSE;
     case WM_ACTIVATE:
         redrawPlayerCountFields();
-        return 0;
+        return FALSE;
     case WM_LBUTTONDOWN:
-        // Dragging the background moves the window as its caption would.
-        ReleaseCapture();
-        SendMessageW(dialog, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-        return 0;
-    case WM_LBUTTONDBLCLK: {
-        POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ClientToScreen(dialog, &point);
-        RECT frame;
-        GetWindowRect(GetDlgItem(dialog, IDC_LKZ_FRAME), &frame);
-        if (PtInRect(&frame, point))
-            toggleDecimalOutput();
-        return 0;
-    }
+        onLeftButtonDown();
+        return FALSE;
+    case WM_LBUTTONDBLCLK:
+        onLeftButtonDoubleClick({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return FALSE;
     case WM_RBUTTONDOWN:
-        SendMessageW(dialog, WM_CANCELMODE, 0, 0);
-        SendMessageW(pageDialog, WM_CANCELMODE, 0, 0);
-        return 0;
+        onRightButtonDown();
+        return FALSE;
     case WM_RBUTTONUP:
         showOptionsMenu();
-        return 0;
-    case WM_NCLBUTTONDBLCLK:
-        if (wParam == HTCAPTION) {
-            toggleRollUp();
-            return TRUE;
-        }
         return FALSE;
+    case WM_NCLBUTTONDBLCLK:
+        return onNonClientDoubleClick(wParam);
     case WM_ENDSESSION:
-        // A shutdown or log-off saves like "Beenden" does.
-        if (wParam)
-            closeMainDialog();
-        return 0;
+        onEndSession(wParam != 0);
+        return FALSE;
     case WM_CLOSE:
         closeMainDialog();
         return TRUE;
     case WM_NCDESTROY:
-        // A colour request after the exit sequence may have made one more brush.
-        if (highlightBrush) {
-            DeleteObject(highlightBrush);
-            highlightBrush = nullptr;
-        }
+        onNcDestroy();
         return FALSE;
     }
     return FALSE;

@@ -1,10 +1,20 @@
 // Entry point: the INI path, the single-instance rule and the modal main dialog.
-#include "app/main_dialog.h"
+#include "app/main_dialog_win.h"
+#include "base/version.h"
+#include "controls/dialogs_win.h"
 #include "resource.h"
 #include "settings/settings.h"
 #include "settings/settings_win.h"
 
 #include <commctrl.h>
+
+#include <cstdlib>
+
+// A window program has no console for the library's verbose message on an uncaught exception;
+// leaving that handler out also leaves out the name demangler it carries (some 45 KB).
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+} // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {

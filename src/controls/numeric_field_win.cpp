@@ -1,12 +1,12 @@
 #include "controls/numeric_field_win.h"
 
-#include "app/main_dialog.h"
+#include "controls/dialogs_win.h"
+#include "controls/input_fields_win.h"
 #include "resource.h"
 
-#include <commctrl.h>
-#include <initializer_list>
-
 HWND lastFocused = nullptr;
+
+void resetFieldFocus() { lastFocused = nullptr; }
 
 namespace {
 
@@ -74,10 +74,4 @@ void clearHasFocus(HWND field)
 {
     if (field)
         RemovePropW(field, hasFocusProperty);
-}
-
-void setPageSpinRanges(int high)
-{
-    for (int id : {IDC_WON1_SPIN, IDC_LOST1_SPIN, IDC_WON2_SPIN, IDC_LOST2_SPIN, IDC_WON3_SPIN, IDC_LOST3_SPIN})
-        SendDlgItemMessageW(pageDialog, id, UDM_SETRANGE, 0, MAKELPARAM(static_cast<short>(high), 0));
 }

@@ -4,11 +4,10 @@
 
 // The control to which buttons give the focus back.
 extern HWND lastFocused;
+void resetFieldFocus();
 
 void installNumericField(HWND field);
 // Gives the focus back to lastFocused; a control hidden meanwhile hands it to the league box.
 void restoreFocus();
 bool fieldHasFocus(HWND field);
 void clearHasFocus(HWND field);
-// Keeps the six game spins of the page within 0 .. 2 x matches.
-void setPageSpinRanges(int high);

@@ -3,7 +3,5 @@
 #include <windows.h>
 
 INT_PTR CALLBACK pageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
-// The other spin of the same Paarkreuz row, or 0.
-int partnerSpin(int spin);
 // The themed tab-page background, where the system has one.
 void giveThemedBackground(HWND page);

@@ -1,6 +1,6 @@
 #include "rating/lkz.h"
 
-#include "app/notify.h"
+#include "base/view.h"
 
 #include <cmath>
 #include <cstdint>
@@ -31,6 +31,12 @@ double computeLkz(double base, double teamCount, double matches, double won1, do
     t = t * (11.0 / (teamCount - 1.0));
     t = t * ((matches + matches) / singles);
     return t + base;
+}
+
+double computeLkz(const LkzInputs& in)
+{
+    return computeLkz(leagueBase(in[League]), in[TeamCount], in[Matches], in[Won1], in[Lost1], in[Won2], in[Lost2],
+                      in[Won3], in[Lost3]);
 }
 
 static bool isPowerOfTen(double precision)

@@ -14,11 +14,21 @@ extern const LeagueRow LeagueTable[leagueCount];
 // The nine inputs; the number indexes PlayerRecord::invalid and orders the red frames.
 enum InputKind { League, TeamCount, Matches, Won1, Lost1, Won2, Lost2, Won3, Lost3, InputKindCount };
 
+// The nine values as the controls hold them, indexed by InputKind; league -1 = none chosen.
+struct LkzInputs {
+    int value[InputKindCount] = {-1, 0, 0, 0, 0, 0, 0, 0, 0};
+    int& operator[](int kind) { return value[kind]; }
+    int operator[](int kind) const { return value[kind]; }
+    int singles() const { return value[Won1] + value[Lost1] + value[Won2] + value[Lost2] + value[Won3] + value[Lost3]; }
+};
+
 // Base value of a league index; anything outside 0..12 (-1 = no league) gives 0.
 int leagueBase(int index);
 
 double computeLkz(double base, double teamCount, double matches, double won1, double lost1,
                   double won2, double lost2, double won3, double lost3);
+// The formula on the inputs, with the base value of their league.
+double computeLkz(const LkzInputs& in);
 
 // Rounds half away from zero, judged by the first digit after the point.
 double roundToPrecision(float value, float precision);

@@ -1,7 +1,6 @@
 #include "settings/settings.h"
 
-#include "app/notify.h"
-#include "rating/calculate.h"
+#include "base/view.h"
 
 #include <algorithm>
 #include <climits>
@@ -35,13 +34,6 @@ int leadingNumber(const char* p, const char* end)
     if (negative)
         return static_cast<int>(-value);
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-}
-
-PlayerRecord blankRecord()
-{
-    PlayerRecord record;
-    std::memset(&record, 0, sizeof record);
-    return record;
 }
 
 // Keeps the array at playerCount records; added ones are numbered by position.
@@ -185,35 +177,30 @@ int saveSortOrderFromText(const std::string& text)
     return text.find('1') != std::string::npos && text.find('0') == std::string::npos ? 1 : 0;
 }
 
-std::string formatPlayerValues(const TeamState& state, const PlayerRecord& r)
+std::string formatPlayerValues(const TeamState& state, const PlayerRecord& record)
 {
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, "%02d%02d%02d%02d%02d%02d%02d%02d%02d", state.league,
-                  state.teamCount, r.matches, r.won1, r.lost1, r.won2, r.lost2, r.won3, r.lost3);
-    return buffer;
+    const LkzInputs in = inputsOf(state, record);
+    std::string text;
+    char field[16];
+    for (int value : in.value) {
+        std::snprintf(field, sizeof field, "%02d", value);
+        text += field;
+    }
+    return text;
 }
 
 void parsePlayerValues(const std::string& text18, TeamState& state, int index)
 {
     if (index < 0 || index >= static_cast<int>(state.players.size()))
         return;
-    int field[9];
-    for (size_t i = 0; i < 9; ++i) {
-        const size_t begin = std::min(2 * i, text18.size());
-        const size_t end = std::min(2 * i + 2, text18.size());
-        field[i] = leadingNumber(text18.data() + begin, text18.data() + end);
+    LkzInputs in;
+    for (int kind = 0; kind < InputKindCount; ++kind) {
+        const size_t begin = std::min<size_t>(2 * kind, text18.size());
+        const size_t end = std::min<size_t>(2 * kind + 2, text18.size());
+        in[kind] = leadingNumber(text18.data() + begin, text18.data() + end);
     }
-    PlayerRecord& r = state.players[index];
-    state.league = field[0];
-    state.teamCount = field[1];
-    r.matches = field[2];
-    r.won1 = field[3];
-    r.lost1 = field[4];
-    r.won2 = field[5];
-    r.lost2 = field[6];
-    r.won3 = field[7];
-    r.lost3 = field[8];
-    r.lineup = index + 1;
+    storeInputs(state, index, in);
+    state.players[index].lineup = index + 1;
 }
 
 std::string iniTextToUtf8(const std::string& bytes)

@@ -1,8 +1,7 @@
 #include "settings/settings_win.h"
 
-#include "app/main_dialog.h"
-#include "app/startup.h"
-#include "resource.h"
+#include "controls/dialogs_win.h"
+#include "settings/startup.h"
 #include "team/team_win.h"
 
 #include <windows.h>

@@ -1,7 +1,6 @@
 #include "team/team.h"
 
-#include "rating/calculate.h"
-
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -34,7 +33,72 @@ PlayerRecord* currentPlayer()
     return &state.players[playerIndexOf(state)];
 }
 
-static PlayerRecord blankRecord()
+namespace {
+
+// The record's share of the nine inputs; league and team count belong to the state.
+int32_t PlayerRecord::*const gameFields[InputKindCount] = {
+    nullptr,           nullptr,          &PlayerRecord::matches, &PlayerRecord::won1, &PlayerRecord::lost1,
+    &PlayerRecord::won2, &PlayerRecord::lost2, &PlayerRecord::won3, &PlayerRecord::lost3,
+};
+
+bool validIndex(const TeamState& state, int index)
+{
+    return index >= 0 && index < static_cast<int>(state.players.size());
+}
+
+bool hasMark(const PlayerRecord& record)
+{
+    for (int mark : record.invalid)
+        if (mark)
+            return true;
+    return false;
+}
+
+} // namespace
+
+LkzInputs inputsOf(const TeamState& state, const PlayerRecord& record)
+{
+    LkzInputs in;
+    in[League] = state.league;
+    in[TeamCount] = state.teamCount;
+    for (int kind = Matches; kind < InputKindCount; ++kind)
+        in[kind] = record.*gameFields[kind];
+    return in;
+}
+
+LkzInputs inputsOf(const TeamState& state, int index)
+{
+    return validIndex(state, index) ? inputsOf(state, state.players[index]) : LkzInputs{};
+}
+
+void storeInputs(TeamState& state, int index, const LkzInputs& in)
+{
+    if (!validIndex(state, index))
+        return;
+    state.league = in[League];
+    state.teamCount = in[TeamCount];
+    for (int kind = Matches; kind < InputKindCount; ++kind)
+        state.players[index].*gameFields[kind] = in[kind];
+}
+
+float playerLkz(const TeamState& state, const PlayerRecord& record)
+{
+    // A team count of 0 or 1 only comes from an edited INI file; its factor 11 / (n - 1) is no rating.
+    if (hasMark(record) || state.teamCount <= 1)
+        return 0;
+    const float lkz = static_cast<float>(computeLkz(inputsOf(state, record)));
+    return std::isfinite(lkz) ? lkz : 0;
+}
+
+void recomputePlayerLkz(TeamState& state, int index)
+{
+    if (!validIndex(state, index))
+        return;
+    PlayerRecord& record = state.players[index];
+    record.lkz = playerLkz(state, record);
+}
+
+PlayerRecord blankRecord()
 {
     PlayerRecord record;
     std::memset(&record, 0, sizeof record);
@@ -91,7 +155,7 @@ static void storeName(PlayerRecord& record, const std::string& text)
 
 void setPlayerName(TeamState& state, int index, const std::string& text)
 {
-    if (index < 0 || index >= static_cast<int>(state.players.size()))
+    if (!validIndex(state, index))
         return;
     storeName(state.players[index], text);
 }
@@ -109,7 +173,7 @@ void initPlayer(PlayerRecord& record, int index)
 
 void resetPlayerValues(TeamState& state, int index)
 {
-    if (index < 0 || index >= static_cast<int>(state.players.size()))
+    if (!validIndex(state, index))
         return;
     PlayerRecord& record = state.players[index];
     record.lineup = index + 1;

@@ -1,5 +1,7 @@
 #pragma once
 // The players of both modes and the operations on their records. Window-free.
+#include "rating/lkz.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,6 +36,17 @@ struct TeamState {
     int32_t sortByLkz = 0;
 };
 
+// The nine inputs of the player at index: the state's league and team count, the record's games.
+LkzInputs inputsOf(const TeamState& state, int index);
+LkzInputs inputsOf(const TeamState& state, const PlayerRecord& record);
+// Stores the nine inputs into the state and the record at index.
+void storeInputs(TeamState& state, int index, const LkzInputs& inputs);
+
+// The LKZ of one record from its own values, its own marks and the state's league and team
+// count; 0 when marked or when the team count makes the formula meaningless.
+float playerLkz(const TeamState& state, const PlayerRecord& record);
+void recomputePlayerLkz(TeamState& state, int index);
+
 // Program-wide: team mode ("Mannschaft") and single-player mode ("Einzelspieler").
 extern TeamState teamState;
 extern TeamState singleState;
@@ -43,6 +56,9 @@ TeamState& activeState();
 int currentPlayerIndex();
 int playerIndexOf(TeamState& state);
 PlayerRecord* currentPlayer();
+
+// A record with every byte zero: no name, no values, no marks.
+PlayerRecord blankRecord();
 
 void createStates(int n);
 void releaseStates();

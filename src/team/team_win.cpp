@@ -1,9 +1,10 @@
 #include "team/team_win.h"
 
-#include "app/main_dialog.h"
-#include "app/text_win.h"
+#include "base/text_win.h"
+#include "controls/dialogs_win.h"
+#include "controls/input_fields_win.h"
 #include "controls/numeric_field_win.h"
-#include "rating/rating_win.h"
+#include "display/calculate_win.h"
 #include "resource.h"
 #include "settings/settings.h"
 
@@ -11,17 +12,6 @@
 #include <initializer_list>
 
 namespace {
-
-struct PageField {
-    int id;
-    int32_t PlayerRecord::*value;
-};
-// The six game fields of the page in the order the record stores them.
-const PageField pageFields[] = {
-    {IDC_WON1_FIELD, &PlayerRecord::won1}, {IDC_LOST1_FIELD, &PlayerRecord::lost1},
-    {IDC_WON2_FIELD, &PlayerRecord::won2}, {IDC_LOST2_FIELD, &PlayerRecord::lost2},
-    {IDC_WON3_FIELD, &PlayerRecord::won3}, {IDC_LOST3_FIELD, &PlayerRecord::lost3},
-};
 
 bool validIndex(const TeamState& state, int index)
 {
@@ -32,17 +22,14 @@ void repaintPage() { RedrawWindow(pageDialog, nullptr, nullptr, RDW_INVALIDATE |
 
 } // namespace
 
-void storePageValues(TeamState& state, int index)
+void storePageValues(TeamState& state, int index) { storeInputs(state, index, readInputs()); }
+
+void storePage()
 {
-    if (!validIndex(state, index))
-        return;
-    const LRESULT selection = SendDlgItemMessageW(mainDialog, IDC_LEAGUE_BOX, CB_GETCURSEL, 0, 0);
-    state.league = selection == CB_ERR ? -1 : static_cast<int>(selection);
-    state.teamCount = fieldValue(mainDialog, IDC_TEAM_COUNT_FIELD);
-    PlayerRecord& player = state.players[index];
-    player.matches = fieldValue(mainDialog, IDC_MATCHES_FIELD);
-    for (const PageField& field : pageFields)
-        player.*field.value = fieldValue(pageDialog, field.id);
+    if (teamState.singleMode)
+        storePageValues(singleState, 0);
+    else
+        storePageValues(teamState, currentPlayerIndex());
 }
 
 void showPlayer(TeamState& state, int index)
@@ -52,13 +39,7 @@ void showPlayer(TeamState& state, int index)
     const bool onTop = teamState.onTop == 1 && singleState.onTop == 1;
     SetWindowPos(mainDialog, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    const int league = state.league >= 0 && state.league < leagueCount ? state.league : -1;
-    SendDlgItemMessageW(mainDialog, IDC_LEAGUE_BOX, CB_SETCURSEL, static_cast<WPARAM>(league), 0);
-    setFieldValue(mainDialog, IDC_TEAM_COUNT_FIELD, state.teamCount);
-    const PlayerRecord& player = state.players[index];
-    setFieldValue(mainDialog, IDC_MATCHES_FIELD, player.matches);
-    for (const PageField& field : pageFields)
-        setFieldValue(pageDialog, field.id, player.*field.value);
+    showInputs(inputsOf(state, index));
     setCheck(IDC_DECIMAL_CHECK, activeState().decimal);
     setCheck(IDC_AUTO_CALC_CHECK, activeState().autoCalc);
     setCheck(IDC_SAVE_DATA_CHECK, activeState().saveData);

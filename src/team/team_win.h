@@ -3,6 +3,8 @@
 #include "team/team.h"
 
 void storePageValues(TeamState& state, int index);
+// storePageValues for the current player of the active mode.
+void storePage();
 void showPlayer(TeamState& state, int index);
 void rebuildTabs();
 void selectPlayerLeaving(int oldIndex);   // the tab strip is about to change

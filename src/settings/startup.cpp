@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "settings/startup.h"
 
 std::wstring iniPathFor(const std::wstring& programPath)
 {

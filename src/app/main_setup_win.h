@@ -1,0 +1,15 @@
+#pragma once
+// Set-up of the main dialog's controls, run once at its initialisation.
+#include "base/handles_win.h"
+
+// The large font of the LKZ display and its label.
+extern AutoFont lkzFont;
+
+void setFocusOrder();
+void setUpSpins();
+void subclassInputs();
+void setUpSystemMenu();
+void setUpLkzDisplay();
+void fillLeagueBox();
+int isSystemVersion40();
+int isSystemVersion51();

@@ -1,0 +1,25 @@
+#include "base/view.h"
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+
+// Atomic, since a worker thread may show a message while the dialog installs or removes the view.
+static std::atomic<View*> installedView{nullptr};
+
+void setView(View* view) { installedView.store(view); }
+
+View& view()
+{
+    View* view = installedView.load();
+    if (!view) {
+        std::fputs("Kadermeister: the core was used before a view was installed\n", stderr);
+        std::abort();
+    }
+    return *view;
+}
+
+void showErrorMessage(const std::string& text, const std::string& title)
+{
+    view().showMessage(text, title, BoxButtons::Ok, BoxIcon::Error);
+}

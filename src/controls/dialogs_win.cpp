@@ -1,0 +1,17 @@
+#include "controls/dialogs_win.h"
+
+HINSTANCE appInstance = nullptr;
+HWND mainDialog = nullptr;
+HWND pageDialog = nullptr;
+HWND tabControl = nullptr;
+HWND statusBar = nullptr;
+HWND progressBar = nullptr;
+
+void resetDialogWindows()
+{
+    mainDialog = pageDialog = tabControl = statusBar = progressBar = nullptr;
+}
+
+HWND surfaceWindow(Surface surface) { return surface == Surface::PlayerPage ? pageDialog : mainDialog; }
+
+void setCheck(int id, int on) { CheckDlgButton(mainDialog, id, on ? BST_CHECKED : BST_UNCHECKED); }

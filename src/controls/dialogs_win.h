@@ -1,0 +1,20 @@
+#pragma once
+// The windows every window half works on: the main dialog, its player page and its bars. Set
+// by the main dialog's initialisation, valid until it is destroyed.
+#include "controls/inputs.h"
+
+#include <windows.h>
+
+extern HINSTANCE appInstance;
+extern HWND mainDialog;
+extern HWND pageDialog;
+extern HWND tabControl;
+extern HWND statusBar;
+extern HWND progressBar;
+
+void resetDialogWindows();
+
+// The dialog that holds the controls of a surface.
+HWND surfaceWindow(Surface surface);
+// Sets a check box of the main dialog.
+void setCheck(int id, int on);

@@ -1,0 +1,168 @@
+#include "controls/input_fields_win.h"
+
+#include "base/handles_win.h"
+#include "controls/dialogs_win.h"
+#include "resource.h"
+#include "team/team.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+
+namespace {
+
+const COLORREF markColour = RGB(255, 0, 0);
+
+RECT childRect(HWND parent, HWND child)
+{
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+void drawFrame(int kind, COLORREF colour)
+{
+    HWND surface = nullptr;
+    RECT rect = inputFrameRect(kind, &surface);
+    if (!surface || IsRectEmpty(&rect))
+        return;
+    ScopedGetDC dc(surface);
+    AutoBrush brush(CreateSolidBrush(colour));
+    if (!dc || !brush)
+        return;
+    FrameRect(dc, &rect, brush.get());
+    InflateRect(&rect, -1, -1);
+    FrameRect(dc, &rect, brush.get());
+}
+
+COLORREF backgroundColour(HWND surface)
+{
+    COLORREF colour = CLR_INVALID;
+    ScopedGetDC dc(surface);
+    if (dc)
+        colour = GetPixel(dc, 1, 1);
+    return colour == CLR_INVALID ? GetSysColor(COLOR_BTNFACE) : colour;
+}
+
+} // namespace
+
+HWND inputWindow(int kind)
+{
+    if (kind < 0 || kind >= InputKindCount)
+        return nullptr;
+    const InputControl& input = inputControls[kind];
+    return GetDlgItem(surfaceWindow(input.surface), input.field);
+}
+
+int fieldValue(HWND parent, int id)
+{
+    wchar_t text[3] = L""; // at most the first two characters count
+    GetDlgItemTextW(parent, id, text, 3);
+    return static_cast<int>(std::wcstol(text, nullptr, 10));
+}
+
+void setFieldValue(HWND parent, int id, int value)
+{
+    wchar_t text[16];
+    swprintf(text, 16, L"%d", value);
+    SetDlgItemTextW(parent, id, text);
+}
+
+LkzInputs readInputs()
+{
+    LkzInputs in;
+    for (const InputControl& input : inputControls) {
+        if (input.kind == League) {
+            const LRESULT selection = SendMessageW(inputWindow(League), CB_GETCURSEL, 0, 0);
+            in[League] = selection == CB_ERR ? -1 : static_cast<int>(selection);
+        } else {
+            in[input.kind] = fieldValue(surfaceWindow(input.surface), input.field);
+        }
+    }
+    return in;
+}
+
+void showInputs(const LkzInputs& in)
+{
+    for (const InputControl& input : inputControls) {
+        if (input.kind == League) {
+            const int league = in[League] >= 0 && in[League] < leagueCount ? in[League] : -1;
+            SendMessageW(inputWindow(League), CB_SETCURSEL, static_cast<WPARAM>(league), 0);
+        } else {
+            setFieldValue(surfaceWindow(input.surface), input.field, in[input.kind]);
+        }
+    }
+}
+
+void setPageSpinRanges(int high)
+{
+    for (const InputControl& input : inputControls)
+        if (input.surface == Surface::PlayerPage)
+            SendDlgItemMessageW(pageDialog, input.spin, UDM_SETRANGE, 0, MAKELPARAM(static_cast<short>(high), 0));
+}
+
+RECT inputFrameRect(int kind, HWND* surface)
+{
+    RECT rect = {};
+    *surface = nullptr;
+    HWND field = inputWindow(kind);
+    if (!field || !IsWindowVisible(field))
+        return rect;
+    const InputControl& input = inputControls[kind];
+    HWND parent = surfaceWindow(input.surface);
+    rect = childRect(parent, field);
+    if (input.spin) {
+        // A field and its spin are one input: the frame goes round both, 2 px wide, 1 px away.
+        const RECT spin = childRect(parent, GetDlgItem(parent, input.spin));
+        UnionRect(&rect, &rect, &spin);
+        InflateRect(&rect, 3, 3);
+    } else {
+        InflateRect(&rect, 2, 2);
+    }
+    *surface = parent;
+    return rect;
+}
+
+void paintInputMarks()
+{
+    if (!mainDialog || !pageDialog)
+        return;
+    const PlayerRecord* player = currentPlayer();
+    if (!player)
+        return;
+    // A frame without a mark takes the colour of the background it stands on, so it vanishes.
+    const COLORREF mainNeutral = backgroundColour(mainDialog);
+    const COLORREF pageNeutral = backgroundColour(pageDialog);
+    for (const InputControl& input : inputControls) {
+        if (player->invalid[input.kind])
+            drawFrame(input.kind, markColour);
+        else if (teamState.singleMode)
+            drawFrame(input.kind, input.surface == Surface::PlayerPage ? pageNeutral : mainNeutral);
+    }
+}
+
+void paintWithInputMarks(HWND window)
+{
+    ScopedPaint paint(window);
+    paintInputMarks();
+}
+
+void clearInputMarks()
+{
+    for (const InputControl& input : inputControls) {
+        HWND surface = nullptr;
+        const RECT frame = inputFrameRect(input.kind, &surface);
+        if (!surface)
+            continue;
+        // Four strips, two pixels wide, that the background covers again.
+        const RECT strips[] = {
+            {frame.left, frame.top, frame.right, frame.top + 2},
+            {frame.left, frame.bottom - 2, frame.right, frame.bottom},
+            {frame.left, frame.top, frame.left + 2, frame.bottom},
+            {frame.right - 2, frame.top, frame.right, frame.bottom},
+        };
+        for (const RECT& strip : strips)
+            RedrawWindow(surface, &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+    }
+}

@@ -1,0 +1,71 @@
+#include "display/calculate_win.h"
+
+#include "base/text_win.h"
+#include "base/view.h"
+#include "controls/dialogs_win.h"
+#include "controls/input_fields_win.h"
+#include "resource.h"
+
+namespace {
+
+UINT boxStyle(BoxButtons buttons, BoxIcon icon)
+{
+    UINT style = MB_SETFOREGROUND | (icon == BoxIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION);
+    switch (buttons) {
+    case BoxButtons::Ok: return style | MB_OK;
+    case BoxButtons::YesNo: return style | MB_YESNO;
+    case BoxButtons::YesNoCancel: return style | MB_YESNOCANCEL;
+    }
+    return style;
+}
+
+BoxAnswer answerOf(int result)
+{
+    switch (result) {
+    case IDYES: return BoxAnswer::Yes;
+    case IDNO: return BoxAnswer::No;
+    case IDCANCEL: return BoxAnswer::Cancel;
+    default: return BoxAnswer::Ok;
+    }
+}
+
+class DialogView final : public View {
+public:
+    void showLkzText(const std::string& text) override
+    {
+        SetDlgItemTextW(mainDialog, IDC_LKZ_DISPLAY, widen(text).c_str());
+    }
+    void paintInputMarks() override { ::paintInputMarks(); }
+    void clearInputMarks() override { ::clearInputMarks(); }
+    void dropLeagueList() override { SendMessageW(inputWindow(League), CB_SHOWDROPDOWN, TRUE, 0); }
+    void showDecimal(int decimal) override
+    {
+        RedrawWindow(GetDlgItem(mainDialog, IDC_LKZ_DISPLAY), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        setCheck(IDC_DECIMAL_CHECK, decimal);
+    }
+    // MessageBox may be called from any thread; with the main dialog as owner it stays modal to it.
+    BoxAnswer showMessage(const std::string& text, const std::string& title, BoxButtons buttons,
+                          BoxIcon icon) override
+    {
+        return answerOf(MessageBoxW(mainDialog, widen(text).c_str(), widen(title).c_str(), boxStyle(buttons, icon)));
+    }
+};
+
+DialogView dialogView;
+
+} // namespace
+
+int calculate(int interactive) { return calculateFrom(readInputs(), interactive); }
+
+int valuesFormulaUnavailable() { return valuesFormulaUnavailable(readInputs()); }
+
+void recalculate()
+{
+    if (activeState().autoCalc)
+        calculate(0);
+    else
+        clearLkz();
+}
+
+void installDialogView() { setView(&dialogView); }

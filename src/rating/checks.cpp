@@ -1,0 +1,69 @@
+#include "rating/checks.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string singlesMessage(int singles, int matches)
+{
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer,
+                  matches == 1 ? "Anzahl Punktspiele/Anzahl durchgeführte Einzel nicht plausibel:\n%d Einzel in %d Punktspiel."
+                               : "Anzahl Punktspiele/Anzahl durchgeführte Einzel nicht plausibel:\n%d Einzel in %d Punktspielen.",
+                  singles, matches);
+    return buffer;
+}
+
+std::string teamsMessage(int matches, int teamCount)
+{
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer,
+                  "Anzahl Mannschaften/Anzahl Punktspiele nicht plausibel:\n%d Punktspiele bei %d Mannschaften.",
+                  matches, teamCount);
+    return buffer;
+}
+
+void report(CheckResult& result, const std::string& message, const char* title)
+{
+    if (!result.message.empty())
+        return;
+    result.message = message;
+    result.title = title;
+}
+
+} // namespace
+
+CheckResult checkInputs(const LkzInputs& in)
+{
+    CheckResult result;
+    result.leagueMissing = !(in[League] >= 0 && in[League] < leagueCount);
+    result.marks[League] = result.leagueMissing ? 1 : 0;
+    if (result.leagueMissing)
+        report(result, "Bitte eine Spielklasse auswählen.", "Fehler");
+
+    const int singles = in.singles();
+    if ((singles < in[Matches] && singles != 0) || singles > 2 * in[Matches]) {
+        result.singlesImplausible = true;
+        result.marks[Matches] = 1;
+        // Only the game counts that contribute are marked.
+        for (int kind = Won1; kind <= Lost3; ++kind)
+            result.marks[kind] = in[kind] > 0 ? 1 : 0;
+        report(result, singlesMessage(singles, in[Matches]), "LKZ berechnen");
+    }
+
+    if (in[Matches] >= in[TeamCount]) {
+        result.teamsImplausible = true;
+        result.marks[TeamCount] = 1;
+        result.marks[Matches] = 1;
+        report(result, teamsMessage(in[Matches], in[TeamCount]), "Fehler");
+    }
+    return result;
+}
+
+int valuesFormulaUnavailable(const LkzInputs& in)
+{
+    const int singles = in.singles();
+    const bool available = in[League] >= 0 && in[League] < leagueCount && in[Matches] <= singles &&
+                           singles <= 2 * in[Matches] && in[Matches] < in[TeamCount] && singles != 0;
+    return available ? 0 : 1;
+}

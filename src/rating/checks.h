@@ -1,0 +1,22 @@
+#pragma once
+// The three plausibility checks: inputs in, marks and the first failure's message out.
+#include "rating/lkz.h"
+
+#include <cstdint>
+#include <string>
+
+struct CheckResult {
+    int32_t marks[InputKindCount] = {}; // 1 for every input the checks find implausible
+    bool leagueMissing = false;
+    bool singlesImplausible = false;   // singles against matches
+    bool teamsImplausible = false;     // matches against teams
+    // The message of the first failing check, in the order above; empty when all pass.
+    std::string message;
+    std::string title;
+    bool passed() const { return !leagueMissing && !singlesImplausible && !teamsImplausible; }
+};
+
+CheckResult checkInputs(const LkzInputs& inputs);
+
+// 1 when the formula cannot be shown with values: no league, no games, or implausible counts.
+int valuesFormulaUnavailable(const LkzInputs& inputs);
