@@ -1,8 +1,14 @@
 # make test: installs what is missing, builds both configurations and runs every test.
 # make run:  builds the Windows program and starts it under Wine.
 JOBS ?= 2
+WINDOWS_CONFIG = -DCMAKE_BUILD_TYPE=Release
+# The toolchain file counts only when the tree is first configured; passing it again would
+# only earn CMake's "not used" warning.
+ifeq ($(wildcard build/windows/CMakeCache.txt),)
+WINDOWS_CONFIG += -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+endif
 
-.PHONY: all deps native windows test run clean
+.PHONY: all deps native windows-config windows program test run clean
 
 all: native windows
 
@@ -13,14 +19,20 @@ native: deps
 	cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build/native -j$(JOBS)
 
-windows: deps
-	cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+windows-config: deps
+	cmake -S . -B build/windows $(WINDOWS_CONFIG)
+
+windows: windows-config
 	cmake --build build/windows -j$(JOBS)
+
+# The program and the helper the run script waits with; no test executables.
+program: windows-config
+	cmake --build build/windows -j$(JOBS) --target Kadermeister window_tool
 
 test: native windows
 	scripts/test.sh
 
-run: windows
+run: program
 	scripts/run.sh
 
 clean:

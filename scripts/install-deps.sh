@@ -5,7 +5,9 @@ set -euo pipefail
 packages=(
   cmake make g++
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 xvfb xauth x11-utils imagemagick fonts-liberation googletest python3
+  wine wine64 xvfb xauth x11-utils imagemagick googletest python3
+  # Wine's own fonts draw the caption buttons; without them they show as letters.
+  fonts-wine fonts-liberation
 )
 
 missing=()
@@ -14,9 +16,11 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+echo "Installing what the build and the tests need (once; a few minutes on a fresh machine):"
+echo "  ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends -o Dpkg::Use-Pty=0 "${missing[@]}"
+echo "Installed: ${missing[*]}"

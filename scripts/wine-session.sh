@@ -29,6 +29,12 @@ km_session_start() {
   # Start Wine's own services here, detached from our output: a service that inherited the
   # pipe of a test runner would keep it open, and the runner would wait for it for ever.
   timeout 300 wineboot -u >/dev/null 2>&1 </dev/null || true
+  # Debian's Wine does not read its own font folder: Marlett, which draws the caption buttons,
+  # must lie in the prefix, or the buttons show the letters that stand for its glyphs.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
   if [ ! -f "$WINEPREFIX/.kadermeister" ]; then
     # A desktop window of Wine's own draws captions and frames where no window manager runs,
     # and the dialog font gets metrics close to the Windows one.
