@@ -12,35 +12,53 @@ namespace {
 
 const wchar_t* const hasFocusProperty = L"Kadermeister.hasFocus";
 
+void markFocused(HWND field) { SetPropW(field, hasFocusProperty, reinterpret_cast<HANDLE>(1)); }
+
+void onSetFocus(HWND field)
+{
+    markFocused(field);
+    InvalidateRect(field, nullptr, FALSE);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    lastFocused = field;
+}
+
+void onKillFocus(HWND field)
+{
+    clearHasFocus(field);
+    InvalidateRect(field, nullptr, TRUE);
+    if (GetDlgCtrlID(field) == IDC_MATCHES_FIELD)
+        setPageSpinRanges(2 * fieldValue(mainDialog, IDC_MATCHES_FIELD));
+}
+
+// The first click into a field selects its text instead of placing the caret; true when used up.
+bool onLeftButtonDown(HWND field)
+{
+    if (fieldHasFocus(field))
+        return false;
+    markFocused(field);
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    return true;
+}
+
 LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(field, GWLP_USERDATA));
     switch (message) {
     case WM_SETFOCUS:
-        SetPropW(field, hasFocusProperty, reinterpret_cast<HANDLE>(1));
-        InvalidateRect(field, nullptr, FALSE);
-        SendMessageW(field, EM_SETSEL, 0, -1);
-        lastFocused = field;
+        onSetFocus(field);
         break;
     case WM_KILLFOCUS:
-        clearHasFocus(field);
-        InvalidateRect(field, nullptr, TRUE);
-        if (GetDlgCtrlID(field) == IDC_MATCHES_FIELD)
-            setPageSpinRanges(2 * fieldValue(mainDialog, IDC_MATCHES_FIELD));
+        onKillFocus(field);
         break;
     case WM_LBUTTONDOWN:
-        // The first click into a field selects its text instead of placing the caret.
-        if (!fieldHasFocus(field)) {
-            SetPropW(field, hasFocusProperty, reinterpret_cast<HANDLE>(1));
-            SetFocus(field);
-            SendMessageW(field, EM_SETSEL, 0, -1);
+        if (onLeftButtonDown(field))
             return 0;
-        }
         break;
     case WM_CONTEXTMENU:
     case WM_PASTE:
     case WM_MOUSEWHEEL:
-        return 0;
+        return 0; // numbers come by keyboard and spin only
     case WM_NCDESTROY:
         RemovePropW(field, hasFocusProperty);
         break;

@@ -38,7 +38,7 @@ void clearRow(HWND page, int button)
     int kinds[2] = {-1, -1};
     int found = 0;
     for (const InputControl& input : inputControls)
-        if (input.clearButton == button && found < 2)
+        if (input.clearButton != 0 && input.clearButton == button && found < 2)
             kinds[found++] = input.kind;
     if (found != 2)
         return;
