@@ -412,3 +412,30 @@ TEST_F(MainDialog, AHiddenControlPassesTheFocusToTheLeagueBox)
 }
 
 } // namespace
+
+#include "base/view.h"
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+TEST_F(MainDialog, AMessageFromAWorkerThreadIsShownOverTheDialog)
+{
+    open();
+    BoxWatcher watcher;
+    std::atomic<bool> done{false};
+    std::thread worker([&done] {
+        showErrorMessage("Die Datei konnte nicht geladen werden.", "Download");
+        done = true;
+    });
+    for (int i = 0; i < 100 && !done; ++i)
+        flushEvents(50);
+    worker.join();
+    ASSERT_EQ(watcher.boxes.size(), 1u);
+    EXPECT_EQ(watcher.boxes[0].title, L"Download");
+    EXPECT_EQ(watcher.boxes[0].text, L"Die Datei konnte nicht geladen werden.");
+    EXPECT_EQ(watcher.boxes[0].owner, dialog) << "modal to the main dialog";
+}
+
+} // namespace

@@ -119,6 +119,7 @@ BOOL CALLBACK closeBox(HWND window, LPARAM)
     activeWatcher->closed.push_back(window);
     SeenBox box;
     box.title = textOf(window);
+    box.owner = GetWindow(window, GW_OWNER);
     EnumChildWindows(window, collectStatic, reinterpret_cast<LPARAM>(&box.text));
     activeWatcher->boxes.push_back(box);
     PostMessageW(window, WM_COMMAND, IDOK, 0);

@@ -20,6 +20,7 @@ void writeFileBytes(const std::wstring& path, const std::string& bytes);
 struct SeenBox {
     std::wstring title;
     std::wstring text;
+    HWND owner;
 };
 
 // While alive, reads and closes (with OK) every message box of the

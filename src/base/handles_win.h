@@ -6,6 +6,20 @@
 #include <memory>
 #include <type_traits>
 
+// Any handle released by one call: AutoHandle<HHOOK, UnhookWindowsHookEx>, or for WinINet
+// AutoHandle<HINTERNET, InternetCloseHandle>.
+template <auto Release>
+struct HandleReleaser {
+    template <typename Handle>
+    void operator()(Handle handle) const
+    {
+        Release(handle);
+    }
+};
+template <typename Handle, auto Release>
+using AutoHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleReleaser<Release>>;
+using AutoHook = AutoHandle<HHOOK, UnhookWindowsHookEx>;
+
 struct GdiObjectDeleter {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
@@ -17,15 +31,8 @@ using AutoFont = AutoGdiObject<HFONT>;
 using AutoBrush = AutoGdiObject<HBRUSH>;
 using AutoBitmap = AutoGdiObject<HBITMAP>;
 
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using AutoMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-
-struct LibraryDeleter {
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-using AutoLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryDeleter>;
+using AutoMenu = AutoHandle<HMENU, DestroyMenu>;
+using AutoLibrary = AutoHandle<HMODULE, FreeLibrary>;
 
 // A kernel handle (thread, event, mutex, file); INVALID_HANDLE_VALUE counts as none.
 class AutoCloseHandle {
