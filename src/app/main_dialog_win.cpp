@@ -2,8 +2,10 @@
 #include "app/main_dialog_win.h"
 
 #include "app/main_setup_win.h"
+#include "base/system_win.h"
 #include "base/version.h"
 #include "controls/dialogs_win.h"
+#include "controls/focus_win.h"
 #include "controls/highlight_win.h"
 #include "controls/input_fields_win.h"
 #include "controls/numeric_field_win.h"
@@ -195,6 +197,7 @@ void onInitDialog(HWND dialog)
     setUpSpins();
     subclassInputs();
     setUpSystemMenu();
+    createMainTooltips();
     fillLeagueBox();
     startTeamModel();
     setUpLkzDisplay();
@@ -323,6 +326,12 @@ void onEndSession(bool ending)
         closeMainDialog();
 }
 
+void onTimer(WPARAM id)
+{
+    if (id == IDT_COMMIT)
+        onCommitTimer();
+}
+
 // A colour request after the exit sequence may have made one more brush.
 void onNcDestroy() { highlightBrush.reset(); }
 
@@ -346,7 +355,7 @@ AutoMenu loadOptionsMenu()
 void toggleOnTop()
 {
     const int on = isChecked(IDC_ON_TOP_CHECK) ? 0 : 1;
-    SetWindowPos(mainDialog, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    placeOnTop(on);
     setCheck(IDC_ON_TOP_CHECK, on);
     teamState.onTop = singleState.onTop = on;
 }
@@ -380,6 +389,8 @@ void closeMainDialog()
     if (mainWindow.closing)
         return;
     mainWindow.closing = true;
+    // A commit still queued must not reach the players while they are saved and freed.
+    stopNumericFields();
     if (lkzFont) {
         // The controls must not keep a font that is gone.
         SendDlgItemMessageW(mainDialog, IDC_LKZ_DISPLAY, WM_SETFONT, 0, FALSE);
@@ -388,6 +399,7 @@ void closeMainDialog()
     }
     highlightBrush.reset();
     saveAll();
+    destroyMainTooltips();
     EndDialog(mainDialog, 0);
 }
 
@@ -396,6 +408,7 @@ void resetWindowState()
     mainWindow = MainWindowState{};
     resetDialogWindows();
     resetFieldFocus();
+    resetNumericFields();
     highlightBrush.reset();
     lkzFont.reset();
 }
@@ -439,6 +452,9 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return FALSE;
     case WM_NCLBUTTONDBLCLK:
         return onNonClientDoubleClick(wParam);
+    case WM_TIMER:
+        onTimer(wParam);
+        return FALSE;
     case WM_ENDSESSION:
         onEndSession(wParam != 0);
         return FALSE;

@@ -5,29 +5,50 @@
 #include "controls/dialogs_win.h"
 #include "controls/input_fields_win.h"
 #include "controls/numeric_field_win.h"
+#include "controls/tooltip_win.h"
 #include "display/calculate.h"
 #include "resource.h"
 
 #include <commctrl.h>
 #include <initializer_list>
+#include <memory>
 
 AutoFont lkzFont;
 
 namespace {
 
-struct OsVersion {
-    DWORD major, minor;
+std::unique_ptr<Tooltip> controlTooltip;
+
+struct ToolText {
+    Surface surface;
+    int control;
+    const char* text; // UTF-8
 };
-OsVersion osVersion()
-{
-    OSVERSIONINFOW info = {};
-    info.dwOSVersionInfoSize = sizeof info;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    GetVersionExW(&info);
-#pragma GCC diagnostic pop
-    return {info.dwMajorVersion, info.dwMinorVersion};
-}
+const char* const teamsTip = "Anzahl der Mannschaften pro Staffel.\r\nKampflose Spiele hier abziehen.";
+const char* const matchesTip = "Anzahl der tatsächlich durchgeführten Punktspiele.";
+const char* const playersTip = "Anzahl der Spieler in der Mannschaft.";
+// In the order they are added.
+const ToolText toolTexts[] = {
+    {Surface::MainDialog, IDC_TEAM_COUNT_SPIN, teamsTip},
+    {Surface::MainDialog, IDC_MATCHES_SPIN, matchesTip},
+    {Surface::MainDialog, IDC_TEAM_COUNT_FIELD, teamsTip},
+    {Surface::MainDialog, IDC_MATCHES_FIELD, matchesTip},
+    {Surface::PlayerPage, IDC_CLEAR1_BUTTON, "Spiele im 1. Paarkreuz löschen."},
+    {Surface::PlayerPage, IDC_CLEAR2_BUTTON, "Spiele im 2. Paarkreuz löschen."},
+    {Surface::PlayerPage, IDC_CLEAR3_BUTTON, "Spiele im 3. Paarkreuz löschen."},
+    {Surface::MainDialog, IDC_ON_TOP_CHECK, "Programm immer im Vordergrund."},
+    {Surface::MainDialog, IDC_SAVE_DATA_CHECK,
+     "Namen der Spieler/Spielklasse/Anzahl Mannschaften/Anzahl Punktspiele/\nAnzahl durchgeführter Einzel beim "
+     "Beenden speichern."},
+    {Surface::MainDialog, IDC_AUTO_CALC_CHECK, "Berechnung der LKZ bei Dateneingabe."},
+    {Surface::MainDialog, IDC_DECIMAL_CHECK, "Ausgabe der LKZ als Dezimalzahl."},
+    {Surface::MainDialog, IDC_APPLY_COUNT_BUTTON, "Anzahl der Spieler in der Mannschaft verändern."},
+    {Surface::MainDialog, IDC_MODE_BUTTON, "Umschalten zwischen Einzel- und Mannschaftsansicht."},
+    {Surface::MainDialog, IDC_FORMULA_BUTTON,
+     "Anzeige der LKZ-Formel mit eingegebenen Werten.\nDoppelklick schaltet zu Standardformel um."},
+    {Surface::MainDialog, IDC_PLAYER_COUNT_FIELD, playersTip},
+    {Surface::MainDialog, IDC_PLAYER_COUNT_SPIN, playersTip},
+};
 
 void setSpin(HWND parent, int spin, int buddy, int low, int high, int pos, bool oneStage)
 {
@@ -49,18 +70,6 @@ void setSpin(HWND parent, int spin, int buddy, int low, int high, int pos, bool 
 }
 
 } // namespace
-
-int isSystemVersion40()
-{
-    const OsVersion v = osVersion();
-    return v.major == 4 && v.minor == 0;
-}
-
-int isSystemVersion51()
-{
-    const OsVersion v = osVersion();
-    return v.major == 5 && v.minor == 1;
-}
 
 void setFocusOrder()
 {
@@ -135,3 +144,15 @@ void fillLeagueBox()
         SendMessageW(box, CB_SETITEMDATA, index, LeagueTable[i].base);
     }
 }
+
+void createMainTooltips()
+{
+    controlTooltip = std::make_unique<Tooltip>(mainDialog);
+    controlTooltip->setMaxTipWidth(550);
+    for (const ToolText& tool : toolTexts)
+        controlTooltip->addTool(GetDlgItem(surfaceWindow(tool.surface), tool.control), widen(tool.text));
+}
+
+void destroyMainTooltips() { controlTooltip.reset(); }
+
+HWND controlTooltipWindow() { return controlTooltip ? controlTooltip->window() : nullptr; }

@@ -10,6 +10,8 @@ void setUpSpins();
 void subclassInputs();
 void setUpSystemMenu();
 void setUpLkzDisplay();
+// The tooltip of the main dialog's controls, made last so its hook serves it; and its end.
+void createMainTooltips();
+void destroyMainTooltips();
+HWND controlTooltipWindow();
 void fillLeagueBox();
-int isSystemVersion40();
-int isSystemVersion51();

@@ -15,3 +15,9 @@ void resetDialogWindows()
 HWND surfaceWindow(Surface surface) { return surface == Surface::PlayerPage ? pageDialog : mainDialog; }
 
 void setCheck(int id, int on) { CheckDlgButton(mainDialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
+
+void placeOnTop(bool onTop)
+{
+    SetWindowPos(mainDialog, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}

@@ -18,3 +18,5 @@ void resetDialogWindows();
 HWND surfaceWindow(Surface surface);
 // Sets a check box of the main dialog.
 void setCheck(int id, int on);
+// Puts the main dialog into the topmost band of windows, or out of it.
+void placeOnTop(bool onTop);

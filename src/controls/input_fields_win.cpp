@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <initializer_list>
 
 namespace {
 
@@ -165,4 +166,10 @@ void clearInputMarks()
         for (const RECT& strip : strips)
             RedrawWindow(surface, &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
     }
+}
+
+void redrawPlayerCountFields()
+{
+    for (int id : {IDC_PLAYER_COUNT_FIELD, IDC_PLAYER_COUNT_SPIN, IDC_TEAM_COUNT_FIELD, IDC_TEAM_COUNT_SPIN})
+        RedrawWindow(GetDlgItem(mainDialog, id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

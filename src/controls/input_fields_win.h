@@ -27,3 +27,7 @@ void paintInputMarks();
 void clearInputMarks();
 // WM_PAINT of the main dialog and of the page: the frames are drawn anew on every paint.
 void paintWithInputMarks(HWND window);
+
+// Repaints the player-count field and spin and the team-count field and spin at once, in this
+// order: under a theme their frames otherwise lag behind a focus change.
+void redrawPlayerCountFields();

@@ -1,23 +1,118 @@
 #include "controls/numeric_field_win.h"
 
+#include "base/system_win.h"
+#include "base/text_win.h"
 #include "controls/dialogs_win.h"
+#include "controls/focus_win.h"
 #include "controls/input_fields_win.h"
+#include "controls/numeric_rules.h"
+#include "display/calculate_win.h"
 #include "resource.h"
+#include "team/team_win.h"
 
-HWND lastFocused = nullptr;
-
-void resetFieldFocus() { lastFocused = nullptr; }
+#include <optional>
 
 namespace {
 
 const wchar_t* const hasFocusProperty = L"Kadermeister.hasFocus";
 
+bool commitPending = false;
+bool fieldsActive = true; // false once the exit sequence runs: the player arrays go
+
+std::optional<NumericField> fieldKind(HWND field)
+{
+    if (!field)
+        return std::nullopt;
+    const HWND parent = GetParent(field);
+    const int id = GetDlgCtrlID(field);
+    if (parent == mainDialog) {
+        switch (id) {
+        case IDC_TEAM_COUNT_FIELD: return NumericField::TeamCount;
+        case IDC_MATCHES_FIELD: return NumericField::Matches;
+        case IDC_PLAYER_COUNT_FIELD: return NumericField::PlayerCount;
+        }
+    } else if (parent == pageDialog && inputOfField(Surface::PlayerPage, id)) {
+        return NumericField::Games;
+    }
+    return std::nullopt;
+}
+
+// The field's text as far as the rules look at it.
+std::string shortText(HWND field)
+{
+    wchar_t text[10] = L"";
+    GetWindowTextW(field, text, 10);
+    return narrow(text);
+}
+
+HWND partnerOf(HWND field)
+{
+    const InputControl* input = inputOfField(Surface::PlayerPage, GetDlgCtrlID(field));
+    if (!input || input->partner < 0)
+        return nullptr;
+    return GetDlgItem(pageDialog, inputControls[input->partner].field);
+}
+
+FieldState stateOf(HWND field, NumericField kind)
+{
+    FieldState state;
+    state.field = kind;
+    state.text = shortText(field);
+    if (kind == NumericField::Games) {
+        state.partner = fieldTextValue(shortText(partnerOf(field)));
+        state.limit = 2 * fieldTextValue(narrow(windowText(GetDlgItem(mainDialog, IDC_MATCHES_FIELD))));
+    }
+    state.autoCalc = activeState().autoCalc != 0;
+    state.commitPending = commitPending;
+    return state;
+}
+
+void setNumber(HWND field, int value) { SetWindowTextW(field, std::to_wstring(value).c_str()); }
+
+void startCommitTimer(UINT milliseconds) { SetTimer(mainDialog, IDT_COMMIT, milliseconds, nullptr); }
+
+void runSteps(HWND field, const Steps& steps)
+{
+    for (const Step& step : steps) {
+        switch (step.kind) {
+        case StepKind::SetText:
+            setNumber(field, step.value);
+            break;
+        case StepKind::SetPartner:
+            setNumber(partnerOf(field), step.value);
+            break;
+        case StepKind::SelectAll:
+            SendMessageW(field, EM_SETSEL, 0, -1);
+            break;
+        case StepKind::StartTimer:
+            startCommitTimer(step.value);
+            if (step.value > 1)
+                commitPending = true;
+            break;
+        case StepKind::Compute:
+            calculate(0);
+            break;
+        case StepKind::Commit:
+            storePage();
+            break;
+        }
+    }
+}
+
 void markFocused(HWND field) { SetPropW(field, hasFocusProperty, reinterpret_cast<HANDLE>(1)); }
+
+// The frame follows the focus under a theme; Windows 95 and NT 4.0 draw it themselves.
+void redrawFrame(HWND field)
+{
+    if (!isSystemVersion40())
+        SendMessageW(field, WM_NCPAINT, 1, 0);
+}
 
 void onSetFocus(HWND field)
 {
     markFocused(field);
     InvalidateRect(field, nullptr, FALSE);
+    redrawFrame(field);
     SendMessageW(field, EM_SETSEL, 0, -1);
     lastFocused = field;
 }
@@ -26,8 +121,9 @@ void onKillFocus(HWND field)
 {
     clearHasFocus(field);
     InvalidateRect(field, nullptr, TRUE);
-    if (GetDlgCtrlID(field) == IDC_MATCHES_FIELD)
+    if (GetDlgCtrlID(field) == IDC_MATCHES_FIELD && GetParent(field) == mainDialog)
         setPageSpinRanges(2 * fieldValue(mainDialog, IDC_MATCHES_FIELD));
+    redrawFrame(field);
 }
 
 // The first click into a field selects its text instead of placing the caret; true when used up.
@@ -35,16 +131,54 @@ bool onLeftButtonDown(HWND field)
 {
     if (fieldHasFocus(field))
         return false;
+    SendMessageW(field, EM_SETSEL, 0, -1);
     markFocused(field);
     SetFocus(field);
-    SendMessageW(field, EM_SETSEL, 0, -1);
     return true;
+}
+
+// True when the character is used up here.
+bool onChar(HWND field, unsigned ch)
+{
+    DWORD start = 0, end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    switch (filterChar(shortText(field), static_cast<int>(start), static_cast<int>(end), ch)) {
+    case CharVerdict::Pass:
+        return false;
+    case CharVerdict::Beep:
+        MessageBeep(0xFFFFFFFF);
+        return true;
+    case CharVerdict::Swallow:
+        return true;
+    }
+    return false;
+}
+
+void onKeyUp(HWND field, unsigned key)
+{
+    const auto kind = fieldKind(field);
+    if (kind && fieldsActive)
+        runSteps(field, keyReleaseSteps(stateOf(field, *kind), key));
+}
+
+void onNcPaint()
+{
+    // The repaint below paints frames too; one round is enough.
+    static bool repainting = false;
+    if (repainting)
+        return;
+    repainting = true;
+    redrawPlayerCountFields();
+    repainting = false;
 }
 
 LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(field, GWLP_USERDATA));
     switch (message) {
+    case WM_GETDLGCODE:
+        // Arrows and characters, but Tab and Enter stay with the dialog.
+        return DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTCHARS;
     case WM_SETFOCUS:
         onSetFocus(field);
         break;
@@ -54,6 +188,16 @@ LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARA
     case WM_LBUTTONDOWN:
         if (onLeftButtonDown(field))
             return 0;
+        break;
+    case WM_CHAR:
+        if (onChar(field, static_cast<unsigned>(wParam)))
+            return 0;
+        break;
+    case WM_KEYUP:
+        onKeyUp(field, static_cast<unsigned>(wParam));
+        break;
+    case WM_NCPAINT:
+        onNcPaint();
         break;
     case WM_CONTEXTMENU:
     case WM_PASTE:
@@ -77,19 +221,37 @@ void installNumericField(HWND field)
     SetWindowLongPtrW(field, GWLP_USERDATA, previous);
 }
 
-void restoreFocus()
-{
-    if (!lastFocused)
-        return;
-    if (!IsWindowVisible(lastFocused))
-        lastFocused = GetDlgItem(mainDialog, IDC_LEAGUE_BOX);
-    SetFocus(lastFocused);
-}
-
 bool fieldHasFocus(HWND field) { return GetPropW(field, hasFocusProperty) != nullptr; }
 
 void clearHasFocus(HWND field)
 {
     if (field)
         RemovePropW(field, hasFocusProperty);
+}
+
+void onCommitTimer()
+{
+    KillTimer(mainDialog, IDT_COMMIT);
+    commitPending = false;
+    if (!fieldsActive)
+        return;
+    const HWND focused = GetFocus();
+    if (const auto kind = fieldKind(focused))
+        runSteps(focused, commitTimerSteps(stateOf(focused, *kind)));
+    else if (activeState().autoCalc)
+        calculate(0);
+}
+
+void stopNumericFields()
+{
+    fieldsActive = false;
+    commitPending = false;
+    if (mainDialog)
+        KillTimer(mainDialog, IDT_COMMIT);
+}
+
+void resetNumericFields()
+{
+    fieldsActive = true;
+    commitPending = false;
 }

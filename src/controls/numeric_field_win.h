@@ -1,13 +1,15 @@
 #pragma once
-// The nine number fields: focus tracking and the control that gets the focus back.
+// The nine number fields: digits only and two at most, each value within its limits, committed
+// to the current player when a key is released or when the commit timer fires.
 #include <windows.h>
 
-// The control to which buttons give the focus back.
-extern HWND lastFocused;
-void resetFieldFocus();
-
 void installNumericField(HWND field);
-// Gives the focus back to lastFocused; a control hidden meanwhile hands it to the league box.
-void restoreFocus();
 bool fieldHasFocus(HWND field);
 void clearHasFocus(HWND field);
+
+// Timer IDT_COMMIT of the main dialog: works on the field that has the focus when it fires.
+void onCommitTimer();
+// The exit sequence has begun: the timer stops and nothing is committed any more.
+void stopNumericFields();
+// As a first start finds them: no deferral armed, commits taken.
+void resetNumericFields();

@@ -4,7 +4,8 @@
 #include "controls/dialogs_win.h"
 #include "controls/highlight_win.h"
 #include "controls/input_fields_win.h"
-#include "controls/numeric_field_win.h"
+#include "controls/tooltip_win.h"
+#include "controls/focus_win.h"
 #include "display/calculate_win.h"
 #include "resource.h"
 #include "team/team_win.h"
@@ -12,7 +13,20 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <memory>
+
 namespace {
+
+// Shows the tab tips; it lives as long as the program.
+std::unique_ptr<Tooltip> tabStripTooltip;
+
+void onInitDialog()
+{
+    tabStripTooltip = std::make_unique<Tooltip>(mainDialog);
+    tabStripTooltip->setMaxTipWidth(550);
+    tabStripTooltip->setReshowDelay(750);
+    SendMessageW(tabControl, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tabStripTooltip->window()), 0);
+}
 
 int spinPos(HWND spin) { return static_cast<int>(SendMessageW(spin, UDM_GETPOS32, 0, 0)); }
 void setSpinPos(HWND spin, int pos) { SendMessageW(spin, UDM_SETPOS, 0, MAKELPARAM(static_cast<short>(pos), 0)); }
@@ -109,6 +123,7 @@ INT_PTR CALLBACK pageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM l
 {
     switch (message) {
     case WM_INITDIALOG:
+        onInitDialog();
         return FALSE;
     case WM_PAINT:
         paintWithInputMarks(page);

@@ -3,7 +3,7 @@
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/input_fields_win.h"
-#include "controls/numeric_field_win.h"
+#include "controls/focus_win.h"
 #include "display/calculate_win.h"
 #include "resource.h"
 #include "settings/settings.h"
@@ -37,8 +37,7 @@ void showPlayer(TeamState& state, int index)
     if (!validIndex(state, index))
         return;
     const bool onTop = teamState.onTop == 1 && singleState.onTop == 1;
-    SetWindowPos(mainDialog, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    placeOnTop(onTop);
     showInputs(inputsOf(state, index));
     setCheck(IDC_DECIMAL_CHECK, activeState().decimal);
     setCheck(IDC_AUTO_CALC_CHECK, activeState().autoCalc);
@@ -143,9 +142,3 @@ int readPlayerCountField()
 }
 
 void writePlayerCountField(int n) { setFieldValue(mainDialog, IDC_PLAYER_COUNT_FIELD, n); }
-
-void redrawPlayerCountFields()
-{
-    for (int id : {IDC_PLAYER_COUNT_FIELD, IDC_PLAYER_COUNT_SPIN, IDC_TEAM_COUNT_FIELD, IDC_TEAM_COUNT_SPIN})
-        RedrawWindow(GetDlgItem(mainDialog, id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-}

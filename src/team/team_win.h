@@ -14,4 +14,3 @@ void switchMode();
 void showPlayerCountControls(bool show);
 int readPlayerCountField();
 void writePlayerCountField(int n);
-void redrawPlayerCountFields();
