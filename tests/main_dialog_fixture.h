@@ -105,6 +105,35 @@ protected:
         return top == RGB(255, 0, 0) && left == RGB(255, 0, 0);
     }
 
+    // A key as the keyboard gives it to the focused field: down, the character, up.
+    static void press(HWND field, unsigned key, wchar_t character = 0)
+    {
+        SendMessageW(field, WM_KEYDOWN, key, 1);
+        if (character)
+            SendMessageW(field, WM_CHAR, character, 1);
+        SendMessageW(field, WM_KEYUP, key, 0xC0000001);
+    }
+    // Characters as typed on the main keyboard, each with its own key.
+    static void type(HWND field, const wchar_t* characters)
+    {
+        for (const wchar_t* c = characters; *c; ++c)
+            press(field, LOBYTE(VkKeyScanW(*c)), *c);
+        flushEvents(20);
+    }
+    static void backspace(HWND field) { press(field, VK_BACK, L'\b'); }
+    // The first click into a field gives it the focus with its text selected.
+    static void clickInto(HWND field)
+    {
+        SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageW(field, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        flushEvents(20);
+    }
+    void fireCommitTimer() const
+    {
+        fireTimer(dialog, IDT_COMMIT);
+        flushEvents(20);
+    }
+
     int tabCount() const { return TabCtrl_GetItemCount(tabControl); }
     static std::wstring tabLabel(int index)
     {

@@ -244,6 +244,8 @@ void onCommitTimer()
 
 void stopNumericFields()
 {
+    if (commitPending && fieldsActive)
+        onCommitTimer();
     fieldsActive = false;
     commitPending = false;
     if (mainDialog)

@@ -9,7 +9,8 @@ void clearHasFocus(HWND field);
 
 // Timer IDT_COMMIT of the main dialog: works on the field that has the focus when it fires.
 void onCommitTimer();
-// The exit sequence has begun: the timer stops and nothing is committed any more.
+// The exit sequence has begun: a deferred commit is carried out now, so what is saved is what
+// the fields show; then the timer stops and nothing is committed any more.
 void stopNumericFields();
 // As a first start finds them: no deferral armed, commits taken.
 void resetNumericFields();

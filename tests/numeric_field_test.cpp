@@ -1,0 +1,256 @@
+// Typing into the number fields, as the keyboard reaches them, and the tooltips.
+#include "main_dialog_fixture.h"
+
+#include "app/main_setup_win.h"
+#include "controls/tooltip_win.h"
+#include "team/team.h"
+
+namespace {
+
+class NumericField : public MainDialogTest {
+protected:
+    HWND field(int id) const { return GetDlgItem(dialog, id); }
+    HWND page(int id) const { return GetDlgItem(pageDialog, id); }
+    // Automatic calculation on, "Oberliga", 10 teams, 5 matches, 6 games won in the 1. Paarkreuz.
+    void startComputing()
+    {
+        open("[Einzelspieler]\r\nSaveData=1\r\n");
+        click(dialog, IDC_AUTO_CALC_CHECK);
+        selectLeague(3);
+        setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
+        setText(dialog, IDC_MATCHES_FIELD, L"5");
+        setText(pageDialog, IDC_WON1_FIELD, L"6");
+        click(pageDialog, IDC_CLEAR2_BUTTON); // stores the page and computes
+    }
+};
+
+TEST_F(NumericField, DigitsOnlyAndTwoAtMost)
+{
+    open();
+    HWND teams = field(IDC_TEAM_COUNT_FIELD);
+    clickInto(teams);
+    EXPECT_EQ(GetFocus(), teams);
+    DWORD start = 1, end = 0;
+    SendMessageW(teams, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 2u) << "the first click selects the whole text";
+
+    type(teams, L"1a-,.2");
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"12");
+    SendMessageW(teams, EM_SETSEL, 2, 2);
+    type(teams, L"3");
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"12") << "a third digit is refused";
+    SendMessageW(teams, EM_SETSEL, 0, -1);
+    type(teams, L"9");
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"9") << "a selection is replaced";
+
+    // No leading zero, and no zero behind a lone zero.
+    HWND won = page(IDC_WON2_FIELD);
+    clickInto(won);
+    setText(pageDialog, IDC_WON2_FIELD, L"");
+    type(won, L"5");
+    SendMessageW(won, EM_SETSEL, 0, 0);
+    type(won, L"0");
+    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"5");
+    SendMessageW(won, EM_SETSEL, 1, 1);
+    type(won, L"0");
+    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"50");
+
+    // Paste, the context menu and the wheel do nothing.
+    SendMessageW(won, EM_SETSEL, 0, -1);
+    EXPECT_EQ(SendMessageW(won, WM_PASTE, 0, 0), 0);
+    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"50");
+}
+
+TEST_F(NumericField, TypedFiguresReachThePlayerAndTheLkz)
+{
+    startComputing();
+    EXPECT_EQ(display(), L"208");
+    HWND teams = field(IDC_TEAM_COUNT_FIELD);
+    clickInto(teams);
+    type(teams, L"1");
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"1") << "a lone 1 waits for a second digit";
+    type(teams, L"2");
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"12");
+    EXPECT_EQ(display(), L"203") << "12 teams compute at once";
+    EXPECT_EQ(singleState.teamCount, 12);
+    fireCommitTimer();
+    EXPECT_EQ(display(), L"203");
+
+    HWND won = page(IDC_WON1_FIELD);
+    clickInto(won);
+    type(won, L"8");
+    fireCommitTimer();
+    EXPECT_EQ(singleState.players[0].won1, 8);
+    EXPECT_EQ(display(), L"203");
+
+    // An emptied game count becomes 0 on the key's release.
+    backspace(won);
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"0");
+    EXPECT_EQ(singleState.players[0].won1, 0);
+    EXPECT_EQ(display(), L"180");
+}
+
+TEST_F(NumericField, EachFieldKeepsItsLimits)
+{
+    startComputing();
+    HWND teams = field(IDC_TEAM_COUNT_FIELD);
+    clickInto(teams);
+    type(teams, L"1");
+    fireCommitTimer();
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"2") << "one team is no league";
+    EXPECT_EQ(singleState.teamCount, 2) << "and the player keeps what the field shows";
+
+    HWND matches = field(IDC_MATCHES_FIELD);
+    clickInto(matches);
+    type(matches, L"25");
+    EXPECT_EQ(text(dialog, IDC_MATCHES_FIELD), L"13");
+    EXPECT_EQ(singleState.players[0].matches, 13);
+    SendMessageW(matches, EM_SETSEL, 2, 2);
+    backspace(matches);
+    backspace(matches);
+    EXPECT_EQ(text(dialog, IDC_MATCHES_FIELD), L"1") << "emptied, it becomes 1";
+
+    click(dialog, IDC_MODE_BUTTON); // the player count shows in team mode
+    HWND players = field(IDC_PLAYER_COUNT_FIELD);
+    const struct {
+        const wchar_t *typed, *shown;
+        bool timer;
+    } cases[] = {{L"3", L"4", false}, {L"25", L"20", false}, {L"1", L"4", true}, {L"12", L"12", false}};
+    for (const auto& c : cases) {
+        clickInto(players);
+        SendMessageW(players, EM_SETSEL, 0, -1);
+        type(players, c.typed);
+        if (c.timer) {
+            EXPECT_EQ(text(dialog, IDC_PLAYER_COUNT_FIELD), c.typed) << "waits";
+            fireCommitTimer();
+        }
+        EXPECT_EQ(text(dialog, IDC_PLAYER_COUNT_FIELD), c.shown) << c.typed;
+        SetFocus(field(IDC_MATCHES_FIELD));
+    }
+}
+
+TEST_F(NumericField, PairLimitWithAndWithoutAutomaticCalculation)
+{
+    startComputing(); // N = 5, so won + lost of a row stay within 10
+    HWND won = page(IDC_WON2_FIELD), lost = page(IDC_LOST2_FIELD);
+    setText(pageDialog, IDC_LOST2_FIELD, L"6");
+    clickInto(won);
+    type(won, L"7");
+    EXPECT_EQ(text(pageDialog, IDC_LOST2_FIELD), L"3");
+    SendMessageW(won, EM_SETSEL, 0, -1);
+    setText(pageDialog, IDC_LOST2_FIELD, L"6");
+    type(won, L"12");
+    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"10");
+    EXPECT_EQ(text(pageDialog, IDC_LOST2_FIELD), L"0");
+    EXPECT_EQ(singleState.players[0].won2, 10);
+
+    click(dialog, IDC_AUTO_CALC_CHECK);
+    clickInto(lost);
+    type(lost, L"7");
+    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"10") << "without automatic calculation entries stay as typed";
+    EXPECT_EQ(singleState.players[0].lost2, 7);
+}
+
+TEST_F(NumericField, TheCommitTimerReallyWaits)
+{
+    startComputing();
+    HWND teams = field(IDC_TEAM_COUNT_FIELD);
+    clickInto(teams);
+    type(teams, L"1");
+    flushEvents(800);
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"1");
+    flushEvents(900);
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"2");
+    EXPECT_EQ(display(), L"0") << "two teams, 5 matches: the team check fails";
+}
+
+TEST_F(NumericField, ExitCarriesOutADeferredCommitAndThenTakesNoMore)
+{
+    startComputing();
+    HWND teams = field(IDC_TEAM_COUNT_FIELD);
+    clickInto(teams);
+    type(teams, L"1");
+    SendMessageW(dialog, WM_CLOSE, 0, 0);
+    // A timer already queued, and a key released while the window goes.
+    fireTimer(dialog, IDT_COMMIT);
+    press(teams, '7', L'7');
+    EXPECT_NE(ini().find("Spieler1=030205060000000000"), std::string::npos) << ini();
+}
+
+TEST_F(NumericField, EveryControlExplainsItselfInATooltip)
+{
+    open();
+    HWND tooltip = controlTooltipWindow();
+    ASSERT_NE(tooltip, nullptr);
+    const struct {
+        HWND parent;
+        int id;
+        const wchar_t* text;
+    } tools[] = {
+        {dialog, IDC_TEAM_COUNT_SPIN, L"Anzahl der Mannschaften pro Staffel.\r\nKampflose Spiele hier abziehen."},
+        {dialog, IDC_MATCHES_SPIN, L"Anzahl der tatsächlich durchgeführten Punktspiele."},
+        {dialog, IDC_TEAM_COUNT_FIELD, L"Anzahl der Mannschaften pro Staffel.\r\nKampflose Spiele hier abziehen."},
+        {dialog, IDC_MATCHES_FIELD, L"Anzahl der tatsächlich durchgeführten Punktspiele."},
+        {pageDialog, IDC_CLEAR1_BUTTON, L"Spiele im 1. Paarkreuz löschen."},
+        {pageDialog, IDC_CLEAR2_BUTTON, L"Spiele im 2. Paarkreuz löschen."},
+        {pageDialog, IDC_CLEAR3_BUTTON, L"Spiele im 3. Paarkreuz löschen."},
+        {dialog, IDC_ON_TOP_CHECK, L"Programm immer im Vordergrund."},
+        {dialog, IDC_SAVE_DATA_CHECK, L"Namen der Spieler/Spielklasse/Anzahl Mannschaften/Anzahl Punktspiele/\n"
+                                      L"Anzahl durchgeführter Einzel beim Beenden speichern."},
+        {dialog, IDC_AUTO_CALC_CHECK, L"Berechnung der LKZ bei Dateneingabe."},
+        {dialog, IDC_DECIMAL_CHECK, L"Ausgabe der LKZ als Dezimalzahl."},
+        {dialog, IDC_APPLY_COUNT_BUTTON, L"Anzahl der Spieler in der Mannschaft verändern."},
+        {dialog, IDC_MODE_BUTTON, L"Umschalten zwischen Einzel- und Mannschaftsansicht."},
+        {dialog, IDC_FORMULA_BUTTON,
+         L"Anzeige der LKZ-Formel mit eingegebenen Werten.\nDoppelklick schaltet zu Standardformel um."},
+        {dialog, IDC_PLAYER_COUNT_FIELD, L"Anzahl der Spieler in der Mannschaft."},
+        {dialog, IDC_PLAYER_COUNT_SPIN, L"Anzahl der Spieler in der Mannschaft."},
+    };
+    ASSERT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 16);
+    EXPECT_EQ(SendMessageW(tooltip, TTM_GETMAXTIPWIDTH, 0, 0), 550);
+    for (int i = 0; i < 16; ++i) {
+        TOOLINFOW tool = {};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        ASSERT_TRUE(SendMessageW(tooltip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&tool)));
+        EXPECT_EQ(reinterpret_cast<HWND>(tool.uId), GetDlgItem(tools[i].parent, tools[i].id)) << i;
+        wchar_t shown[256] = L"";
+        tool.lpszText = shown;
+        SendMessageW(tooltip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(shown, tools[i].text) << i;
+    }
+
+    HWND tabTips = reinterpret_cast<HWND>(SendMessageW(tabControl, TCM_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tabTips, nullptr) << "the tab strip shows its tips through a tooltip of its own";
+    EXPECT_NE(tabTips, tooltip);
+    EXPECT_EQ(SendMessageW(tabTips, TTM_GETMAXTIPWIDTH, 0, 0), 550);
+}
+
+TEST_F(NumericField, AClickKeepsTheTipAwayUntilThePointerMovesOn)
+{
+    open();
+    const auto centre = [](HWND window) {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    };
+    HWND button = GetDlgItem(dialog, IDC_CALCULATE_BUTTON);
+    HWND other = GetDlgItem(dialog, IDC_EXIT_BUTTON);
+    POINT at = centre(button);
+    SetCursorPos(at.x, at.y);
+    flushEvents(30);
+    PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    flushEvents(30);
+    ReleaseCapture();
+    EXPECT_TRUE(Tooltip::clickSuppressed());
+    PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
+    flushEvents(30);
+    EXPECT_TRUE(Tooltip::clickSuppressed()) << "still over the clicked control";
+    at = centre(other);
+    SetCursorPos(at.x, at.y);
+    PostMessageW(other, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
+    flushEvents(30);
+    EXPECT_FALSE(Tooltip::clickSuppressed()) << "another window brings the tips back";
+}
+
+} // namespace

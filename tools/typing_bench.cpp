@@ -1,0 +1,105 @@
+// How long typing takes: the window-free part of a key release (the rules, storing, the checks
+// and the formula) and the same in the real main dialog, where reading and writing the
+// controls comes on top. Prints microseconds per round.
+#include "app/main_dialog_win.h"
+#include "base/view.h"
+#include "controls/numeric_rules.h"
+#include "controls/dialogs_win.h"
+#include "display/calculate_win.h"
+#include "resource.h"
+#include "settings/settings_win.h"
+#include "team/team_win.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+double microsecondsPerRound(int rounds, void (*round)(int))
+{
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < rounds; ++i)
+        round(i);
+    QueryPerformanceCounter(&end);
+    return 1e6 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart / rounds;
+}
+
+// A view that shows nothing, so the core is timed alone.
+class NoView final : public View {
+public:
+    void showLkzText(const std::string&) override {}
+    void paintInputMarks() override {}
+    void clearInputMarks() override {}
+    void dropLeagueList() override {}
+    void showDecimal(int) override {}
+    BoxAnswer showMessage(const std::string&, const std::string&, BoxButtons, BoxIcon) override
+    {
+        return BoxAnswer::Ok;
+    }
+};
+
+void coreKeyRelease(int i)
+{
+    FieldState state{NumericField::Games, std::to_string(3 + i % 5), 4, 18, true, false};
+    const Steps steps = keyReleaseSteps(state, '3' + i % 5);
+    LkzInputs in;
+    in[League] = 3, in[TeamCount] = 10, in[Matches] = 9, in[Won1] = 3 + i % 5, in[Lost1] = 4;
+    storeInputs(singleState, 0, in);
+    calculateFrom(in, 0);
+    if (steps.empty())
+        std::abort();
+}
+
+void keyRelease(int i)
+{
+    HWND field = GetDlgItem(pageDialog, IDC_WON1_FIELD);
+    const wchar_t digit = static_cast<wchar_t>(L'3' + i % 5);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    SendMessageW(field, WM_CHAR, digit, 1);
+    SendMessageW(field, WM_KEYUP, digit, 0xC0000001);
+}
+
+void commitAndCompute(int)
+{
+    storePage();
+    calculate(0);
+}
+
+} // namespace
+
+int main()
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                          ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    iniPath = std::wstring(folder) + L"typing_bench.ini";
+    DeleteFileW(iniPath.c_str());
+    appInstance = GetModuleHandleW(nullptr);
+    HWND dialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc, 0);
+    if (!dialog)
+        return 1;
+    SendMessageW(dialog, WM_COMMAND, IDC_AUTO_CALC_CHECK, 0);
+    SendDlgItemMessageW(dialog, IDC_LEAGUE_BOX, CB_SETCURSEL, 3, 0);
+    SetDlgItemTextW(dialog, IDC_TEAM_COUNT_FIELD, L"10");
+    SetDlgItemTextW(dialog, IDC_MATCHES_FIELD, L"9");
+    SetFocus(GetDlgItem(pageDialog, IDC_WON1_FIELD));
+    const int rounds = 2000;
+    {
+        NoView none;
+        setView(&none);
+        std::printf("rules, store, checks and formula: %.2f us\n", microsecondsPerRound(100000, coreKeyRelease));
+        installDialogView();
+    }
+    std::printf("key release in a game field: %.1f us\n", microsecondsPerRound(rounds, keyRelease));
+    std::printf("commit and recomputation:    %.1f us\n", microsecondsPerRound(rounds, commitAndCompute));
+    DestroyWindow(dialog);
+    DeleteFileW(iniPath.c_str());
+    return 0;
+}
