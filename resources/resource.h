@@ -54,6 +54,12 @@
 #define IDC_LOST2_SPIN 1064
 #define IDC_LOST3_SPIN 1065
 
+//---- Formula window --------------------------------------------------------------------
+#define IDD_FORMULA 113
+#define IDB_FORMULA 112            /* the standard formula picture */
+#define IDC_FORMULA_PICTURE 1041
+#define IDC_FORMULA_UNUSED_TEXT 1043
+
 //---- Options pop-up menu ---------------------------------------------------------------
 #define IDR_OPTIONS_MENU 123
 #define IDM_ON_TOP 40005

@@ -138,3 +138,54 @@ BoxWatcher::~BoxWatcher()
     KillTimer(nullptr, timer);
     activeWatcher = nullptr;
 }
+
+namespace {
+
+ModalAction* activeAction = nullptr;
+
+struct Search {
+    int controlId;
+    HWND found;
+};
+
+BOOL CALLBACK findDialogWith(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t className[64] = L"";
+    GetClassNameW(window, className, 64);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) && wcscmp(className, L"#32770") == 0 &&
+        GetDlgItem(window, search->controlId)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+ModalAction::ModalAction(int controlId, std::function<void(HWND)> action)
+    : controlId_(controlId), action_(std::move(action)), timer_(SetTimer(nullptr, 0, 30, tick))
+{
+    activeAction = this;
+}
+
+ModalAction::~ModalAction()
+{
+    KillTimer(nullptr, timer_);
+    activeAction = nullptr;
+}
+
+void CALLBACK ModalAction::tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    ModalAction* self = activeAction;
+    if (!self || self->ran)
+        return;
+    Search search = {self->controlId_, nullptr};
+    EnumWindows(findDialogWith, reinterpret_cast<LPARAM>(&search));
+    if (!search.found)
+        return;
+    self->ran = true;
+    self->action_(search.found);
+}

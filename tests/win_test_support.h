@@ -2,6 +2,7 @@
 // Helpers for tests that drive the real dialogs under Windows (or Wine).
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,4 +35,19 @@ public:
 
 private:
     UINT_PTR timer;
+};
+
+// While alive, runs action once on the first visible top-level dialog of the process that has
+// a control with the given id: a way into a modal window while its loop runs.
+class ModalAction {
+public:
+    ModalAction(int controlId, std::function<void(HWND)> action);
+    ~ModalAction();
+    bool ran = false;
+
+private:
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
+    int controlId_;
+    std::function<void(HWND)> action_;
+    UINT_PTR timer_;
 };

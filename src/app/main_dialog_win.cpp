@@ -11,6 +11,7 @@
 #include "controls/numeric_field_win.h"
 #include "controls/player_page_win.h"
 #include "display/calculate_win.h"
+#include "rating/formula_win.h"
 #include "resource.h"
 #include "settings/settings.h"
 #include "settings/settings_win.h"
@@ -243,6 +244,9 @@ void onCommand(int id, int code)
         break;
     case IDM_HIGHLIGHT_COLOUR:
         chooseHighlightColour();
+        break;
+    case IDC_FORMULA_BUTTON:
+        showFormulaWindow();
         break;
     }
 }

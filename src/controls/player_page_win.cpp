@@ -17,7 +17,7 @@
 
 namespace {
 
-// Shows the tab tips; it lives as long as the program.
+// Shows the tab tips; its window belongs to the tab strip, which destroys it when it goes.
 std::unique_ptr<Tooltip> tabStripTooltip;
 
 void onInitDialog()
@@ -25,7 +25,7 @@ void onInitDialog()
     tabStripTooltip = std::make_unique<Tooltip>(mainDialog);
     tabStripTooltip->setMaxTipWidth(550);
     tabStripTooltip->setReshowDelay(750);
-    SendMessageW(tabControl, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tabStripTooltip->window()), 0);
+    SendMessageW(tabControl, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tabStripTooltip->handOver()), 0);
 }
 
 int spinPos(HWND spin) { return static_cast<int>(SendMessageW(spin, UDM_GETPOS32, 0, 0)); }

@@ -50,12 +50,23 @@ Tooltip::~Tooltip()
     }
 }
 
+HWND Tooltip::handOver()
+{
+    HWND window = window_;
+    if (window_) {
+        window_ = nullptr;
+        if (--instancesWithWindow == 0)
+            messageHook.reset();
+    }
+    return window;
+}
+
 void Tooltip::addTool(HWND control, const std::wstring& text)
 {
     if (!window_ || !control)
         return;
     TOOLINFOW tool = {};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE; // the 48-byte record of the older common controls
+    tool.cbSize = TTTOOLINFOW_V2_SIZE; // without the reserved field: every common-controls version takes it
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = owner_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);

@@ -18,6 +18,9 @@ public:
     void setMaxTipWidth(int pixels);
     void setReshowDelay(int milliseconds);
     HWND window() const { return window_; }
+    // Gives the window to a control that destroys it itself (a tab control given it with
+    // TCM_SETTOOLTIPS); the instance no longer touches it.
+    HWND handOver();
 
     // Whether a click has switched the tips off until the pointer moves onto another window.
     static bool clickSuppressed();

@@ -67,8 +67,7 @@ double roundToPrecision(float value, float precision)
     return static_cast<double>(g) * precision;
 }
 
-// The decimal separator is always a comma, whatever the locale says.
-static std::string withDecimalComma(std::string text)
+std::string withDecimalComma(std::string text)
 {
     const auto point = text.find('.');
     if (point != std::string::npos)

@@ -33,5 +33,8 @@ double computeLkz(const LkzInputs& in);
 // Rounds half away from zero, judged by the first digit after the point.
 double roundToPrecision(float value, float precision);
 
+// The first "." becomes ","; the decimal separator never follows the locale.
+std::string withDecimalComma(std::string text);
+
 // Display text: the whole number, or with decimal != 0 a decimal comma ("227,0", "207,176").
 std::string formatLkz(double value, int decimal);

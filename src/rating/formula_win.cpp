@@ -1,0 +1,237 @@
+#include "rating/formula_win.h"
+
+#include "base/handles_win.h"
+#include "base/text_win.h"
+#include "controls/dialogs_win.h"
+#include "controls/input_fields_win.h"
+#include "rating/checks.h"
+#include "rating/formula.h"
+#include "resource.h"
+#include "team/team.h"
+
+#include <windowsx.h>
+
+#include <cstdio>
+
+namespace {
+
+// The window is modal: one at a time, and the inputs do not change while it is open.
+struct FormulaWindowState {
+    bool showStandardFormula = true;
+    int templateWidth = 0;
+    int valuesWidth = 0;
+};
+FormulaWindowState formulaWindow;
+
+std::wstring number(const char* pattern, int value)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, pattern, value);
+    return widen(buffer);
+}
+
+SIZE extent(HDC dc, const std::wstring& text)
+{
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+// Single line, top at y.
+void drawAt(HDC dc, const std::wstring& text, int x, int y)
+{
+    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+// Single line, vertically centred in the band top..bottom, not clipped.
+void drawCentred(HDC dc, const std::wstring& text, int x, int top, int bottom)
+{
+    RECT band = {x, top, x + 1, bottom};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &band, DT_SINGLELINE | DT_VCENTER | DT_NOCLIP);
+}
+
+AutoFont formulaFont(HDC dc, bool underline)
+{
+    const int height = MulDiv(12, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    return AutoFont(CreateFontW(-height, 0, 0, 0, 500, TRUE, underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial"));
+}
+
+// Denominator x under a numerator of width wn drawn at x: centred, each half truncated.
+int under(int x, int wn, int wd) { return x + wn / 2 - wd / 2 - 1; }
+
+void setWidth(HWND window, int width)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    SetWindowPos(window, nullptr, 0, 0, width, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void showPicture(HWND window, bool show) { ShowWindow(GetDlgItem(window, IDC_FORMULA_PICTURE), show ? SW_SHOW : SW_HIDE); }
+
+void onInitDialog(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    formulaWindow = FormulaWindowState{};
+    formulaWindow.templateWidth = rect.right - rect.left;
+    if (valuesFormulaUnavailable(readInputs()))
+        return;
+    formulaWindow.showStandardFormula = false;
+    showPicture(window, false);
+    formulaWindow.valuesWidth = drawValuesFormula(window) + 20;
+    setWidth(window, formulaWindow.valuesWidth);
+    centreOnScreen(window);
+}
+
+void onPaint(HWND window)
+{
+    {
+        ScopedPaint paint(window);
+    }
+    drawValuesFormula(window);
+}
+
+void onDoubleClick(HWND window)
+{
+    if (valuesFormulaUnavailable(readInputs()))
+        return;
+    formulaWindow.showStandardFormula = !formulaWindow.showStandardFormula;
+    showPicture(window, formulaWindow.showStandardFormula);
+    setWidth(window, formulaWindow.showStandardFormula ? formulaWindow.templateWidth : formulaWindow.valuesWidth);
+    InvalidateRect(window, nullptr, TRUE);
+    centreHorizontally(window);
+}
+
+// A press anywhere drags the window, as its caption would.
+void onLeftButtonDown(HWND window)
+{
+    ReleaseCapture();
+    SendMessageW(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
+void centre(HWND window, bool vertically)
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    RECT& r = placement.rcNormalPosition;
+    const int hw = (r.right - r.left) / 2, hh = (r.bottom - r.top) / 2;
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    r.left = sw / 2 - hw;
+    r.right = sw / 2 + hw;
+    if (vertically) {
+        r.top = sh / 2 - hh;
+        r.bottom = sh / 2 + hh;
+    }
+    SetWindowPlacement(window, &placement);
+}
+
+} // namespace
+
+double formulaValue() { return formulaValue(readInputs()); }
+
+int drawValuesFormula(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    ScopedGetDC dc(window);
+    if (!dc)
+        return 0;
+    // The picture paints itself; the white goes round it.
+    HWND picture = GetDlgItem(window, IDC_FORMULA_PICTURE);
+    if (picture && IsWindowVisible(picture)) {
+        RECT area;
+        GetWindowRect(picture, &area);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
+        ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
+    }
+    AutoBrush white(CreateSolidBrush(RGB(255, 255, 255)));
+    FillRect(dc, &client, white.get());
+    SelectClipRgn(dc, nullptr);
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, RGB(255, 255, 255));
+    const LkzInputs in = readInputs();
+    if (valuesFormulaUnavailable(in) || formulaWindow.showStandardFormula)
+        return 0;
+
+    AutoFont plain = formulaFont(dc, false);
+    AutoFont underlined = formulaFont(dc, true);
+    ScopedSelectObject selected(dc, plain.get());
+    const int bottom = client.bottom;
+    const std::wstring star = L" * ";
+
+    const std::wstring left = widen(formulaLeftPart(in));
+    drawCentred(dc, left, 15, 0, bottom);
+    int x = 15 + extent(dc, left).cx;
+    drawAt(dc, star, x, 32);
+    x += extent(dc, star).cx;
+    const int h = extent(dc, star).cy;
+
+    // matches * 2 over the singles
+    SelectObject(dc, underlined.get());
+    const std::wstring matches = number("%d * 2", in[Matches]);
+    drawAt(dc, matches, x, 20);
+    const int wn = extent(dc, matches).cx;
+    const int r1 = x + wn;
+    SelectObject(dc, plain.get());
+    const std::wstring singles = number("%d", in.singles());
+    drawAt(dc, singles, under(x, wn, extent(dc, singles).cx), 20 + h);
+
+    drawCentred(dc, star, r1 + 1, 10, bottom);
+    x = r1 + 1 + extent(dc, star).cx;
+
+    // 11 over the other teams
+    SelectObject(dc, underlined.get());
+    const std::wstring eleven = L"11";
+    drawAt(dc, eleven, x, 20);
+    const int w11 = extent(dc, eleven).cx;
+    const int r2 = x + w11;
+    SelectObject(dc, plain.get());
+    const std::wstring others = number("%d", in[TeamCount] - 1);
+    drawAt(dc, others, under(x, w11, extent(dc, others).cx), 20 + h);
+
+    x = r2;
+    const std::wstring bonus = number(" + %d", leagueBase(in[League]));
+    drawCentred(dc, bonus, x, 0, bottom);
+    x += extent(dc, bonus).cx + 1;
+
+    const std::wstring result = widen(formulaResultText(formulaValue(in), activeState().decimal));
+    drawCentred(dc, result, x, 0, bottom);
+    return x + extent(dc, result).cx;
+}
+
+void centreOnScreen(HWND window) { centre(window, true); }
+
+void centreHorizontally(HWND window) { centre(window, false); }
+
+void showFormulaWindow()
+{
+    DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_FORMULA), mainDialog, formulaDialogProc, 0);
+}
+
+INT_PTR CALLBACK formulaDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        onInitDialog(window);
+        return TRUE;
+    case WM_PAINT:
+        onPaint(window);
+        return TRUE;
+    case WM_LBUTTONDBLCLK:
+        onDoubleClick(window);
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        onLeftButtonDown(window);
+        return TRUE;
+    case WM_RBUTTONUP:
+        EndDialog(window, 0);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            EndDialog(window, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,115 @@
+// The formula window opened from "LKZ-Formel": the picture, the formula with values, closing.
+#include "main_dialog_fixture.h"
+
+#include "rating/formula_win.h"
+
+#include <functional>
+
+namespace {
+
+class FormulaWindow : public MainDialogTest {
+protected:
+    static int width(HWND window)
+    {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        return rect.right - rect.left;
+    }
+    static bool pictureShown(HWND window) { return IsWindowVisible(GetDlgItem(window, IDC_FORMULA_PICTURE)) != 0; }
+    static void doubleClick(HWND window)
+    {
+        SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 10));
+    }
+    // Opens the window with the button, lets look see it, and closes it with closing.
+    bool open(const std::function<void(HWND)>& look, UINT closing = WM_COMMAND, WPARAM how = IDCANCEL)
+    {
+        ModalAction action(IDC_FORMULA_PICTURE, [&](HWND window) {
+            look(window);
+            SendMessageW(window, closing, how, 0);
+        });
+        click(dialog, IDC_FORMULA_BUTTON);
+        return action.ran;
+    }
+    void setInputs(int league, const wchar_t* teams, const wchar_t* matches, const wchar_t* won1,
+                   const wchar_t* lost1, const wchar_t* won2 = L"0", const wchar_t* lost2 = L"0")
+    {
+        SendDlgItemMessageW(dialog, IDC_LEAGUE_BOX, CB_SETCURSEL, league, 0);
+        setText(dialog, IDC_TEAM_COUNT_FIELD, teams);
+        setText(dialog, IDC_MATCHES_FIELD, matches);
+        setText(pageDialog, IDC_WON1_FIELD, won1);
+        setText(pageDialog, IDC_LOST1_FIELD, lost1);
+        setText(pageDialog, IDC_WON2_FIELD, won2);
+        setText(pageDialog, IDC_LOST2_FIELD, lost2);
+    }
+};
+
+TEST_F(FormulaWindow, ImplausibleInputsKeepTheStandardPicture)
+{
+    MainDialogTest::open();
+    int templateWidth = 0;
+    const struct {
+        const char* what;
+        int league;
+        const wchar_t *teams, *matches, *won1;
+    } cases[] = {
+        {"no league", -1, L"10", L"5", L"5"},
+        {"no games", 3, L"10", L"5", L"0"},
+        {"singles beyond twice the matches", 3, L"10", L"1", L"5"},
+        {"matches not below teams", 3, L"4", L"5", L"5"},
+    };
+    for (const auto& c : cases) {
+        setInputs(c.league, c.teams, c.matches, c.won1, L"0");
+        const bool opened = open([&](HWND window) {
+            EXPECT_TRUE(pictureShown(window)) << c.what;
+            if (!templateWidth)
+                templateWidth = width(window);
+            EXPECT_EQ(width(window), templateWidth) << c.what;
+            doubleClick(window);
+            EXPECT_TRUE(pictureShown(window)) << c.what << ": double clicks are ignored";
+            EXPECT_EQ(width(window), templateWidth) << c.what;
+            EXPECT_EQ(drawValuesFormula(window), 0) << c.what;
+        });
+        EXPECT_TRUE(opened) << c.what;
+    }
+    EXPECT_GT(templateWidth, 400);
+}
+
+TEST_F(FormulaWindow, ShowsTheValuesAndSwitchesToThePicture)
+{
+    MainDialogTest::open();
+    click(dialog, IDC_AUTO_CALC_CHECK);
+    setInputs(3, L"10", L"9", L"10", L"4", L"2", L"1");
+    click(dialog, IDC_CALCULATE_BUTTON);
+    const std::wstring shown = display();
+    const float lkz = currentLkz;
+    ASSERT_EQ(shown, L"207");
+
+    int templateWidth = 0, valuesWidth = 0, drawn = 0;
+    EXPECT_TRUE(open([&](HWND window) {
+        EXPECT_FALSE(pictureShown(window));
+        valuesWidth = width(window);
+        RECT client;
+        GetClientRect(window, &client);
+        drawn = drawValuesFormula(window);
+        EXPECT_GT(drawn, 300);
+        EXPECT_LT(drawn, client.right) << "nothing clipped";
+        doubleClick(window);
+        EXPECT_TRUE(pictureShown(window));
+        templateWidth = width(window);
+        doubleClick(window);
+        EXPECT_FALSE(pictureShown(window));
+        EXPECT_EQ(width(window), valuesWidth);
+    }, WM_COMMAND, IDOK));
+    EXPECT_EQ(valuesWidth, drawn + 20) << "exactly wide enough for the formula";
+    EXPECT_NE(valuesWidth, templateWidth);
+    EXPECT_EQ(formulaValue(), 180 + 21.0 * 18 / 17 * 11 / 9);
+
+    // A right-button release closes it too; the main dialog shows what it showed.
+    EXPECT_TRUE(open([](HWND) {}, WM_RBUTTONUP, 0));
+    EXPECT_EQ(display(), shown);
+    EXPECT_EQ(currentLkz, lkz);
+    for (int kind = League; kind <= Lost3; ++kind)
+        EXPECT_FALSE(framedRed(kind)) << kind;
+}
+
+} // namespace
