@@ -9,7 +9,7 @@ import sys
 
 WIDTH, HEIGHT = 655, 41
 FONT = "/usr/share/fonts/truetype/liberation/LiberationSans-Italic.ttf"
-SIZE = 15
+SIZE = 14
 MINUS = "\u2212"
 
 # Pieces on the middle line, and the fractions between them (numerator, denominator).
