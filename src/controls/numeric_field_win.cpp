@@ -1,5 +1,6 @@
 #include "controls/numeric_field_win.h"
 
+#include "base/numbers.h"
 #include "base/system_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
@@ -59,8 +60,8 @@ FieldState stateOf(HWND field, NumericField kind)
     state.field = kind;
     state.text = shortText(field);
     if (kind == NumericField::Games) {
-        state.partner = fieldTextValue(shortText(partnerOf(field)));
-        state.limit = 2 * fieldTextValue(narrow(windowText(GetDlgItem(mainDialog, IDC_MATCHES_FIELD))));
+        state.partner = decimalValue(shortText(partnerOf(field)));
+        state.limit = 2 * decimalValue(narrow(windowText(GetDlgItem(mainDialog, IDC_MATCHES_FIELD))));
     }
     state.autoCalc = activeState().autoCalc != 0;
     state.commitPending = commitPending;

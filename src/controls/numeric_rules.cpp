@@ -1,5 +1,7 @@
 #include "controls/numeric_rules.h"
 
+#include "base/numbers.h"
+
 namespace {
 
 Steps commitAfter(Steps steps)
@@ -10,7 +12,7 @@ Steps commitAfter(Steps steps)
 
 void addPairFix(Steps& steps, const FieldState& s)
 {
-    const PairFix fix = pairLimit(fieldTextValue(s.text), s.partner, s.limit);
+    const PairFix fix = pairLimit(decimalValue(s.text), s.partner, s.limit);
     if (fix.value)
         steps.push_back({StepKind::SetText, *fix.value});
     if (fix.partner)
@@ -115,26 +117,11 @@ bool isDigitKey(unsigned key) { return key >= 0x30 && key <= 0x39; }
 
 bool isEraseKey(unsigned key) { return key == keyDelete || key == keyBack; }
 
-int fieldTextValue(const std::string& text)
-{
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    int value = 0;
-    // The fields hold two characters; the cap only keeps odd texts from overflowing.
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value < 100000; ++i)
-        value = value * 10 + (text[i] - '0');
-    return negative ? -value : value;
-}
-
 Steps keyReleaseSteps(const FieldState& s, unsigned key)
 {
     if (key == keyUp || key == keyDown)
         return commitAfter({{StepKind::SelectAll}});
-    const int v = fieldTextValue(s.text);
+    const int v = decimalValue(s.text);
     switch (s.field) {
     case NumericField::TeamCount: return teamCountSteps(s, key, v);
     case NumericField::Matches: return matchesSteps(s, key, v);
@@ -147,7 +134,7 @@ Steps keyReleaseSteps(const FieldState& s, unsigned key)
 Steps commitTimerSteps(const FieldState& s)
 {
     Steps steps;
-    const int v = fieldTextValue(s.text);
+    const int v = decimalValue(s.text);
     switch (s.field) {
     case NumericField::TeamCount:
         if (v <= 1)

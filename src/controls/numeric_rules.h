@@ -36,9 +36,6 @@ constexpr unsigned keyBack = 0x08, keyLeft = 0x25, keyUp = 0x26, keyRight = 0x27
 bool isDigitKey(unsigned key);
 bool isEraseKey(unsigned key);
 
-// The leading number of a field's text: blanks, one sign, digits; 0 when there are none.
-int fieldTextValue(const std::string& text);
-
 struct FieldState {
     NumericField field;
     std::string text;   // as the field shows it

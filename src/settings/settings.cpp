@@ -3,7 +3,6 @@
 #include "base/view.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -16,25 +15,6 @@ const char* const singleSection = "Einzelspieler";
 const char* const teamSection = "Mannschaft";
 
 const char* flagText(int32_t flag) { return flag ? "1" : "0"; }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Sign and digits from begin, stopping at the first other character or at end.
-int leadingNumber(const char* p, const char* end)
-{
-    bool negative = false;
-    if (p < end && (*p == '+' || *p == '-')) {
-        negative = *p == '-';
-        ++p;
-    }
-    const long long limit = static_cast<long long>(INT_MAX) + 1;
-    long long value = 0;
-    for (; p < end && isDigit(*p); ++p)
-        value = value >= limit ? limit : value * 10 + (*p - '0');
-    if (negative)
-        return static_cast<int>(-value);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-}
 
 // Keeps the array at playerCount records; added ones are numbered by position.
 void fitPlayers(TeamState& state)
@@ -162,15 +142,6 @@ std::string recordName(const PlayerRecord& record)
 } // namespace
 
 bool isOnText(const std::string& text) { return text == "1"; }
-
-int decimalValue(const std::string& text)
-{
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (p < end && (*p == ' ' || *p == '\t'))
-        ++p;
-    return leadingNumber(p, end);
-}
 
 int saveSortOrderFromText(const std::string& text)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // Meaning of the INI texts: settings of both modes and the saved players. Window-free; the
 // program reads and writes through an IniStore backed by the private-profile functions.
+#include "base/numbers.h"
 #include "team/team.h"
 
 #include <cstdint>
@@ -19,9 +20,6 @@ extern uint32_t highlightColour;
 
 // Flags read as on only for the exact text "1".
 bool isOnText(const std::string& text);
-// The signed decimal number the text starts with (leading blanks, one sign, digits); 0 when
-// there are no digits; saturates at the int range.
-int decimalValue(const std::string& text);
 // "SaveSortOrder": on when the text holds a '1' and no '0'.
 int saveSortOrderFromText(const std::string& text);
 
