@@ -190,4 +190,76 @@ TEST_F(Team, InitPlayerInSingleModeUsesTheSingleName)
     EXPECT_EQ(p.matches, 1);
 }
 
+TEST_F(Team, RemovingAPlayerClosesTheGap)
+{
+    // Display order 3, 1, 6, 2, 5, 4; default names except line-ups 4 and 6.
+    makeTeam({3, 1, 6, 2, 5, 4});
+    for (int i = 0; i < 6; ++i)
+        setPlayerName(teamState, i, "Nr. " + std::to_string(teamState.players[i].lineup));
+    setPlayerName(teamState, 2, "Eva");
+    setPlayerName(teamState, 5, "Nr. 3"); // line-up 4 named after another number: custom
+    teamState.currentLineup = 2;          // index 3, the one removed
+
+    ASSERT_TRUE(removePlayer(teamState, 3));
+    EXPECT_EQ(teamState.playerCount, 5);
+    EXPECT_EQ(lineups(), (std::vector<int>{2, 1, 5, 4, 3}));
+    const char* names[] = {"Nr. 2", "Nr. 1", "Eva", "Nr. 4", "Nr. 3"};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_STREQ(teamState.players[i].name, names[i]) << i;
+    EXPECT_EQ(teamState.players[2].customName, 1);
+    EXPECT_EQ(teamState.players[4].customName, 1) << "a custom name stays custom";
+    EXPECT_EQ(teamState.players[3].customName, 0);
+    EXPECT_EQ(teamState.players[0].won1, 3) << "values travel with the record";
+    EXPECT_EQ(teamState.currentLineup, 4) << "the record moving into the removed one's place";
+}
+
+TEST_F(Team, RemovingPicksTheNextCurrentPlayer)
+{
+    const struct {
+        int removed, currentBefore, currentAfter;
+    } cases[] = {
+        {5, 6, 1}, // the last tab, current: the first becomes current
+        {1, 2, 2}, // line-up 2 was current: the same player, now number 2 of 5
+        {1, 6, 5},
+        {4, 2, 2},
+    };
+    for (const auto& c : cases) {
+        makeTeam({1, 2, 3, 4, 5, 6});
+        teamState.currentLineup = c.currentBefore;
+        ASSERT_TRUE(removePlayer(teamState, c.removed));
+        EXPECT_EQ(teamState.currentLineup, c.currentAfter) << c.removed << " " << c.currentBefore;
+    }
+}
+
+TEST_F(Team, ATeamKeepsFourPlayers)
+{
+    makeTeam({4, 3, 2, 1});
+    EXPECT_FALSE(removePlayer(teamState, 0));
+    EXPECT_FALSE(removePlayer(teamState, 9));
+    EXPECT_EQ(lineups(), (std::vector<int>{4, 3, 2, 1}));
+    makeTeam({1, 2, 3, 4, 5});
+    EXPECT_FALSE(removePlayer(teamState, 5));
+    EXPECT_FALSE(removePlayer(teamState, -1));
+    EXPECT_EQ(teamState.playerCount, 5);
+}
+
+TEST_F(Team, TabTextsAndRenamedNames)
+{
+    makeTeam({1, 2, 3, 4});
+    setPlayerName(teamState, 1, "Nr. 2");
+    const std::string longName(63, 'x');
+    setPlayerName(teamState, 2, longName);
+    EXPECT_EQ(tabLabel(teamState, 0), "Spieler 1");
+    EXPECT_EQ(tabLabel(teamState, 1), "Nr. 2");
+    EXPECT_EQ(tabTipText(teamState, 0), "Nr. 1: Spieler 1\nSortiert nach Aufstellung");
+    teamState.sortByLkz = 1;
+    EXPECT_EQ(tabTipText(teamState, 2), "Nr. 3: " + longName + "\nSortiert nach LKZ");
+    EXPECT_EQ(tabTipText(teamState, 4), "");
+
+    EXPECT_EQ(renamedName(teamState, 3, "Jörg"), "Jörg");
+    EXPECT_EQ(renamedName(teamState, 3, ""), "Nr. 4");
+    singleState.singleMode = 1;
+    EXPECT_EQ(renamedName(singleState, 0, ""), "Einzelspieler");
+}
+
 } // namespace

@@ -186,6 +186,58 @@ void resetPlayerValues(TeamState& state, int index)
     record.won1 = record.lost1 = record.won2 = record.lost2 = record.won3 = record.lost3 = 0;
 }
 
+std::string tabLabel(const TeamState& state, int index)
+{
+    if (!validIndex(state, index))
+        return {};
+    const PlayerRecord& player = state.players[index];
+    return state.singleMode || player.customName ? std::string(player.name) : defaultPlayerName(player.lineup);
+}
+
+std::string tabTipText(const TeamState& state, int index)
+{
+    if (!validIndex(state, index))
+        return {};
+    const PlayerRecord& player = state.players[index];
+    return defaultPlayerName(player.lineup) + ": " + player.name +
+           (state.sortByLkz == 1 ? "\nSortiert nach LKZ" : "\nSortiert nach Aufstellung");
+}
+
+std::string renamedName(const TeamState& state, int index, const std::string& text)
+{
+    if (!text.empty())
+        return text;
+    if (state.singleMode)
+        return singlePlayerName;
+    return validIndex(state, index) ? defaultPlayerName(state.players[index].lineup) : std::string();
+}
+
+bool removePlayer(TeamState& state, int index)
+{
+    if (state.playerCount <= minTeamSize || !validIndex(state, index))
+        return false;
+    const int deleted = state.players[index].lineup;
+    const int cur = playerIndexOf(state);
+    state.players.erase(state.players.begin() + index);
+    state.playerCount = static_cast<int32_t>(state.players.size());
+    for (PlayerRecord& record : state.players) {
+        if (record.lineup > deleted) {
+            --record.lineup;
+            if (!record.customName)
+                storeName(record, defaultPlayerName(record.lineup));
+        }
+    }
+    // Another player than the one removed stays current; the removed one hands over to the
+    // player that moves into its place, or to the first when it was the last.
+    int next = cur;
+    if (cur > index)
+        next = cur - 1;
+    else if (cur == index && cur >= state.playerCount)
+        next = 0;
+    state.currentLineup = state.players[next].lineup;
+    return true;
+}
+
 CountChange changePlayerCount(int n)
 {
     const int old = teamState.playerCount;

@@ -71,6 +71,17 @@ void resetPlayerValues(TeamState& state, int index);
 // Cuts text to 63 bytes at a character boundary and derives customName.
 void setPlayerName(TeamState& state, int index, const std::string& text);
 
+// The label of the tab of the player at index: the name, or "Nr. <lineup>" for a default name.
+std::string tabLabel(const TeamState& state, int index);
+// The tab's tip: "Nr. <lineup>: <name>" and, on a line of its own, the order of the team.
+std::string tabTipText(const TeamState& state, int index);
+// What a rename stores: the text, or the default name when the text is empty.
+std::string renamedName(const TeamState& state, int index, const std::string& text);
+
+// Removes the player at index and closes the gap in the line-up numbers; default names follow
+// their new number. A team keeps at least minTeamSize players: false, and nothing changes.
+bool removePlayer(TeamState& state, int index);
+
 enum class CountChange { Ignored, Unchanged, Changed };
 // The record part of a new team size: keeps the players whose line-up fits, drops the rest,
 // appends new ones, and picks the current player by position.
