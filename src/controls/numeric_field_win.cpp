@@ -1,6 +1,7 @@
 #include "controls/numeric_field_win.h"
 
 #include "base/numbers.h"
+#include "base/subclass_win.h"
 #include "base/system_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
@@ -175,7 +176,6 @@ void onNcPaint()
 
 LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(field, GWLP_USERDATA));
     switch (message) {
     case WM_GETDLGCODE:
         // Arrows and characters, but Tab and Enter stay with the dialog.
@@ -208,7 +208,7 @@ LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARA
         RemovePropW(field, hasFocusProperty);
         break;
     }
-    return CallWindowProcW(previous, field, message, wParam, lParam);
+    return callPreviousProc(field, message, wParam, lParam);
 }
 
 } // namespace
@@ -218,8 +218,7 @@ void installNumericField(HWND field)
     if (!field)
         return;
     SendMessageW(field, EM_SETLIMITTEXT, 2, 0);
-    const LONG_PTR previous = SetWindowLongPtrW(field, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(numericFieldProc));
-    SetWindowLongPtrW(field, GWLP_USERDATA, previous);
+    subclassWindow(field, numericFieldProc);
 }
 
 bool fieldHasFocus(HWND field) { return GetPropW(field, hasFocusProperty) != nullptr; }
