@@ -70,3 +70,13 @@
 #define IDM_OPTIONS_CANCEL 40010
 #define IDM_INFO 40015
 #define IDM_CHECK_UPDATE 40016
+
+//---- Tab context menu ------------------------------------------------------------------
+#define IDR_TAB_MENU 122
+#define IDM_RENAME 40003
+#define IDM_TAB_CANCEL 40004
+#define IDM_SORT_BY_LKZ 40011
+#define IDM_SORT_BY_LINEUP 40012
+#define IDM_TAB_TOOLTIP 40017
+#define IDM_DELETE_PLAYER 40018
+#define IDM_SAVE_SORT_ORDER 40020

@@ -189,3 +189,84 @@ void CALLBACK ModalAction::tick(HWND, UINT, UINT_PTR, DWORD)
     self->ran = true;
     self->action_(search.found);
 }
+
+namespace {
+
+MenuWatcher* activeMenuWatcher = nullptr;
+
+void readMenu(HMENU menu, int depth, std::vector<SeenMenuItem>& items)
+{
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[128] = L"";
+        MENUITEMINFOW info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = 128;
+        if (!GetMenuItemInfoW(menu, i, TRUE, &info))
+            continue;
+        items.push_back({text, info.hSubMenu ? static_cast<UINT>(-1) : info.wID, (info.fState & MFS_CHECKED) != 0,
+                         depth});
+        if (info.hSubMenu)
+            readMenu(info.hSubMenu, depth + 1, items);
+    }
+}
+
+BOOL CALLBACK findMenuWindow(HWND window, LPARAM found)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t className[16] = L"";
+    GetClassNameW(window, className, 16);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) && wcscmp(className, L"#32768") == 0) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+MenuWatcher::MenuWatcher() : timer_(SetTimer(nullptr, 0, 30, tick)) { activeMenuWatcher = this; }
+
+MenuWatcher::~MenuWatcher()
+{
+    KillTimer(nullptr, timer_);
+    activeMenuWatcher = nullptr;
+}
+
+void CALLBACK MenuWatcher::tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    MenuWatcher* self = activeMenuWatcher;
+    if (!self)
+        return;
+    HWND window = nullptr;
+    EnumWindows(findMenuWindow, reinterpret_cast<LPARAM>(&window));
+    if (!window)
+        return;
+    if (!self->menu.seen) {
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+        if (menu)
+            readMenu(menu, 0, self->menu.items);
+        self->menu.seen = true;
+    }
+    EndMenu();
+}
+
+std::vector<std::wstring> SeenMenu::topTexts() const
+{
+    std::vector<std::wstring> texts;
+    for (const SeenMenuItem& item : items)
+        if (item.depth == 0)
+            texts.push_back(item.text.empty() ? L"-" : item.text);
+    return texts;
+}
+
+bool SeenMenu::checked(UINT id) const
+{
+    for (const SeenMenuItem& item : items)
+        if (item.id == id)
+            return item.checked;
+    return false;
+}

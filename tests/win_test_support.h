@@ -51,3 +51,33 @@ private:
     std::function<void(HWND)> action_;
     UINT_PTR timer_;
 };
+
+struct SeenMenuItem {
+    std::wstring text; // empty for a separator
+    UINT id;           // -1 for a submenu
+    bool checked;
+    int depth;         // 0 for the items of the menu itself, 1 for those of its submenus
+};
+
+// What a pop-up menu showed.
+struct SeenMenu {
+    bool seen = false;
+    std::vector<SeenMenuItem> items;
+    // The texts of the menu's own items, "-" for a separator.
+    std::vector<std::wstring> topTexts() const;
+    // Whether the item with this command id is shown checked; false when it is absent.
+    bool checked(UINT id) const;
+};
+
+// While alive, reads the items of the first pop-up menu the process opens and closes it, as
+// Escape would: a way into the modal loop of a context menu.
+class MenuWatcher {
+public:
+    MenuWatcher();
+    ~MenuWatcher();
+    SeenMenu menu;
+
+private:
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
+    UINT_PTR timer_;
+};

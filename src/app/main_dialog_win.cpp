@@ -15,6 +15,7 @@
 #include "resource.h"
 #include "settings/settings.h"
 #include "settings/settings_win.h"
+#include "team/tab_strip_win.h"
 #include "team/team_win.h"
 
 #include <commctrl.h>
@@ -201,6 +202,7 @@ void onInitDialog(HWND dialog)
     createMainTooltips();
     fillLeagueBox();
     startTeamModel();
+    hookTabScroller();
     setUpLkzDisplay();
     recalculate();
     // The focus ends on the league box.
@@ -251,6 +253,11 @@ void onCommand(int id, int code)
     }
 }
 
+bool isTabTooltip(const NMHDR& header)
+{
+    return header.hwndFrom && header.hwndFrom == TabCtrl_GetToolTips(tabControl);
+}
+
 LRESULT onNotify(const NMHDR& header)
 {
     switch (header.code) {
@@ -266,6 +273,15 @@ LRESULT onNotify(const NMHDR& header)
         if (header.idFrom == IDC_TEAM_COUNT_SPIN || header.idFrom == IDC_MATCHES_SPIN)
             onMainSpinStep(reinterpret_cast<const NMUPDOWN&>(header));
         break;
+    // The tab tips; the tab strip passes its tooltip's requests on to us.
+    case TTN_GETDISPINFOA:
+        if (isTabTooltip(header))
+            answerTabTip(const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header)));
+        break;
+    case TTN_GETDISPINFOW:
+        if (isTabTooltip(header))
+            answerTabTip(const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header)));
+        break;
     }
     return 0;
 }
@@ -276,6 +292,7 @@ void onVScroll(int code)
     if (code == SB_ENDSCROLL && GetFocus() != GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD)) {
         storePage();
         recalculate();
+        keepLkzOrder();
     }
 }
 
@@ -296,6 +313,7 @@ void onLeftButtonDown()
 {
     ReleaseCapture();
     SendMessageW(mainDialog, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    hideRenameEdit();
 }
 
 // A double click inside the LKZ frame switches between the whole and the decimal form.
@@ -312,6 +330,7 @@ void onRightButtonDown()
 {
     SendMessageW(mainDialog, WM_CANCELMODE, 0, 0);
     SendMessageW(pageDialog, WM_CANCELMODE, 0, 0);
+    hideRenameEdit();
 }
 
 // A double click on the caption rolls the window up; elsewhere the system handles it.
@@ -413,6 +432,7 @@ void resetWindowState()
     resetDialogWindows();
     resetFieldFocus();
     resetNumericFields();
+    resetTabStrip();
     highlightBrush.reset();
     lkzFont.reset();
 }
@@ -441,6 +461,9 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return FALSE;
     case WM_ACTIVATE:
         redrawPlayerCountFields();
+        return FALSE;
+    case WM_KILLFOCUS:
+        hideRenameEdit();
         return FALSE;
     case WM_LBUTTONDOWN:
         onLeftButtonDown();

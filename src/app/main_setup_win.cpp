@@ -8,6 +8,7 @@
 #include "controls/tooltip_win.h"
 #include "display/calculate.h"
 #include "resource.h"
+#include "team/tab_strip_win.h"
 
 #include <commctrl.h>
 #include <initializer_list>
@@ -101,6 +102,7 @@ void subclassInputs()
         if (input.spin)
             installNumericField(inputWindow(input.kind));
     installNumericField(GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD));
+    installTabStrip();
 }
 
 void setUpSystemMenu()

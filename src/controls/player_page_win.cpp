@@ -8,6 +8,7 @@
 #include "controls/focus_win.h"
 #include "display/calculate_win.h"
 #include "resource.h"
+#include "team/tab_strip_win.h"
 #include "team/team_win.h"
 
 #include <commctrl.h>
@@ -68,7 +69,11 @@ void clearRow(HWND page, int button)
         setMark(won.kind, 0);
         setMark(lost.kind, 0);
         calculate(0);
+    } else {
+        // The LKZ order sorts by the stored values, cleared row included.
+        recomputePlayerLkz(activeState(), currentPlayerIndex());
     }
+    keepLkzOrder();
     restoreFocus();
 }
 
@@ -87,6 +92,7 @@ void onVScroll(int code)
     if (code == SB_ENDSCROLL) {
         storePage();
         recalculate();
+        keepLkzOrder();
     }
 }
 
@@ -101,6 +107,7 @@ void onRightButtonDown(HWND page)
 {
     SendMessageW(mainDialog, WM_CANCELMODE, 0, 0);
     SendMessageW(page, WM_CANCELMODE, 0, 0);
+    hideRenameEdit();
 }
 
 void onRightButtonUp() { SendMessageW(tabControl, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tabControl), 0); }
@@ -139,6 +146,9 @@ INT_PTR CALLBACK pageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM l
     case WM_CTLCOLOREDIT:
         // Colour requests answer the brush itself, not through DWLP_MSGRESULT.
         return reinterpret_cast<INT_PTR>(onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_LBUTTONDOWN:
+        hideRenameEdit();
+        return FALSE;
     case WM_RBUTTONDOWN:
         onRightButtonDown(page);
         return FALSE;

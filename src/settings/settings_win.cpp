@@ -2,6 +2,7 @@
 
 #include "controls/dialogs_win.h"
 #include "settings/startup.h"
+#include "team/ordering.h"
 #include "team/team_win.h"
 
 #include <windows.h>
@@ -77,6 +78,11 @@ void startTeamModel()
         TabCtrl_SetCurSel(tabControl, currentPlayerIndex());
         showPlayer(teamState, currentPlayerIndex());
     }
+    if (activeState().sortByLkz)
+        sortTeam(activeState().sortByLkz);
+    else if (teamState.sortByLkz)
+        // Started as a single player: the team's saved order waits in the array for team mode.
+        sortByLkzValue(teamState);
 }
 
 void saveAll() { saveAll(profileStore()); }

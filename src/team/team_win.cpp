@@ -1,12 +1,15 @@
 #include "team/team_win.h"
 
 #include "base/text_win.h"
+#include "base/view.h"
 #include "controls/dialogs_win.h"
 #include "controls/input_fields_win.h"
 #include "controls/focus_win.h"
 #include "display/calculate_win.h"
 #include "resource.h"
 #include "settings/settings.h"
+#include "team/ordering.h"
+#include "team/tab_strip_win.h"
 
 #include <commctrl.h>
 #include <initializer_list>
@@ -51,24 +54,25 @@ void rebuildTabs()
     TabCtrl_DeleteAllItems(tabControl);
     TeamState& state = activeState();
     for (size_t i = 0; i < state.players.size(); ++i) {
-        const PlayerRecord& player = state.players[i];
-        const std::string label =
-            state.singleMode || player.customName ? std::string(player.name) : defaultPlayerName(player.lineup);
-        std::wstring text = widen(label);
+        std::wstring text = widen(tabLabel(state, static_cast<int>(i)));
         TCITEMW item = {};
         item.mask = TCIF_TEXT;
         item.pszText = &text[0];
         SendMessageW(tabControl, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
+    syncTabTips();
 }
 
 void selectPlayerLeaving(int oldIndex)
 {
+    hideRenameEdit();
     if (!teamState.singleMode)
         storePageValues(teamState, oldIndex);
 }
 
-void selectPlayerArriving(int newIndex)
+namespace {
+
+void showArrivingPlayer(int newIndex)
 {
     if (!teamState.singleMode && validIndex(teamState, newIndex)) {
         showPlayer(teamState, newIndex);
@@ -76,7 +80,26 @@ void selectPlayerArriving(int newIndex)
     }
     clearInputMarks(); // the frames of the player left behind
     recalculate();
+}
+
+} // namespace
+
+void selectPlayerArriving(int newIndex)
+{
+    showArrivingPlayer(newIndex);
     lastFocused = tabControl;
+}
+
+void switchToPlayer(int index)
+{
+    const int selected = TabCtrl_GetCurSel(tabControl);
+    if (index == selected || !validIndex(activeState(), index))
+        return;
+    if (!teamState.singleMode)
+        storePageValues(teamState, selected);
+    TabCtrl_SetCurSel(tabControl, index);
+    showArrivingPlayer(index);
+    RedrawWindow(GetDlgItem(mainDialog, IDC_LKZ_DISPLAY), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
 void setPlayerCount()
@@ -91,6 +114,7 @@ void setPlayerCount()
         break;
     }
     rebuildTabs();
+    hookTabScroller();
     const int current = currentPlayerIndex();
     showPlayer(teamState, current);
     TabCtrl_SetCurSel(tabControl, current);
@@ -98,6 +122,52 @@ void setPlayerCount()
     repaintPage();
     if (activeState().autoCalc)
         calculate(0);
+    keepLkzOrder();
+    restoreFocus();
+}
+
+void sortTeam(int order)
+{
+    if (teamState.singleMode)
+        return;
+    switch (order) {
+    case SortByLineup:
+        sortByLineup(teamState);
+        break;
+    case SortByLkz:
+        sortByLkzValue(teamState);
+        break;
+    default:
+        showErrorMessage("Unbekannte Sortierung", "Sortieren");
+        return;
+    }
+    rebuildTabs();
+    const int current = currentPlayerIndex();
+    TabCtrl_SetCurSel(tabControl, current);
+    showPlayer(teamState, current);
+    repaintPage();
+    if (activeState().autoCalc)
+        calculate(0);
+}
+
+void keepLkzOrder()
+{
+    if (activeState().sortByLkz == 1)
+        sortTeam(SortByLkz);
+}
+
+void deletePlayer(int index)
+{
+    if (teamState.singleMode || !removePlayer(teamState, index))
+        return;
+    rebuildTabs();
+    const int current = currentPlayerIndex();
+    showPlayer(teamState, current);
+    TabCtrl_SetCurSel(tabControl, current);
+    clearInputMarks();
+    repaintPage();
+    recalculate(); // the display must not keep the LKZ of the player removed
+    writePlayerCountField(teamState.playerCount);
     restoreFocus();
 }
 

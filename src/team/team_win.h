@@ -9,7 +9,14 @@ void showPlayer(TeamState& state, int index);
 void rebuildTabs();
 void selectPlayerLeaving(int oldIndex);   // the tab strip is about to change
 void selectPlayerArriving(int newIndex);  // the tab strip has changed
+// Selects the tab at index without the strip's notifications, storing the player left.
+void switchToPlayer(int index);
 void setPlayerCount();
+// SortByLineup or SortByLkz; the current player stays current, on its new tab.
+void sortTeam(int order);
+// sortTeam(SortByLkz) when the active mode keeps the LKZ order: after a change of values.
+void keepLkzOrder();
+void deletePlayer(int index);
 void switchMode();
 void showPlayerCountControls(bool show);
 int readPlayerCountField();

@@ -1,0 +1,389 @@
+// The tab strip as the mouse and keyboard reach it: renaming, deleting, the context menu, the
+// tab tips, and the two orders of the team.
+#include "main_dialog_fixture.h"
+
+#include "team/team.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Six players in Oberliga, 10 teams, 5 matches, with 2:4, 6:0, 4:2, 0:6, 6:0 and 1:5 games in the
+// first Paarkreuz: LKZ 181, 208, 195, 168, 208, 175.
+const char* const teamOfSix =
+    "[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\nAutoCalc=1\r\nAnzahlspieler=6\r\nAktSpieler=3\r\n"
+    "Spieler1=031005020400000000\r\nSpieler2=031005060000000000\r\nSpieler3=031005040200000000\r\n"
+    "Spieler4=031005000600000000\r\nSpieler5=031005060000000000\r\nSpieler6=031005010500000000\r\n"
+    "SpielerName1=J\xFCrgen M\xFCller\r\nSpielerName3=Eva\r\n";
+
+class TabStrip : public MainDialogTest {
+protected:
+    HWND renameField() const { return GetDlgItem(dialog, IDC_RENAME_FIELD); }
+
+    static LPARAM tabPoint(int index)
+    {
+        RECT tab;
+        TabCtrl_GetItemRect(tabControl, index, &tab);
+        return MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    }
+    static void leftClickTab(int index)
+    {
+        SendMessageW(tabControl, WM_LBUTTONDOWN, MK_LBUTTON, tabPoint(index));
+        SendMessageW(tabControl, WM_LBUTTONUP, 0, tabPoint(index));
+        flushEvents(20);
+    }
+    // The second click of a double click arrives as its own message.
+    static void doubleClickTab(int index)
+    {
+        leftClickTab(index);
+        SendMessageW(tabControl, WM_LBUTTONDBLCLK, MK_LBUTTON, tabPoint(index));
+        SendMessageW(tabControl, WM_LBUTTONUP, 0, tabPoint(index));
+        flushEvents(20);
+    }
+    // The context menu opens; what it shows is read and the menu closed.
+    static SeenMenu rightClickTab(int index)
+    {
+        MenuWatcher watcher;
+        SendMessageW(tabControl, WM_RBUTTONDOWN, MK_RBUTTON, tabPoint(index));
+        SendMessageW(tabControl, WM_RBUTTONUP, 0, tabPoint(index));
+        flushEvents(60);
+        return watcher.menu;
+    }
+    // A command of the context menu, as the menu sends it to the tab strip.
+    static void menuCommand(int id)
+    {
+        SendMessageW(tabControl, WM_COMMAND, id, 0);
+        flushEvents(20);
+    }
+    // A key as the dialog's message loop hands it on: through the dialog manager.
+    void dialogKey(HWND target, unsigned key, wchar_t character = 0)
+    {
+        MSG msg = {target, WM_KEYDOWN, key, 1, GetTickCount(), {}};
+        if (!IsDialogMessageW(dialog, &msg))
+            DispatchMessageW(&msg);
+        if (character) {
+            msg.message = WM_CHAR;
+            msg.wParam = character;
+            if (!IsDialogMessageW(dialog, &msg))
+                DispatchMessageW(&msg);
+        }
+        flushEvents(20);
+    }
+    static std::vector<std::wstring> labels()
+    {
+        std::vector<std::wstring> result;
+        for (int i = 0; i < TabCtrl_GetItemCount(tabControl); ++i)
+            result.push_back(tabLabel(i));
+        return result;
+    }
+    std::wstring renameText() const { return text(dialog, IDC_RENAME_FIELD); }
+    bool renaming() const { return IsWindowVisible(renameField()) != FALSE; }
+};
+
+TEST_F(TabStrip, RenamingKeepsWithEnterAndRestoresWithEscape)
+{
+    BoxWatcher boxes;
+    open(teamOfSix);
+    doubleClickTab(1);
+    ASSERT_TRUE(renaming());
+    EXPECT_EQ(GetFocus(), renameField());
+    EXPECT_EQ(renameText(), L"Nr. 2");
+    DWORD selection = static_cast<DWORD>(SendMessageW(renameField(), EM_GETSEL, 0, 0));
+    EXPECT_EQ(selection, MAKELONG(0, 5)) << "all of the name is selected";
+
+    // The field lies over the selected tab, inside the strip.
+    RECT field, tab;
+    GetWindowRect(renameField(), &field);
+    TabCtrl_GetItemRect(tabControl, 1, &tab);
+    MapWindowPoints(tabControl, nullptr, reinterpret_cast<POINT*>(&tab), 2);
+    EXPECT_GT(field.left, tab.left);
+    EXPECT_LT(field.right, tab.right);
+    EXPECT_GE(field.top, tab.top - 2);
+    EXPECT_LE(field.bottom, tab.bottom + 2);
+
+    type(renameField(), L"Björn Größe");
+    dialogKey(renameField(), VK_RETURN, L'\r');
+    EXPECT_FALSE(renaming());
+    EXPECT_EQ(tabLabel(1), L"Björn Größe");
+    EXPECT_STREQ(teamState.players[1].name, "Bj\xC3\xB6rn Gr\xC3\xB6\xC3\x9F" "e");
+    EXPECT_EQ(teamState.players[1].customName, 1);
+    EXPECT_EQ(GetFocus(), tabControl) << "the focus goes back where it was";
+    EXPECT_TRUE(boxes.boxes.empty()) << "Enter must not reach the default button";
+
+    doubleClickTab(1);
+    type(renameField(), L"Niemand");
+    dialogKey(renameField(), VK_ESCAPE, 0x1B);
+    EXPECT_FALSE(renaming());
+    EXPECT_EQ(tabLabel(1), L"Björn Größe");
+    EXPECT_TRUE(IsWindow(dialog)) << "Escape does not close the dialog";
+
+    // An empty name gives the default one back.
+    doubleClickTab(1);
+    backspace(renameField());
+    dialogKey(renameField(), VK_RETURN, L'\r');
+    EXPECT_EQ(tabLabel(1), L"Nr. 2");
+    EXPECT_EQ(teamState.players[1].customName, 0);
+
+    close();
+    EXPECT_NE(ini().find("SpielerName2=Nr. 2"), std::string::npos);
+}
+
+TEST_F(TabStrip, ClickingElsewhereKeepsTheTypedName)
+{
+    open(teamOfSix);
+    doubleClickTab(0);
+    type(renameField(), L"Anna");
+    leftClickTab(4); // the click ends the rename before the tab changes
+    EXPECT_FALSE(renaming());
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Anna", L"Nr. 2", L"Eva", L"Nr. 4", L"Nr. 5", L"Nr. 6"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 4);
+    EXPECT_EQ(teamState.currentLineup, 5);
+
+    // A click into a number field keeps the focus there.
+    doubleClickTab(4);
+    type(renameField(), L"Bernd");
+    clickInto(GetDlgItem(dialog, IDC_MATCHES_FIELD));
+    EXPECT_EQ(tabLabel(4), L"Bernd");
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_MATCHES_FIELD));
+
+    // So does a click on the dialog's background.
+    doubleClickTab(4);
+    type(renameField(), L"Carla");
+    SendMessageW(pageDialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    flushEvents(20);
+    EXPECT_FALSE(renaming());
+    EXPECT_EQ(tabLabel(4), L"Carla");
+}
+
+TEST_F(TabStrip, NamesStopAtSixtyCharactersTypedOrPasted)
+{
+    const std::string long63(63, 'L');
+    open(std::string(teamOfSix) + "SpielerName4=" + long63 + "\r\n");
+    const std::wstring sixty(60, L'x');
+
+    doubleClickTab(1);
+    type(renameField(), (sixty + L"yz").c_str());
+    EXPECT_EQ(renameText(), sixty) << "the 61st character is not taken";
+    dialogKey(renameField(), VK_RETURN, L'\r');
+    EXPECT_EQ(tabLabel(1), sixty);
+
+    doubleClickTab(2);
+    const std::wstring pasted = L"Eingefügt " + std::wstring(70, L'p');
+    ASSERT_TRUE(OpenClipboard(dialog));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageW(renameField(), WM_PASTE, 0, 0);
+    EXPECT_EQ(renameText(), pasted.substr(0, 60)) << "a pasted name is cut like a typed one";
+    dialogKey(renameField(), VK_RETURN, L'\r');
+    EXPECT_EQ(tabLabel(2), pasted.substr(0, 60));
+
+    // A longer name from the INI file is offered whole and kept whole.
+    doubleClickTab(3);
+    EXPECT_EQ(renameText(), std::wstring(63, L'L'));
+    type(renameField(), L"");
+    press(renameField(), VK_END);
+    type(renameField(), L"Q");
+    EXPECT_EQ(renameText(), std::wstring(63, L'L')) << "nothing more can be typed";
+    dialogKey(renameField(), VK_RETURN, L'\r');
+    EXPECT_EQ(std::string(teamState.players[3].name), long63);
+}
+
+TEST_F(TabStrip, DeletingTheCurrentLastTabMakesTheFirstCurrent)
+{
+    open(teamOfSix);
+    leftClickTab(5);
+    rightClickTab(5);
+    menuCommand(IDM_DELETE_PLAYER);
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Jürgen Müller", L"Nr. 2", L"Eva", L"Nr. 4", L"Nr. 5"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 0);
+    EXPECT_EQ(teamState.currentLineup, 1);
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"2") << "the first player is shown";
+    EXPECT_EQ(text(dialog, IDC_PLAYER_COUNT_FIELD), L"5");
+
+    // Deleting the second renumbers the rest; the old number 3 keeps its name and values.
+    leftClickTab(1);
+    menuCommand(IDM_DELETE_PLAYER);
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Jürgen Müller", L"Eva", L"Nr. 3", L"Nr. 4"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 1);
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"4") << "Eva, now number 2, is shown";
+
+    menuCommand(IDM_DELETE_PLAYER);
+    EXPECT_EQ(tabCount(), 4) << "a team keeps four players";
+
+    close();
+    const std::string saved = ini();
+    EXPECT_NE(saved.find("Anzahlspieler=4"), std::string::npos);
+    EXPECT_NE(saved.find("SpielerName2=Eva"), std::string::npos);
+    EXPECT_NE(saved.find("Spieler2=031005040200000000"), std::string::npos) << saved;
+}
+
+TEST_F(TabStrip, TheMenuFollowsTheModeAndItsOptions)
+{
+    open(teamOfSix);
+    {
+        const SeenMenu menu = rightClickTab(2);
+        ASSERT_TRUE(menu.seen);
+        EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Umbenennen", L"Spieler löschen", L"Sortiert nach",
+                                                              L"-", L"Optionen", L"-", L"Abbrechen"}));
+        EXPECT_TRUE(menu.checked(IDM_SORT_BY_LINEUP));
+        EXPECT_FALSE(menu.checked(IDM_SORT_BY_LKZ));
+        EXPECT_FALSE(menu.checked(IDM_TAB_TOOLTIP));
+        EXPECT_FALSE(menu.checked(IDM_SAVE_SORT_ORDER));
+    }
+    menuCommand(IDM_TAB_TOOLTIP);
+    menuCommand(IDM_SAVE_SORT_ORDER);
+    menuCommand(IDM_SORT_BY_LKZ);
+    {
+        const SeenMenu menu = rightClickTab(2);
+        EXPECT_TRUE(menu.checked(IDM_SORT_BY_LKZ));
+        EXPECT_FALSE(menu.checked(IDM_SORT_BY_LINEUP));
+        EXPECT_TRUE(menu.checked(IDM_TAB_TOOLTIP));
+        EXPECT_TRUE(menu.checked(IDM_SAVE_SORT_ORDER));
+    }
+
+    click(dialog, IDC_MODE_BUTTON);
+    {
+        const SeenMenu menu = rightClickTab(0);
+        EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Umbenennen", L"-", L"Abbrechen"}));
+    }
+    // A single player is renamed like a team player.
+    menuCommand(IDM_RENAME);
+    ASSERT_TRUE(renaming());
+    EXPECT_EQ(renameText(), L"Einzelspieler");
+    type(renameField(), L"Ich");
+    dialogKey(renameField(), VK_RETURN, L'\r');
+    EXPECT_EQ(tabLabel(0), L"Ich");
+    EXPECT_STREQ(singleState.players[0].name, "Ich");
+}
+
+TEST_F(TabStrip, ARightClickOnAnotherTabStoresAndSwitchesFirst)
+{
+    open(teamOfSix);
+    ASSERT_EQ(TabCtrl_GetCurSel(tabControl), 2);
+    setText(pageDialog, IDC_LOST2_FIELD, L"3"); // typed, not yet stored
+    EXPECT_TRUE(rightClickTab(4).seen);
+    EXPECT_EQ(teamState.players[2].lost2, 3) << "Eva's values were stored";
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 4);
+    EXPECT_EQ(teamState.currentLineup, 5);
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"6");
+    EXPECT_EQ(text(pageDialog, IDC_LOST2_FIELD), L"0");
+    EXPECT_EQ(display(), L"208");
+}
+
+TEST_F(TabStrip, SortingKeepsTheCurrentPlayer)
+{
+    open(teamOfSix); // Eva, number 3, is current
+    menuCommand(IDM_SORT_BY_LKZ);
+    // Numbers 2 and 5 won equally often: the selection puts 5 first.
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Nr. 5", L"Nr. 2", L"Eva", L"Jürgen Müller", L"Nr. 6", L"Nr. 4"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 2);
+    EXPECT_EQ(teamState.currentLineup, 3);
+
+    leftClickTab(3);
+    EXPECT_EQ(teamState.currentLineup, 1);
+    menuCommand(IDM_SORT_BY_LINEUP);
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Jürgen Müller", L"Nr. 2", L"Eva", L"Nr. 4", L"Nr. 5", L"Nr. 6"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 0);
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"2");
+}
+
+TEST_F(TabStrip, TheLkzOrderFollowsChangedValues)
+{
+    open(teamOfSix);
+    menuCommand(IDM_SORT_BY_LKZ);
+    leftClickTab(5); // number 4, 0:6
+    for (int i = 0; i < 6; ++i)
+        clickSpin(pageDialog, IDC_WON1_SPIN, true);
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"6");
+    EXPECT_EQ(text(pageDialog, IDC_LOST1_FIELD), L"4");
+    // 6:4 gives 192, between Eva's 195 and 181.
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Nr. 5", L"Nr. 2", L"Eva", L"Nr. 4", L"Jürgen Müller", L"Nr. 6"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 3) << "the player goes with its tab";
+
+    click(pageDialog, IDC_CLEAR1_BUTTON); // no games: the league's 180
+    EXPECT_EQ(tabLabel(4), L"Nr. 4");
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 4);
+
+    // Without automatic calculation too.
+    click(dialog, IDC_AUTO_CALC_CHECK);
+    setText(pageDialog, IDC_WON1_FIELD, L"9");
+    clickSpin(pageDialog, IDC_LOST1_SPIN, true); // 9:1 gives 204
+    EXPECT_EQ(tabLabel(2), L"Nr. 4");
+    click(pageDialog, IDC_CLEAR1_BUTTON);
+    EXPECT_EQ(tabLabel(4), L"Nr. 4");
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 4);
+
+    // A new team size keeps the order: the new players have 180 too, like number 4.
+    setText(dialog, IDC_PLAYER_COUNT_FIELD, L"8");
+    click(dialog, IDC_APPLY_COUNT_BUTTON);
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Nr. 5", L"Nr. 2", L"Eva", L"Jürgen Müller", L"Nr. 4", L"Nr. 8",
+                                                  L"Nr. 7", L"Nr. 6"}));
+}
+
+TEST_F(TabStrip, ASavedLkzOrderComesBackAtStart)
+{
+    open(std::string(teamOfSix) + "SaveSortOrder=1\r\nSortOrder=1\r\n");
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Nr. 5", L"Nr. 2", L"Eva", L"Jürgen Müller", L"Nr. 6", L"Nr. 4"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 2);
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"4");
+    close();
+    const std::string saved = ini();
+    EXPECT_NE(saved.find("SortOrder=1"), std::string::npos);
+    EXPECT_NE(saved.find("SpielerName3=Eva"), std::string::npos) << "saved under the line-up number";
+
+    // Started as a single player, team mode still shows the order it saved.
+    std::string single = std::string(teamOfSix) + "SaveSortOrder=1\r\nSortOrder=1\r\n";
+    single.replace(single.find("ShowEinzel=0"), 12, "ShowEinzel=1");
+    open(single);
+    click(dialog, IDC_MODE_BUTTON);
+    EXPECT_EQ(tabLabel(0), L"Nr. 5");
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"4") << "Eva is still current";
+}
+
+TEST_F(TabStrip, TabTipsNameThePlayerAndTheOrder)
+{
+    open(teamOfSix);
+    HWND tips = TabCtrl_GetToolTips(tabControl);
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 6) << "one tip per tab";
+
+    // The tip the tooltip asks for when the pointer rests on a tab.
+    const auto tipOf = [tips](int index) {
+        NMTTDISPINFOW request = {};
+        request.hdr.hwndFrom = tips;
+        request.hdr.idFrom = index;
+        request.hdr.code = TTN_GETDISPINFOW;
+        SendMessageW(tabControl, WM_NOTIFY, index, reinterpret_cast<LPARAM>(&request));
+        return std::wstring(request.lpszText ? request.lpszText : L"");
+    };
+    EXPECT_EQ(tipOf(0), L"") << "off until switched on";
+    menuCommand(IDM_TAB_TOOLTIP);
+    EXPECT_EQ(tipOf(0), L"Nr. 1: Jürgen Müller\nSortiert nach Aufstellung");
+    menuCommand(IDM_SORT_BY_LKZ);
+    EXPECT_EQ(tipOf(0), L"Nr. 5: Nr. 5\nSortiert nach LKZ");
+
+    // As the user sees it: the pointer rests on the tab and the tip shows.
+    RECT tab;
+    TabCtrl_GetItemRect(tabControl, 2, &tab);
+    POINT at = {(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2};
+    ClientToScreen(tabControl, &at);
+    SetCursorPos(at.x, at.y);
+    SendMessageW(tabControl, WM_MOUSEMOVE, 0, tabPoint(2));
+    flushEvents(1500);
+    wchar_t shown[256] = L"";
+    GetWindowTextW(tips, shown, 256);
+    EXPECT_STREQ(shown, L"Nr. 3: Eva\nSortiert nach LKZ");
+
+    doubleClickTab(3);
+    const std::wstring longName(60, L'W');
+    type(renameField(), longName.c_str());
+    dialogKey(renameField(), VK_RETURN, L'\r');
+    EXPECT_EQ(tipOf(3), L"Nr. 1: " + longName + L"\nSortiert nach LKZ") << "the whole text";
+}
+
+} // namespace
