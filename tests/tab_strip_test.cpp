@@ -3,6 +3,7 @@
 #include "main_dialog_fixture.h"
 
 #include "team/team.h"
+#include "team/team_win.h"
 
 #include <string>
 #include <vector>
@@ -109,6 +110,9 @@ TEST_F(TabStrip, RenamingKeepsWithEnterAndRestoresWithEscape)
     EXPECT_STREQ(teamState.players[1].name, "Bj\xC3\xB6rn Gr\xC3\xB6\xC3\x9F" "e");
     EXPECT_EQ(teamState.players[1].customName, 1);
     EXPECT_EQ(GetFocus(), tabControl) << "the focus goes back where it was";
+    // The dialog, active again, may restore the focus it saved to the hidden field.
+    SetFocus(renameField());
+    EXPECT_EQ(GetFocus(), tabControl);
     EXPECT_TRUE(boxes.boxes.empty()) << "Enter must not reach the default button";
 
     doubleClickTab(1);
@@ -290,6 +294,21 @@ TEST_F(TabStrip, SortingKeepsTheCurrentPlayer)
     EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Jürgen Müller", L"Nr. 2", L"Eva", L"Nr. 4", L"Nr. 5", L"Nr. 6"}));
     EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 0);
     EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"2");
+}
+
+TEST_F(TabStrip, AnUnknownOrderIsReportedAndChangesNothing)
+{
+    BoxWatcher boxes;
+    open(teamOfSix);
+    menuCommand(IDM_SORT_BY_LKZ);
+    sortTeam(2);
+    flushEvents(100);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].title, L"Sortieren");
+    EXPECT_EQ(boxes.boxes[0].text, L"Unbekannte Sortierung");
+    EXPECT_EQ(boxes.boxes[0].owner, dialog);
+    EXPECT_EQ(teamState.sortByLkz, 1);
+    EXPECT_EQ(tabLabel(0), L"Nr. 5");
 }
 
 TEST_F(TabStrip, TheLkzOrderFollowsChangedValues)

@@ -15,7 +15,7 @@
 #include "resource.h"
 #include "settings/settings.h"
 #include "settings/settings_win.h"
-#include "team/tab_strip_win.h"
+#include "team/tabs_win.h"
 #include "team/team_win.h"
 
 #include <commctrl.h>
@@ -432,7 +432,7 @@ void resetWindowState()
     resetDialogWindows();
     resetFieldFocus();
     resetNumericFields();
-    resetTabStrip();
+    resetTabs();
     highlightBrush.reset();
     lkzFont.reset();
 }

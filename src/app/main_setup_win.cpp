@@ -9,6 +9,7 @@
 #include "display/calculate.h"
 #include "resource.h"
 #include "team/tab_strip_win.h"
+#include "team/tabs_win.h"
 
 #include <commctrl.h>
 #include <initializer_list>
@@ -102,6 +103,7 @@ void subclassInputs()
         if (input.spin)
             installNumericField(inputWindow(input.kind));
     installNumericField(GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD));
+    installRenameField();
     installTabStrip();
 }
 

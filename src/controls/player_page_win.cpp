@@ -8,7 +8,7 @@
 #include "controls/focus_win.h"
 #include "display/calculate_win.h"
 #include "resource.h"
-#include "team/tab_strip_win.h"
+#include "team/tabs_win.h"
 #include "team/team_win.h"
 
 #include <commctrl.h>

@@ -3,6 +3,7 @@
 #include "controls/dialogs_win.h"
 #include "settings/startup.h"
 #include "team/ordering.h"
+#include "team/tabs_win.h"
 #include "team/team_win.h"
 
 #include <windows.h>

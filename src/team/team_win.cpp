@@ -9,7 +9,7 @@
 #include "resource.h"
 #include "settings/settings.h"
 #include "team/ordering.h"
-#include "team/tab_strip_win.h"
+#include "team/tabs_win.h"
 
 #include <commctrl.h>
 #include <initializer_list>
@@ -47,20 +47,6 @@ void showPlayer(TeamState& state, int index)
     setCheck(IDC_SAVE_DATA_CHECK, activeState().saveData);
     setCheck(IDC_ON_TOP_CHECK, onTop);
     SetDlgItemTextW(mainDialog, IDC_MODE_BUTTON, teamState.singleMode ? L"Mannschaft" : L"Einzelspieler");
-}
-
-void rebuildTabs()
-{
-    TabCtrl_DeleteAllItems(tabControl);
-    TeamState& state = activeState();
-    for (size_t i = 0; i < state.players.size(); ++i) {
-        std::wstring text = widen(tabLabel(state, static_cast<int>(i)));
-        TCITEMW item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = &text[0];
-        SendMessageW(tabControl, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    }
-    syncTabTips();
 }
 
 void selectPlayerLeaving(int oldIndex)

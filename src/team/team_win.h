@@ -6,7 +6,6 @@ void storePageValues(TeamState& state, int index);
 // storePageValues for the current player of the active mode.
 void storePage();
 void showPlayer(TeamState& state, int index);
-void rebuildTabs();
 void selectPlayerLeaving(int oldIndex);   // the tab strip is about to change
 void selectPlayerArriving(int newIndex);  // the tab strip has changed
 // Selects the tab at index without the strip's notifications, storing the player left.
