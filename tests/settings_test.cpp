@@ -33,7 +33,7 @@ struct FakeIni {
         return {[this](const std::string& s, const std::string& k, const std::string& fallback) {
                     reads.push_back(s + "/" + k);
                     auto it = values.find({s, k});
-                    return it == values.end() ? fallback : it->second;
+                    return it == values.end() ? fallback : profileReadBack(it->second);
                 },
                 [this](const std::string& s, const std::string& k, const std::string& v) {
                     writes.push_back(s + "/" + k + "=" + v);
@@ -384,9 +384,9 @@ TEST_F(Settings, NamesRoundTripThroughTheFile)
         {"J\xFCrgen", "J\xC3\xBCrgen", "J\xFCrgen"},
         {"\xC5\x81ukasz \xE2\x82\xAC", "\xC5\x81ukasz \xE2\x82\xAC", "\xC5\x81ukasz \xE2\x82\xAC"},
         {std::string(300, 'x'), std::string(63, 'x'), std::string(63, 'x')},
-        {std::string(300, '\xE4'), repeat("\xC3\xA4", 31), std::string(31, '\xE4')}, // 1252 "ä" grows in UTF-8
-        {repeat("\xE2\x82\xAC\xC5\x81", 100), repeat("\xE2\x82\xAC\xC5\x81", 12) + "\xE2\x82\xAC",
-         repeat("\xE2\x82\xAC\xC5\x81", 12) + "\xE2\x82\xAC"},
+        {std::string(300, '\xE4'), repeat("\xC3\xA4", 63), std::string(63, '\xE4')}, // 63 characters, not bytes
+        {repeat("\xE2\x82\xAC\xC5\x81", 100), repeat("\xE2\x82\xAC\xC5\x81", 31) + "\xE2\x82\xAC",
+         repeat("\xE2\x82\xAC\xC5\x81", 31) + "\xE2\x82\xAC"},
     };
     for (const auto& c : cases) {
         FakeIni file;
@@ -405,6 +405,60 @@ TEST_F(Settings, LineBreakInNameStaysOnOneLine)
     setPlayerName(teamState, 1, "Max\r\nMultiInst=1");
     savePlayers(teamState, "Mannschaft", ini.store());
     EXPECT_EQ(ini.get("Mannschaft", "SpielerName2"), "Max  MultiInst=1");
+}
+
+// What a name goes through between two runs: written, read by the profile functions, decoded.
+std::string afterRestart(const std::string& name) { return iniTextToUtf8(profileReadBack(utf8ToIniText(name))); }
+
+TEST(SettingsText, EveryNameReadsBackAsWritten)
+{
+    std::vector<std::string> names = {
+        "Wei\xC3\x9F\xE2\x80\x99",            // "Weiß’": in 1252 C3 9F 92 would read as "ß" and "’"
+        "Gro\xC3\x9F\xE2\x80\x93Gerau",       // "Groß–Gerau"
+        "\xC3\x84\xE2\x82\xAC",               // "Ä€"
+        "\xC3\x82\xC2\xB0",                   // "Â°"
+        "  Mitte  ", "\tTab", "\"Quoted\"", "'Single'", "\"", "'", "\"Half", "x'",
+        "\xF0\x9F\x8F\x93 Pingpong",          // four bytes in UTF-8
+        "\xC5\x81ukasz",                      // not in 1252
+    };
+    // Every character of Windows-1252 alone, after an "ß", and before a "’".
+    for (int b = 0x20; b < 0x100; ++b) {
+        const std::string decoded = iniTextToUtf8(std::string(1, static_cast<char>(b)));
+        names.push_back(decoded);
+        names.push_back("\xC3\x9F" + decoded);
+        names.push_back(decoded + "\xE2\x80\x99");
+    }
+    for (const std::string& name : names)
+        EXPECT_EQ(afterRestart(name), name) << name;
+}
+
+TEST(SettingsText, PlainNamesAreWrittenAsBefore)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Nr. 3", "Nr. 3"},
+        {"J\xC3\xBCrgen M\xC3\xBCller", "J\xFCrgen M\xFCller"},
+        {"Stra\xC3\x9F" "e 1", "Stra\xDF" "e 1"},
+        {"\xC5\x81ukasz", "\xC5\x81ukasz"},
+        {"Wei\xC3\x9F\xE2\x80\x99", "Wei\xC3\x9F\xE2\x80\x99"},
+        {" Mitte ", "\" Mitte \""},
+        {"'x'", "\"'x'\""},
+        {"\"Hallo", "\"Hallo"},
+    };
+    for (const auto& [name, written] : cases)
+        EXPECT_EQ(utf8ToIniText(name), written) << name;
+}
+
+TEST_F(Settings, SixtyThreeCharacterNamesSurviveTwoRuns)
+{
+    const std::string umlauts = repeat("M\xFC", 31) + "\xDF"; // 63 characters of 1252, ten and more umlauts
+    FakeIni file;
+    file.set("Einzelspieler", "SaveData", "1");
+    file.set("Einzelspieler", "SpielerName1", umlauts);
+    for (int run = 0; run < 3; ++run) {
+        loadSettingsAndPlayers(file.store());
+        saveAll(file.store());
+        EXPECT_EQ(file.get("Einzelspieler", "SpielerName1"), umlauts) << run;
+    }
 }
 
 } // namespace

@@ -137,19 +137,28 @@ TEST_F(Team, CustomNameComparesWithTheOwnDefault)
     }
 }
 
-TEST_F(Team, LongNamesAreCutAtACharacterBoundary)
+TEST_F(Team, LongNamesAreCutAtSixtyThreeCharacters)
 {
-    createStates(4);
-    setPlayerName(teamState, 0, std::string(300, 'x'));
-    EXPECT_EQ(std::strlen(teamState.players[0].name), 63u);
-
-    // 62 ASCII bytes and then a two-byte "ü": the "ü" does not fit whole and is left out.
-    setPlayerName(teamState, 1, std::string(62, 'a') + "\xC3\xBC" + "b");
-    EXPECT_EQ(std::string(teamState.players[1].name), std::string(62, 'a'));
-
-    setPlayerName(teamState, 2, std::string(61, 'a') + "\xC3\xBC" + "b");
-    EXPECT_EQ(std::string(teamState.players[2].name), std::string(61, 'a') + "\xC3\xBC");
-    EXPECT_EQ(teamState.players[3].lineup, 4) << "the neighbour is untouched";
+    createStates(5);
+    const std::string ae = "\xC3\xA4";          // two bytes
+    const std::string euro = "\xE2\x82\xAC";    // three
+    const std::string clef = "\xF0\x9D\x84\x9E"; // four
+    const struct {
+        std::string text, kept;
+    } cases[] = {
+        {std::string(300, 'x'), std::string(63, 'x')},
+        {std::string(62, 'a') + ae + "b", std::string(62, 'a') + ae},
+        {[&] { std::string t; for (int i = 0; i < 300; ++i) t += ae; return t; }(),
+         [&] { std::string t; for (int i = 0; i < 63; ++i) t += ae; return t; }()},
+        {[&] { std::string t; for (int i = 0; i < 70; ++i) t += clef; return t; }(),
+         [&] { std::string t; for (int i = 0; i < 63; ++i) t += clef; return t; }()},
+        {"Weiß " + euro + clef, "Weiß " + euro + clef},
+    };
+    for (const auto& c : cases) {
+        setPlayerName(teamState, 1, c.text);
+        EXPECT_EQ(std::string(teamState.players[1].name), c.kept) << c.text.size();
+    }
+    EXPECT_EQ(teamState.players[2].lineup, 3) << "the neighbour is untouched";
 }
 
 TEST_F(Team, ResetGivesDefaultsButKeepsANameAndTheMarks)

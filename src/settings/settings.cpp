@@ -195,19 +195,61 @@ std::string iniTextToUtf8(const std::string& bytes)
     return multiByte ? bytes.substr(0, validEnd) : decodeCp1252(bytes);
 }
 
-std::string utf8ToIniText(const std::string& utf8)
+namespace {
+
+// The blanks the profile functions take from both ends of a value.
+bool isProfileBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A'; }
+
+bool readBackChanges(const std::string& value)
 {
-    std::string out;
-    out.reserve(utf8.size());
+    if (value.empty())
+        return false;
+    const char first = value.front();
+    const char last = value.back();
+    return isProfileBlank(first) || isProfileBlank(last) || ((first == '"' || first == '\'') && last == first);
+}
+
+// Windows-1252 when every character has a byte there, else nothing.
+bool toCp1252Text(const std::string& utf8, std::string& out)
+{
+    out.clear();
     size_t pos = 0;
     char32_t cp;
     unsigned char b;
     while (pos < utf8.size()) {
         if (nextCodePoint(utf8, pos, cp) != Utf8::Ok || !toCp1252(cp, b))
-            return utf8;
+            return false;
         out += static_cast<char>(b);
     }
-    return out;
+    return true;
+}
+
+} // namespace
+
+std::string utf8ToIniText(const std::string& utf8)
+{
+    // Windows-1252 keeps older files and older versions happy, unless its bytes would read
+    // back as UTF-8 and so as other characters ("Weiß’" is C3 9F 92 there, which is "ß").
+    std::string text;
+    if (!toCp1252Text(utf8, text) || iniTextToUtf8(text) != utf8)
+        text = utf8;
+    // The profile functions drop the blanks at both ends and one pair of surrounding quotes.
+    return readBackChanges(text) ? '"' + text + '"' : text;
+}
+
+std::string profileReadBack(const std::string& written)
+{
+    size_t begin = 0;
+    size_t end = written.size();
+    while (begin < end && isProfileBlank(written[begin]))
+        ++begin;
+    while (end > begin && isProfileBlank(written[end - 1]))
+        --end;
+    if (end - begin >= 2 && (written[begin] == '"' || written[begin] == '\'') && written[end - 1] == written[begin]) {
+        ++begin;
+        --end;
+    }
+    return written.substr(begin, end - begin);
 }
 
 int readTeamSize(const IniStore& ini)

@@ -134,20 +134,26 @@ std::string defaultPlayerName(int lineup)
     return buffer;
 }
 
-// Never ends the copy inside a UTF-8 sequence, so a cut name is still valid text.
-static size_t utf8PrefixLength(const std::string& text, size_t maxBytes)
+// The bytes of the first maxChars characters, never ending inside a UTF-8 sequence.
+static size_t utf8PrefixLength(const std::string& text, size_t maxChars, size_t maxBytes)
 {
-    if (text.size() <= maxBytes)
-        return text.size();
-    size_t length = maxBytes;
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
-        --length;
+    size_t chars = 0;
+    size_t length = 0;
+    while (length < text.size()) {
+        size_t next = length + 1;
+        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
+            ++next;
+        if (chars == maxChars || next > maxBytes)
+            break;
+        ++chars;
+        length = next;
+    }
     return length;
 }
 
 static void storeName(PlayerRecord& record, const std::string& text)
 {
-    const size_t length = utf8PrefixLength(text, nameCapacity - 1);
+    const size_t length = utf8PrefixLength(text, maxNameLength, nameCapacity - 1);
     std::memcpy(record.name, text.data(), length);
     record.name[length] = '\0';
     record.customName = defaultPlayerName(record.lineup) != record.name ? 1 : 0;

@@ -8,7 +8,9 @@
 
 constexpr int minTeamSize = 4;
 constexpr int maxTeamSize = 20;
-constexpr int nameCapacity = 64; // bytes including the terminating NUL
+constexpr int maxNameLength = 63; // characters, whatever their encoding
+// Bytes including the terminating NUL: 63 characters of up to four UTF-8 bytes each.
+constexpr int nameCapacity = 4 * maxNameLength + 1;
 
 struct PlayerRecord {
     int32_t lineup;            // 1-based line-up number, the player's identity
@@ -68,7 +70,7 @@ extern const char* const singlePlayerName;  // "Einzelspieler"
 
 void initPlayer(PlayerRecord& record, int index);
 void resetPlayerValues(TeamState& state, int index);
-// Cuts text to 63 bytes at a character boundary and derives customName.
+// Cuts text to maxNameLength characters, never inside one, and derives customName.
 void setPlayerName(TeamState& state, int index, const std::string& text);
 
 // The label of the tab of the player at index: the name, or "Nr. <lineup>" for a default name.
