@@ -130,6 +130,48 @@ TEST(Program, MultiInstLetsInstancesRunSideBySide)
     EXPECT_EQ(finish(second), 0u);
 }
 
+// Every key the program writes at exit, for a team of 20 that keeps its players.
+std::vector<std::string> expectedKeys()
+{
+    std::vector<std::string> keys = {"[LKZ]", "OnTop=", "ShowEinzel=", "BKColor=", "MultiInst=1",
+                                     "[Einzelspieler]", "[Mannschaft]", "Spieler1=", "SpielerName1=Einzel"};
+    for (const char* key : {"Dezimal=", "AutoCalc=", "SaveData=1", "SortOrder=", "SaveSortOrder=", "AktSpieler=",
+                            "Anzahlspieler="})
+        keys.push_back(key);
+    for (int n = 1; n <= 20; ++n) {
+        keys.push_back("Spieler" + std::to_string(n) + "=071005000004020201");
+        keys.push_back("SpielerName" + std::to_string(n) + "=Spieler " + std::to_string(n) + "\r\n");
+    }
+    return keys;
+}
+
+TEST(Program, TwoInstancesClosedTogetherLoseNothing)
+{
+    const std::wstring exe = installProgram();
+    const std::wstring ini = exe.substr(0, exe.size() - 3) + L"ini";
+    std::string team = "[LKZ]\r\nMultiInst=1\r\nShowEinzel=0\r\n[Einzelspieler]\r\nSaveData=1\r\n"
+                       "SpielerName1=Einzel\r\n[Mannschaft]\r\nSaveData=1\r\nAnzahlspieler=20\r\n";
+    for (int n = 1; n <= 20; ++n)
+        team += "Spieler" + std::to_string(n) + "=071005000004020201\r\nSpielerName" + std::to_string(n) +
+                "=Spieler " + std::to_string(n) + "\r\n";
+    writeFileBytes(ini, team);
+    for (int round = 0; round < 4; ++round) {
+        PROCESS_INFORMATION first = start(exe);
+        PROCESS_INFORMATION second = start(exe);
+        HWND one = waitForWindow(first.dwProcessId);
+        HWND two = waitForWindow(second.dwProcessId);
+        ASSERT_NE(one, nullptr);
+        ASSERT_NE(two, nullptr);
+        PostMessageW(one, WM_CLOSE, 0, 0);
+        PostMessageW(two, WM_CLOSE, 0, 0);
+        EXPECT_EQ(finish(first), 0u);
+        EXPECT_EQ(finish(second), 0u);
+        const std::string saved = readFileBytes(ini);
+        for (const std::string& key : expectedKeys())
+            EXPECT_NE(saved.find(key), std::string::npos) << "round " << round << ": " << key << "\n" << saved;
+    }
+}
+
 TEST(Program, TeamDataSurvivesARestart)
 {
     const std::wstring exe = installProgram();

@@ -461,4 +461,23 @@ TEST_F(Settings, SixtyThreeCharacterNamesSurviveTwoRuns)
     }
 }
 
+TEST_F(Settings, MessagesWaitUntilTheFileIsFree)
+{
+    ini.set("Mannschaft", "SaveData", "1");
+    ini.set("Mannschaft", "Spieler2", "0710");
+    ini.set("LKZ", "ShowEinzel", "0");
+    {
+        HeldMessages held;
+        loadSettingsAndPlayers(ini.store());
+        ::view().showLkzText("12");
+        EXPECT_TRUE(messages.empty()) << "held while the file is in use";
+        EXPECT_EQ(view.lastDisplay(), "12") << "everything else goes through";
+        held.release();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].first, "Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler 2 sind fehlerhaft!");
+    }
+    EXPECT_EQ(messages.size(), 1u) << "shown once";
+    EXPECT_EQ(&::view(), &view);
+}
+
 } // namespace

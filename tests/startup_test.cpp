@@ -18,3 +18,14 @@ TEST(IniPath, LastThreeCharactersBecomeIni)
     for (const auto& c : cases)
         EXPECT_EQ(iniPathFor(c.program), c.ini);
 }
+
+TEST(IniPath, OneLockPerFileWhateverItsSpelling)
+{
+    const std::wstring name = iniLockName(L"C:\\Tools\\Kadermeister.ini");
+    EXPECT_EQ(name.rfind(L"Kadermeister-INI-", 0), 0u);
+    EXPECT_EQ(name.size(), 17u + 16u);
+    EXPECT_EQ(name.find(L'\\'), std::wstring::npos) << "a backslash would name a namespace";
+    EXPECT_EQ(iniLockName(L"c:/tools/KADERMEISTER.INI"), name);
+    for (const wchar_t* other : {L"C:\\Tools2\\Kadermeister.ini", L"D:\\Tools\\Kadermeister.ini", L"C:\\Jürgen\\k.ini"})
+        EXPECT_NE(iniLockName(other), name) << other;
+}

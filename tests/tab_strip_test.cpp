@@ -405,4 +405,41 @@ TEST_F(TabStrip, TabTipsNameThePlayerAndTheOrder)
     EXPECT_EQ(tipOf(3), L"Nr. 1: " + longName + L"\nSortiert nach LKZ") << "the whole text";
 }
 
+TEST_F(TabStrip, NamesComeBackUnchangedRunAfterRun)
+{
+    // 63 characters in Windows-1252, 32 of them umlauts, as an older version wrote them.
+    std::string file = "[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\nAnzahlspieler=5\r\nSpielerName1=";
+    std::wstring longName;
+    for (int i = 0; i < 31; ++i) {
+        file += "M\xFC";
+        longName += L"Mü";
+    }
+    file += "\xDF\r\n";
+    longName += L"ß";
+    const std::vector<std::wstring> names = {longName, L"Weiß’", L"Groß–Gerau", L"  Mitte  ", L"\"Im Zitat\""};
+
+    open(file);
+    for (int i = 1; i < 5; ++i) {
+        doubleClickTab(i);
+        type(renameField(), names[i].c_str());
+        dialogKey(renameField(), VK_RETURN, L'\r');
+    }
+    std::string saved;
+    for (int run = 1; run <= 3; ++run) {
+        EXPECT_EQ(labels(), names) << "run " << run;
+        close();
+        const std::string written = ini();
+        if (run == 3)
+            EXPECT_EQ(written, saved) << "the second save and the third are the same bytes";
+        saved = written;
+        removeTempFolder(folder);
+        if (run < 3)
+            open(saved);
+    }
+    EXPECT_NE(saved.find("SpielerName1=" + file.substr(file.find("M\xFC"), 63) + "\r\n"), std::string::npos)
+        << "still in Windows-1252";
+    EXPECT_NE(saved.find("SpielerName4=\"  Mitte  \"\r\n"), std::string::npos);
+    folder.clear();
+}
+
 } // namespace

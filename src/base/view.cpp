@@ -23,3 +23,25 @@ void showErrorMessage(const std::string& text, const std::string& title)
 {
     view().showMessage(text, title, BoxButtons::Ok, BoxIcon::Error);
 }
+
+HeldMessages::HeldMessages() : previous_(&view()) { setView(this); }
+
+HeldMessages::~HeldMessages() { release(); }
+
+BoxAnswer HeldMessages::showMessage(const std::string& text, const std::string& title, BoxButtons buttons,
+                                    BoxIcon icon)
+{
+    held_.push_back({text, title, buttons, icon});
+    return BoxAnswer::Ok;
+}
+
+void HeldMessages::release()
+{
+    if (released_)
+        return;
+    released_ = true;
+    setView(previous_);
+    for (const Held& message : held_)
+        previous_->showMessage(message.text, message.title, message.buttons, message.icon);
+    held_.clear();
+}

@@ -2,6 +2,7 @@
 // What the window-free code needs of the window: the LKZ display, the red frames, the league
 // list, the decimal check box and message boxes. The program lends its dialogs, tests a recorder.
 #include <string>
+#include <vector>
 
 enum class BoxButtons { Ok, YesNo, YesNoCancel };
 enum class BoxIcon { Error, Information };
@@ -28,3 +29,33 @@ View& view();
 
 // An error box with one OK button.
 void showErrorMessage(const std::string& text, const std::string& title);
+
+// While alive, message boxes wait and the other view calls go through: for work that holds a
+// lock and must not wait for the user; a held message answers Ok. release() puts the previous
+// view back and shows them.
+class HeldMessages final : public View {
+public:
+    HeldMessages();
+    ~HeldMessages() override;
+    HeldMessages(const HeldMessages&) = delete;
+    HeldMessages& operator=(const HeldMessages&) = delete;
+    void release();
+
+    void showLkzText(const std::string& text) override { previous_->showLkzText(text); }
+    void paintInputMarks() override { previous_->paintInputMarks(); }
+    void clearInputMarks() override { previous_->clearInputMarks(); }
+    void dropLeagueList() override { previous_->dropLeagueList(); }
+    void showDecimal(int decimal) override { previous_->showDecimal(decimal); }
+    BoxAnswer showMessage(const std::string& text, const std::string& title, BoxButtons buttons,
+                          BoxIcon icon) override;
+
+private:
+    struct Held {
+        std::string text, title;
+        BoxButtons buttons;
+        BoxIcon icon;
+    };
+    View* previous_;
+    std::vector<Held> held_;
+    bool released_ = false;
+};

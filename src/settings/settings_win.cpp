@@ -1,5 +1,7 @@
 #include "settings/settings_win.h"
 
+#include "base/handles_win.h"
+#include "base/view.h"
 #include "controls/dialogs_win.h"
 #include "settings/startup.h"
 #include "team/ordering.h"
@@ -43,6 +45,32 @@ std::string ansiPath()
     return path;
 }
 
+// Held while the INI file is read at start or written at exit, by every instance that uses the
+// same file, so that saves from two instances never interleave their keys. Nobody holds it
+// longer than the file work takes; after ten seconds an instance goes ahead without it.
+class IniLock {
+public:
+    explicit IniLock(const std::wstring& path) : mutex_(CreateMutexW(nullptr, FALSE, iniLockName(path).c_str()))
+    {
+        if (mutex_) {
+            const DWORD result = WaitForSingleObject(mutex_.get(), 10000);
+            // Abandoned: an instance ended while holding it; the file may be half written, but ours now.
+            owned_ = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+        }
+    }
+    ~IniLock()
+    {
+        if (owned_)
+            ReleaseMutex(mutex_.get());
+    }
+    IniLock(const IniLock&) = delete;
+    IniLock& operator=(const IniLock&) = delete;
+
+private:
+    AutoCloseHandle mutex_;
+    bool owned_ = false;
+};
+
 } // namespace
 
 void buildIniPath()
@@ -57,7 +85,7 @@ IniStore profileStore()
     const std::string path = ansiPath();
     IniStore store;
     store.read = [path](const std::string& section, const std::string& key, const std::string& fallback) {
-        char buffer[256] = "";
+        char buffer[1024] = "";
         GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer, sizeof buffer, path.c_str());
         return std::string(buffer);
     };
@@ -69,7 +97,12 @@ IniStore profileStore()
 
 void startTeamModel()
 {
-    loadSettingsAndPlayers(profileStore());
+    {
+        // A faulty player is reported once the file is free again.
+        HeldMessages messages;
+        IniLock lock(iniPath);
+        loadSettingsAndPlayers(profileStore());
+    }
     writePlayerCountField(teamState.playerCount);
     rebuildTabs();
     if (teamState.singleMode) {
@@ -86,4 +119,12 @@ void startTeamModel()
         sortByLkzValue(teamState);
 }
 
-void saveAll() { saveAll(profileStore()); }
+void saveAll()
+{
+    IniLock lock(iniPath);
+    saveAll(profileStore());
+    // Whatever the system still caches goes to the disk before the next instance reads.
+    const std::string path = ansiPath();
+    if (!path.empty())
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+}
