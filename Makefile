@@ -8,7 +8,7 @@ ifeq ($(wildcard build/windows/CMakeCache.txt),)
 WINDOWS_CONFIG += -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 endif
 
-.PHONY: all deps native windows-config windows program test run clean
+.PHONY: all deps native windows-config windows program test run fuzz clean
 
 all: native windows
 
@@ -34,6 +34,10 @@ test: native windows
 
 run: program
 	scripts/run.sh
+
+# Runs every fuzz target for FUZZ_SECONDS seconds each (default 60).
+fuzz:
+	scripts/fuzz.sh
 
 clean:
 	rm -rf build

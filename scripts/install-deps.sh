@@ -10,6 +10,11 @@ packages=(
   fonts-wine fonts-liberation
 )
 
+# "fuzz": what make fuzz needs on top, clang with its libFuzzer and sanitizer runtimes.
+if [ "${1:-}" = fuzz ]; then
+  packages=(cmake make clang libclang-rt-14-dev googletest)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,0 +1,215 @@
+#include "fuzz_checks.h"
+
+#include "base/view.h"
+#include "rating/lkz.h"
+#include "settings/settings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <utility>
+#include <vector>
+
+const FuzzTarget fuzzTargets[4] = {
+    {"ini_file", checkIniFile},
+    {"name", checkName},
+    {"player_text", checkPlayerText},
+    {"lkz_text", checkLkzText},
+};
+
+namespace {
+
+// Message boxes are counted, not shown.
+class SilentView final : public View {
+public:
+    void showLkzText(const std::string&) override {}
+    void paintInputMarks() override {}
+    void clearInputMarks() override {}
+    void dropLeagueList() override {}
+    void showDecimal(int) override {}
+    BoxAnswer showMessage(const std::string&, const std::string&, BoxButtons, BoxIcon) override { return BoxAnswer::Ok; }
+};
+
+void useSilentView()
+{
+    static SilentView silent;
+    setView(&silent);
+}
+
+// A file as the profile functions present it: values without line breaks, up to a NUL.
+struct File {
+    std::map<std::pair<std::string, std::string>, std::string> values;
+    std::string written; // every write, in order
+    IniStore store()
+    {
+        return {[this](const std::string& s, const std::string& k, const std::string& fallback) {
+                    auto it = values.find({s, k});
+                    return it == values.end() ? fallback : profileReadBack(it->second);
+                },
+                [this](const std::string& s, const std::string& k, const std::string& v) {
+                    values[{s, k}] = v;
+                    written += s + "/" + k + "=" + v + "\n";
+                }};
+    }
+};
+
+std::vector<std::pair<std::string, std::string>> allKeys()
+{
+    std::vector<std::pair<std::string, std::string>> keys = {
+        {"LKZ", "OnTop"}, {"LKZ", "ShowEinzel"}, {"LKZ", "BKColor"}, {"Mannschaft", "Anzahlspieler"}};
+    for (const char* section : {"Einzelspieler", "Mannschaft"}) {
+        for (const char* key : {"Dezimal", "AutoCalc", "SaveData", "SaveSortOrder", "SortOrder", "AktSpieler"})
+            keys.emplace_back(section, key);
+        for (int n = 1; n <= 21; ++n) {
+            keys.emplace_back(section, "Spieler" + std::to_string(n));
+            keys.emplace_back(section, "SpielerName" + std::to_string(n));
+        }
+    }
+    return keys;
+}
+
+bool validUtf8(const std::string& text, size_t& characters)
+{
+    characters = 0;
+    for (size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const size_t length = c < 0x80 ? 1 : c >= 0xC2 && c <= 0xDF ? 2 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xF0 && c <= 0xF4 ? 4 : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+        ++characters;
+    }
+    return true;
+}
+
+std::string checkState(const TeamState& state, int low, int high)
+{
+    if (state.playerCount < low || state.playerCount > high || state.players.size() != size_t(state.playerCount))
+        return "player count " + std::to_string(state.playerCount);
+    for (int32_t flag : {state.onTop, state.autoCalc, state.decimal, state.saveData, state.singleMode,
+                         state.tabTooltip, state.saveSortOrder, state.sortByLkz})
+        if (flag != 0 && flag != 1)
+            return "a flag of " + std::to_string(flag);
+    for (size_t i = 0; i < state.players.size(); ++i) {
+        const PlayerRecord& p = state.players[i];
+        if (p.lineup != int(i) + 1)
+            return "line-up " + std::to_string(p.lineup) + " at " + std::to_string(i);
+        const void* nul = std::memchr(p.name, '\0', sizeof p.name);
+        size_t characters = 0;
+        if (!nul || !validUtf8(p.name, characters) || characters == 0 || characters > size_t(maxNameLength))
+            return "name of player " + std::to_string(i + 1);
+        for (int mark : p.invalid)
+            if (mark)
+                return "a mark after loading";
+        if (!std::isfinite(p.lkz))
+            return "LKZ not finite";
+    }
+    return {};
+}
+
+} // namespace
+
+std::string checkIniFile(const uint8_t* data, size_t size)
+{
+    useSilentView();
+    // The input gives the values of every key in turn, one per line; a line "-" leaves the key out.
+    File file;
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    size_t pos = 0;
+    for (const auto& key : allKeys()) {
+        if (pos > input.size())
+            break;
+        size_t end = input.find('\n', pos);
+        if (end == std::string::npos)
+            end = input.size();
+        std::string value = input.substr(pos, end - pos);
+        pos = end + 1;
+        value = value.substr(0, value.find('\0'));
+        value.erase(std::remove(value.begin(), value.end(), '\r'), value.end());
+        if (value != "-")
+            file.values[key] = value;
+    }
+
+    loadSettingsAndPlayers(file.store());
+    std::string fault = checkState(teamState, minTeamSize, maxTeamSize);
+    if (fault.empty())
+        fault = checkState(singleState, 1, 1);
+    if (!fault.empty()) {
+        releaseStates();
+        return fault;
+    }
+    File first = file;
+    first.written.clear();
+    saveAll(first.store());
+    File second = first;
+    second.written.clear();
+    loadSettingsAndPlayers(second.store());
+    saveAll(second.store());
+    if (second.written != first.written)
+        return "the second save differs:\n" + first.written + "--\n" + second.written;
+    return {};
+}
+
+std::string checkName(const uint8_t* data, size_t size)
+{
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    // What the profile functions can hand over: one line, up to a NUL.
+    bytes = bytes.substr(0, bytes.find('\0'));
+    for (char& c : bytes)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    const std::string decoded = iniTextToUtf8(bytes);
+    size_t characters = 0;
+    if (!validUtf8(decoded, characters))
+        return "decoded name is no UTF-8";
+    createStates(minTeamSize);
+    setPlayerName(teamState, 0, decoded);
+    const std::string name = teamState.players[0].name;
+    releaseStates();
+    if (!validUtf8(name, characters) || characters > size_t(maxNameLength))
+        return "stored name is no UTF-8 or too long";
+    if (decoded.compare(0, name.size(), name) != 0)
+        return "stored name is no prefix of the decoded one";
+    if (characters < size_t(maxNameLength) && name != decoded)
+        return "a short name was cut";
+    if (iniTextToUtf8(profileReadBack(utf8ToIniText(name))) != name)
+        return "the name changes after a restart";
+    return {};
+}
+
+std::string checkPlayerText(const uint8_t* data, size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    createStates(minTeamSize);
+    parsePlayerValues(text, teamState, 1);
+    const std::string formatted = formatPlayerValues(teamState, teamState.players[1]);
+    const LkzInputs first = inputsOf(teamState, 1);
+    parsePlayerValues(formatted, teamState, 1);
+    const LkzInputs second = inputsOf(teamState, 1);
+    releaseStates();
+    if (formatted.size() != 18)
+        return "formatted to " + std::to_string(formatted.size()) + " characters: " + formatted;
+    for (int kind = 0; kind < InputKindCount; ++kind)
+        if (first[kind] != second[kind] || first[kind] < -9 || first[kind] > 99)
+            return "field " + std::to_string(kind) + " does not come back";
+    return {};
+}
+
+std::string checkLkzText(const uint8_t* data, size_t size)
+{
+    double value = 0;
+    if (size > 0)
+        std::memcpy(&value, data, std::min(size, sizeof value));
+    for (int decimal : {0, 1}) {
+        const std::string text = formatLkz(value, decimal);
+        if (text.empty() || text.size() > 63)
+            return "LKZ text of " + std::to_string(text.size()) + " characters";
+        if (text.find('.') != std::string::npos)
+            return "a decimal point instead of a comma: " + text;
+    }
+    return {};
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Checks run on arbitrary input, by libFuzzer and by the corpus replay among the tests. Each
+// returns what went wrong, or an empty text.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// The INI texts of both modes: read from a file whose values come from the input, every value
+// lands in its range; saved, read again and saved again, the second save is the first.
+std::string checkIniFile(const uint8_t* data, size_t size);
+// A name of any bytes: decoded, cut to 63 characters at a boundary, and read back unchanged
+// after it was written.
+std::string checkName(const uint8_t* data, size_t size);
+// A "Spieler%d" text of any characters: parsed, formatted and parsed again gives the same.
+std::string checkPlayerText(const uint8_t* data, size_t size);
+// The LKZ display text of any double, whole and decimal: short, and with a decimal comma.
+std::string checkLkzText(const uint8_t* data, size_t size);
+
+struct FuzzTarget {
+    const char* name;
+    std::string (*check)(const uint8_t*, size_t);
+};
+extern const FuzzTarget fuzzTargets[4];
