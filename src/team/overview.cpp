@@ -1,0 +1,178 @@
+#include "team/overview.h"
+
+#include "rating/checks.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+const char* const overviewHeaders[OverviewColumnCount] = {"Nr.",   "Name",  "Spiele", "1. PK",
+                                                          "2. PK", "3. PK", "Einzel", "LKZ"};
+
+namespace {
+
+const char* const dash = "\xE2\x80\x93"; // "–"
+
+std::string games(int won, int lost) { return std::to_string(won) + ":" + std::to_string(lost); }
+
+int singlesWon(const OverviewRow& row) { return row.won[0] + row.won[1] + row.won[2]; }
+int singlesLost(const OverviewRow& row) { return row.lost[0] + row.lost[1] + row.lost[2]; }
+
+std::string lowerAscii(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// Negative when a sorts before b in ascending order.
+int compareRows(const OverviewRow& a, const OverviewRow& b, int column)
+{
+    const auto cmp = [](auto x, auto y) { return x < y ? -1 : y < x ? 1 : 0; };
+    switch (column) {
+    case ColLineup: return cmp(a.lineup, b.lineup);
+    case ColName: return cmp(lowerAscii(a.name), lowerAscii(b.name));
+    case ColMatches: return cmp(a.matches, b.matches);
+    case ColPk1:
+    case ColPk2:
+    case ColPk3: {
+        const int pk = column - ColPk1;
+        // More won first counts as more; with equal wins, fewer lost.
+        const int won = cmp(a.won[pk], b.won[pk]);
+        return won ? won : cmp(b.lost[pk], a.lost[pk]);
+    }
+    case ColSingles: {
+        const int won = cmp(singlesWon(a), singlesWon(b));
+        return won ? won : cmp(singlesLost(b), singlesLost(a));
+    }
+    case ColLkz:
+        // An implausible player has no LKZ: below every number.
+        if (a.plausible != b.plausible)
+            return a.plausible ? 1 : -1;
+        return cmp(a.lkz, b.lkz);
+    }
+    return 0;
+}
+
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(";\"\r\n") == std::string::npos && (text.empty() || (text.front() != ' ' && text.back() != ' ')))
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+// Tabs or line breaks inside a name would split the pasted cells.
+std::string clipboardField(std::string text)
+{
+    for (char& c : text)
+        if (c == '\t' || c == '\r' || c == '\n')
+            c = ' ';
+    return text;
+}
+
+template <typename Field>
+std::string table(const Overview& overview, const std::vector<int>& order, char separator, Field field)
+{
+    std::string text;
+    for (int column = 0; column < OverviewColumnCount; ++column)
+        text += (column ? std::string(1, separator) : std::string()) + field(overviewHeaders[column]);
+    text += "\r\n";
+    for (int index : order) {
+        for (int column = 0; column < OverviewColumnCount; ++column)
+            text += (column ? std::string(1, separator) : std::string()) +
+                    field(overviewCell(overview, overview.rows[index], column));
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace
+
+Overview teamOverview(const TeamState& state)
+{
+    Overview overview;
+    if (state.league >= 0 && state.league < leagueCount)
+        overview.league = LeagueTable[state.league].name;
+    overview.teamCount = state.teamCount;
+    overview.decimal = state.decimal;
+    for (const PlayerRecord& record : state.players) {
+        OverviewRow row;
+        row.lineup = record.lineup;
+        row.name = record.name;
+        row.matches = record.matches;
+        const int won[3] = {record.won1, record.won2, record.won3};
+        const int lost[3] = {record.lost1, record.lost2, record.lost3};
+        std::copy(won, won + 3, row.won);
+        std::copy(lost, lost + 3, row.lost);
+        const LkzInputs inputs = inputsOf(state, record);
+        // A team count of 0 or 1 makes the formula's factor meaningless, as for the tabs' order.
+        row.plausible = checkInputs(inputs).passed() && state.teamCount > 1;
+        if (row.plausible) {
+            row.lkz = computeLkz(inputs);
+            row.plausible = std::isfinite(row.lkz);
+        }
+        overview.rows.push_back(row);
+    }
+    return overview;
+}
+
+std::string overviewCell(const Overview& overview, const OverviewRow& row, int column)
+{
+    switch (column) {
+    case ColLineup: return std::to_string(row.lineup);
+    case ColName: return row.name;
+    case ColMatches: return std::to_string(row.matches);
+    case ColPk1:
+    case ColPk2:
+    case ColPk3: return games(row.won[column - ColPk1], row.lost[column - ColPk1]);
+    case ColSingles: return games(singlesWon(row), singlesLost(row));
+    case ColLkz: return row.plausible ? formatLkz(row.lkz, overview.decimal) : dash;
+    }
+    return {};
+}
+
+std::string overviewAverage(const Overview& overview)
+{
+    double sum = 0;
+    int count = 0;
+    for (const OverviewRow& row : overview.rows)
+        if (row.plausible) {
+            sum += row.lkz;
+            ++count;
+        }
+    return count ? formatLkz(sum / count, overview.decimal) : dash;
+}
+
+std::string overviewSummary(const Overview& overview)
+{
+    return "Spielklasse: " + (overview.league.empty() ? std::string(dash) : overview.league) +
+           "   Mannschaften: " + std::to_string(overview.teamCount) + "   LKZ im Schnitt: " + overviewAverage(overview);
+}
+
+std::vector<int> overviewOrder(const Overview& overview, int column, bool descending)
+{
+    std::vector<int> order(overview.rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int result = compareRows(overview.rows[a], overview.rows[b], column);
+        return descending ? result > 0 : result < 0;
+    });
+    return order;
+}
+
+std::string overviewText(const Overview& overview, const std::vector<int>& order)
+{
+    return table(overview, order, '\t', clipboardField);
+}
+
+std::string overviewCsv(const Overview& overview, const std::vector<int>& order)
+{
+    return "\xEF\xBB\xBF" + table(overview, order, ';', csvField);
+}

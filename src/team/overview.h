@@ -1,0 +1,40 @@
+#pragma once
+// The team in one table, for the line-up meeting: the rows, their order by a column, and the
+// table as text for the clipboard and as CSV. Window-free.
+#include "team/team.h"
+
+#include <string>
+#include <vector>
+
+struct OverviewRow {
+    int lineup = 0;
+    std::string name;
+    int matches = 0;
+    int won[3] = {}, lost[3] = {};
+    bool plausible = false; // the checks pass: the LKZ means something
+    double lkz = 0;
+};
+
+struct Overview {
+    std::string league; // empty when none is chosen
+    int teamCount = 0;
+    int decimal = 0;    // the mode's "Dezimalausgabe"
+    std::vector<OverviewRow> rows; // in the order of the tabs
+};
+
+enum OverviewColumn { ColLineup, ColName, ColMatches, ColPk1, ColPk2, ColPk3, ColSingles, ColLkz, OverviewColumnCount };
+extern const char* const overviewHeaders[OverviewColumnCount];
+
+Overview teamOverview(const TeamState& state);
+// The text of one cell: "5:3" for games, "–" for the LKZ of an implausible player.
+std::string overviewCell(const Overview& overview, const OverviewRow& row, int column);
+// The average LKZ of the plausible players in the display form, "–" when there is none.
+std::string overviewAverage(const Overview& overview);
+// "Spielklasse: Oberliga · Mannschaften: 10 · LKZ im Schnitt: 195"
+std::string overviewSummary(const Overview& overview);
+// Row indices ordered by a column, numbers as numbers; equal rows keep the order of the tabs.
+std::vector<int> overviewOrder(const Overview& overview, int column, bool descending);
+// A header line and one line per row, tabs between the cells, CRLF at every line's end.
+std::string overviewText(const Overview& overview, const std::vector<int>& order);
+// CSV as spreadsheets in Germany read it: UTF-8 with BOM, semicolons, CRLF, quotes where needed.
+std::string overviewCsv(const Overview& overview, const std::vector<int>& order);

@@ -1,0 +1,110 @@
+// The team overview's table: rows, average, order by a column, clipboard text and CSV.
+#include "team/overview.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Oberliga, 10 teams, 5 matches: 2:4, 6:0 and 4:2 in the first Paarkreuz and 0, 1 and 2 won
+// in the third (LKZ 181.2, 205.8, 194.1), and a fourth player with 14 singles in 5 matches,
+// which is implausible.
+class TeamOverview : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        createStates(4);
+        teamState.league = 3;
+        teamState.teamCount = 10;
+        const int won[4] = {2, 6, 4, 11};
+        const int lost[4] = {4, 0, 2, 0};
+        const char* names[4] = {"J\xC3\xBCrgen Wei\xC3\x9F", "A;B", "Sag \"Hi\"", "Nr. 4"};
+        for (int i = 0; i < 4; ++i) {
+            PlayerRecord& p = teamState.players[i];
+            p.matches = 5;
+            p.won1 = won[i];
+            p.lost1 = lost[i];
+            p.won3 = i;
+            setPlayerName(teamState, i, names[i]);
+        }
+        // The tabs show the team by LKZ: line-ups 2, 3, 1, 4.
+        std::swap(teamState.players[0], teamState.players[1]);
+        std::swap(teamState.players[1], teamState.players[2]);
+    }
+    void TearDown() override { releaseStates(); }
+
+    static std::vector<std::string> column(const Overview& overview, int index)
+    {
+        std::vector<std::string> cells;
+        for (const OverviewRow& row : overview.rows)
+            cells.push_back(overviewCell(overview, row, index));
+        return cells;
+    }
+};
+
+TEST_F(TeamOverview, RowsFollowTheTabsInBothDisplayForms)
+{
+    Overview overview = teamOverview(teamState);
+    EXPECT_EQ(column(overview, ColLineup), (std::vector<std::string>{"2", "3", "1", "4"}));
+    EXPECT_EQ(column(overview, ColName)[2], "J\xC3\xBCrgen Wei\xC3\x9F");
+    EXPECT_EQ(column(overview, ColPk1), (std::vector<std::string>{"6:0", "4:2", "2:4", "11:0"}));
+    EXPECT_EQ(column(overview, ColPk3), (std::vector<std::string>{"1:0", "2:0", "0:0", "3:0"}));
+    EXPECT_EQ(column(overview, ColSingles), (std::vector<std::string>{"7:0", "6:2", "2:4", "14:0"}));
+    EXPECT_EQ(column(overview, ColLkz), (std::vector<std::string>{"206", "194", "181", "\xE2\x80\x93"}));
+    EXPECT_EQ(overviewAverage(overview), "194");
+    EXPECT_EQ(overviewSummary(overview), "Spielklasse: Oberliga   Mannschaften: 10   LKZ im Schnitt: 194");
+
+    teamState.decimal = 1;
+    overview = teamOverview(teamState);
+    EXPECT_EQ(column(overview, ColLkz), (std::vector<std::string>{"205,841", "194,056", "181,222", "\xE2\x80\x93"}));
+    EXPECT_EQ(overviewAverage(overview), "193,706");
+
+    teamState.league = -1;
+    overview = teamOverview(teamState);
+    EXPECT_EQ(overviewAverage(overview), "\xE2\x80\x93") << "no league: nobody is plausible";
+    EXPECT_EQ(overviewSummary(overview).rfind("Spielklasse: \xE2\x80\x93", 0), 0u);
+}
+
+TEST_F(TeamOverview, ColumnsSortAsNumbers)
+{
+    teamState.players[3].matches = 10; // line-up 4: "10" after "5" as a number, before it as text
+    const Overview overview = teamOverview(teamState);
+    const struct {
+        int column;
+        bool descending;
+        std::vector<int> rows;
+    } cases[] = {
+        {ColLineup, false, {2, 0, 1, 3}},
+        {ColMatches, true, {3, 0, 1, 2}},  // equal matches keep the tabs' order
+        {ColMatches, false, {0, 1, 2, 3}},
+        {ColLkz, true, {0, 1, 2, 3}},      // the implausible player last
+        {ColLkz, false, {3, 2, 1, 0}},
+        {ColPk1, true, {3, 0, 1, 2}},
+        {ColName, false, {0, 2, 3, 1}},    // "A;B", "J...", "Nr. 4", "Sag"
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(overviewOrder(overview, c.column, c.descending), c.rows) << c.column << " " << c.descending;
+}
+
+TEST_F(TeamOverview, ClipboardTextAndCsv)
+{
+    setPlayerName(teamState, 3, "Tab\there");
+    const Overview overview = teamOverview(teamState);
+    const std::vector<int> order = overviewOrder(overview, ColLineup, false);
+    const std::string text = overviewText(overview, order);
+    EXPECT_EQ(text.substr(0, text.find("\r\n")), "Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ");
+    EXPECT_NE(text.find("\r\n1\tJ\xC3\xBCrgen Wei\xC3\x9F\t5\t2:4\t0:0\t0:0\t2:4\t181\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n4\tTab here\t5\t11:0"), std::string::npos) << "a tab in a name would split the cell";
+
+    const std::string csv = overviewCsv(overview, order);
+    EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(csv.substr(3, csv.find("\r\n") - 3), "Nr.;Name;Spiele;1. PK;2. PK;3. PK;Einzel;LKZ");
+    EXPECT_NE(csv.find("\r\n2;\"A;B\";5;6:0;0:0;1:0;7:0;206\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n3;\"Sag \"\"Hi\"\"\";5;4:2;"), std::string::npos) << csv;
+    EXPECT_EQ(csv.find('\n'), csv.find("\r\n") + 1) << "CRLF line ends";
+    EXPECT_EQ(csv.size() - csv.rfind("\r\n"), 2u) << "the last line ends too";
+}
+
+} // namespace
