@@ -80,3 +80,11 @@
 #define IDM_TAB_TOOLTIP 40017
 #define IDM_DELETE_PLAYER 40018
 #define IDM_SAVE_SORT_ORDER 40020
+#define IDM_TEAM_OVERVIEW 40030    /* also in the options menu */
+
+//---- Team overview ---------------------------------------------------------------------
+#define IDD_OVERVIEW 130
+#define IDC_OVERVIEW_SUMMARY 1201
+#define IDC_OVERVIEW_LIST 1202
+#define IDC_OVERVIEW_COPY 1203
+#define IDC_OVERVIEW_SAVE 1204

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -106,5 +109,27 @@ TEST_F(TeamOverview, ClipboardTextAndCsv)
     EXPECT_EQ(csv.find('\n'), csv.find("\r\n") + 1) << "CRLF line ends";
     EXPECT_EQ(csv.size() - csv.rfind("\r\n"), 2u) << "the last line ends too";
 }
+
+#ifndef _WIN32
+// What a spreadsheet makes of the file: Python's csv module reads it as Excel in Germany would.
+TEST_F(TeamOverview, ASpreadsheetReadsEveryValueBack)
+{
+    const Overview overview = teamOverview(teamState);
+    const std::string path = ::testing::TempDir() + "overview.csv";
+    std::ofstream(path, std::ios::binary) << overviewCsv(overview, overviewOrder(overview, ColLineup, false));
+    const std::string script =
+        "import csv,sys\n"
+        "rows = list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), delimiter=';'))\n"
+        "assert rows[0] == ['Nr.', 'Name', 'Spiele', '1. PK', '2. PK', '3. PK', 'Einzel', 'LKZ'], rows[0]\n"
+        "assert rows[1] == ['1', 'J\u00fcrgen Wei\u00df', '5', '2:4', '0:0', '0:0', '2:4', '181'], rows[1]\n"
+        "assert rows[2][1] == 'A;B' and rows[3][1] == 'Sag \"Hi\"', rows\n"
+        "assert rows[4][7] == '\u2013' and len(rows) == 5, rows\n";
+    const std::string scriptPath = ::testing::TempDir() + "overview_check.py";
+    std::ofstream(scriptPath) << script;
+    EXPECT_EQ(std::system(("python3 " + scriptPath + " " + path).c_str()), 0);
+    std::remove(path.c_str());
+    std::remove(scriptPath.c_str());
+}
+#endif
 
 } // namespace

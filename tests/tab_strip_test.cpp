@@ -233,7 +233,8 @@ TEST_F(TabStrip, TheMenuFollowsTheModeAndItsOptions)
         const SeenMenu menu = rightClickTab(2);
         ASSERT_TRUE(menu.seen);
         EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Umbenennen", L"Spieler löschen", L"Sortiert nach",
-                                                              L"-", L"Optionen", L"-", L"Abbrechen"}));
+                                                              L"Mannschaftsübersicht...", L"-", L"Optionen", L"-",
+                                                              L"Abbrechen"}));
         EXPECT_TRUE(menu.checked(IDM_SORT_BY_LINEUP));
         EXPECT_FALSE(menu.checked(IDM_SORT_BY_LKZ));
         EXPECT_FALSE(menu.checked(IDM_TAB_TOOLTIP));
@@ -429,8 +430,9 @@ TEST_F(TabStrip, NamesComeBackUnchangedRunAfterRun)
         EXPECT_EQ(labels(), names) << "run " << run;
         close();
         const std::string written = ini();
-        if (run == 3)
+        if (run == 3) {
             EXPECT_EQ(written, saved) << "the second save and the third are the same bytes";
+        }
         saved = written;
         removeTempFolder(folder);
         if (run < 3)

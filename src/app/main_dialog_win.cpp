@@ -15,6 +15,7 @@
 #include "resource.h"
 #include "settings/settings.h"
 #include "settings/settings_win.h"
+#include "team/overview_win.h"
 #include "team/tabs_win.h"
 #include "team/team_win.h"
 
@@ -250,6 +251,9 @@ void onCommand(int id, int code)
     case IDC_FORMULA_BUTTON:
         showFormulaWindow();
         break;
+    case IDM_TEAM_OVERVIEW:
+        showTeamOverview();
+        break;
     }
 }
 
@@ -372,6 +376,8 @@ AutoMenu loadOptionsMenu()
     check(IDM_AUTO_CALC, activeState().autoCalc);
     check(IDM_DECIMAL, activeState().decimal);
     check(IDM_SAVE_DATA, activeState().saveData);
+    // A single player has no team to show.
+    EnableMenuItem(menu.get(), IDM_TEAM_OVERVIEW, MF_BYCOMMAND | (teamState.singleMode ? MF_GRAYED : MF_ENABLED));
     return menu;
 }
 

@@ -5,6 +5,7 @@
 #include "controls/focus_win.h"
 #include "resource.h"
 #include "team/ordering.h"
+#include "team/overview_win.h"
 #include "team/tabs_win.h"
 #include "team/team_win.h"
 
@@ -50,6 +51,9 @@ void onMenuCommand(int id)
         break;
     case IDM_SAVE_SORT_ORDER:
         state.saveSortOrder = state.saveSortOrder ? 0 : 1;
+        break;
+    case IDM_TEAM_OVERVIEW:
+        showTeamOverview();
         break;
     }
 }
@@ -133,7 +137,7 @@ AutoMenu loadTabMenu()
     HMENU popup = GetSubMenu(menu.get(), 0);
     if (teamState.singleMode) {
         // Left: "Umbenennen", a separator, "Abbrechen".
-        for (int position : {4, 3, 2, 1})
+        for (int position : {5, 4, 3, 2, 1})
             DeleteMenu(popup, position, MF_BYPOSITION);
         return menu;
     }

@@ -1,0 +1,161 @@
+// The team overview window: opened from both menus, ordered by a header click, copied, saved.
+#include "main_dialog_fixture.h"
+
+#include "team/overview_win.h"
+#include "team/team.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Four players in Oberliga, 10 teams, 5 matches; the tabs show them by LKZ (line-ups 2, 3, 1, 4).
+const char* const team =
+    "[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\nAutoCalc=1\r\nAnzahlspieler=4\r\nAktSpieler=3\r\n"
+    "SaveSortOrder=1\r\nSortOrder=1\r\n"
+    "Spieler1=031005020400000000\r\nSpieler2=031005060000000000\r\nSpieler3=031005040200000000\r\n"
+    "Spieler4=031005001100000000\r\nSpielerName1=J\xFCrgen Wei\xDF\r\nSpielerName3=A;B\r\n";
+
+std::wstring savedTo;
+std::wstring chooseTestFile(HWND) { return savedTo; }
+
+class OverviewWindow : public MainDialogTest {
+protected:
+    void TearDown() override
+    {
+        chooseOverviewFile = original;
+        MainDialogTest::TearDown();
+    }
+    decltype(chooseOverviewFile) original = chooseOverviewFile;
+
+    static std::vector<std::wstring> columnOf(HWND list, int column)
+    {
+        std::vector<std::wstring> cells;
+        for (int i = 0; i < ListView_GetItemCount(list); ++i) {
+            wchar_t text[128] = L"";
+            ListView_GetItemText(list, i, column, text, 128);
+            cells.push_back(text);
+        }
+        return cells;
+    }
+    // A click on a column's header, as the mouse gives it.
+    static void clickHeader(HWND list, int column)
+    {
+        HWND header = ListView_GetHeader(list);
+        RECT rect;
+        Header_GetItemRect(header, column, &rect);
+        const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(header, WM_LBUTTONUP, 0, point);
+    }
+    static std::wstring clipboardText()
+    {
+        std::wstring text;
+        if (OpenClipboard(nullptr)) {
+            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                text = static_cast<const wchar_t*>(GlobalLock(data));
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+        }
+        return text;
+    }
+};
+
+TEST_F(OverviewWindow, ListsTheTeamInTabOrderAndSortsByAHeaderClick)
+{
+    open(team);
+    const std::wstring displayBefore = display();
+    std::vector<std::wstring> lineups, names, lkz, byLkz, summary;
+    SIZE size = {};
+    ModalAction look(IDC_OVERVIEW_LIST, [&](HWND window) {
+        HWND list = GetDlgItem(window, IDC_OVERVIEW_LIST);
+        lineups = columnOf(list, 0);
+        names = columnOf(list, 1);
+        lkz = columnOf(list, 7);
+        summary.push_back(text(window, IDC_OVERVIEW_SUMMARY));
+        clickHeader(list, 7);
+        clickHeader(list, 7); // again: the other way round
+        byLkz = columnOf(list, 0);
+        RECT rect;
+        GetClientRect(list, &rect);
+        size = {rect.right, rect.bottom};
+        EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL) << "every column fits";
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    SendMessageW(tabControl, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
+    ASSERT_TRUE(look.ran);
+    EXPECT_EQ(lineups, (std::vector<std::wstring>{L"2", L"3", L"1", L"4"}));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Nr. 2", L"A;B", L"Jürgen Weiß", L"Nr. 4"}));
+    EXPECT_EQ(lkz, (std::vector<std::wstring>{L"208", L"195", L"181", L"–"}));
+    EXPECT_EQ(summary[0], L"Spielklasse: Oberliga   Mannschaften: 10   LKZ im Schnitt: 195");
+    EXPECT_EQ(byLkz, (std::vector<std::wstring>{L"4", L"1", L"3", L"2"})) << "the second click: lowest first, the dash before all";
+
+    // Nothing in the team changed.
+    EXPECT_EQ(tabLabel(0), L"Nr. 2");
+    EXPECT_EQ(teamState.players[0].lineup, 2);
+    EXPECT_EQ(display(), displayBefore);
+}
+
+TEST_F(OverviewWindow, CopiesAndSavesTheTable)
+{
+    open(team);
+    savedTo = folder + L"Mannschaft.csv";
+    chooseOverviewFile = chooseTestFile;
+    ModalAction act(IDC_OVERVIEW_LIST, [&](HWND window) {
+        SendMessageW(GetDlgItem(window, IDC_OVERVIEW_COPY), BM_CLICK, 0, 0);
+        SendMessageW(GetDlgItem(window, IDC_OVERVIEW_SAVE), BM_CLICK, 0, 0);
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    SendMessageW(dialog, WM_COMMAND, IDM_TEAM_OVERVIEW, 0); // from the options menu
+    ASSERT_TRUE(act.ran);
+    const std::wstring copied = clipboardText();
+    EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ");
+    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\r\n"), std::wstring::npos) << copied;
+
+    const std::string csv = readFileBytes(savedTo);
+    EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195\r\n"), std::string::npos) << csv;
+    EXPECT_TRUE(readFileBytes(savedTo + L".tmp~").empty());
+}
+
+TEST_F(OverviewWindow, AFailedWriteSaysSoAndLeavesNothing)
+{
+    BoxWatcher boxes;
+    open(team);
+    savedTo = folder + L"missing\\Mannschaft.csv";
+    chooseOverviewFile = chooseTestFile;
+    ModalAction act(IDC_OVERVIEW_LIST, [&](HWND window) {
+        SendMessageW(GetDlgItem(window, IDC_OVERVIEW_SAVE), BM_CLICK, 0, 0);
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    SendMessageW(tabControl, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].title, L"Speichern");
+    EXPECT_EQ(boxes.boxes[0].text, L"Die Datei konnte nicht gespeichert werden.");
+    EXPECT_EQ(GetFileAttributesW((folder + L"missing").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // Over an existing file: replaced only by a whole new one.
+    const std::wstring existing = folder + L"alt.csv";
+    writeFileBytes(existing, "alt");
+    CreateDirectoryW((existing + L".tmp~").c_str(), nullptr); // the temporary file cannot be made
+    EXPECT_FALSE(writeFileWhole(existing, "neu"));
+    EXPECT_EQ(readFileBytes(existing), "alt");
+    RemoveDirectoryW((existing + L".tmp~").c_str());
+    EXPECT_TRUE(writeFileWhole(existing, "neu"));
+    EXPECT_EQ(readFileBytes(existing), "neu");
+    EXPECT_EQ(GetFileAttributesW((existing + L".tmp~").c_str()), INVALID_FILE_ATTRIBUTES) << "nothing is left";
+}
+
+TEST_F(OverviewWindow, ASinglePlayerHasNoOverview)
+{
+    open();
+    AutoMenu menu = loadOptionsMenu();
+    EXPECT_TRUE(GetMenuState(menu.get(), IDM_TEAM_OVERVIEW, MF_BYCOMMAND) & MF_GRAYED);
+    ModalAction act(IDC_OVERVIEW_LIST, [](HWND window) { SendMessageW(window, WM_COMMAND, IDCANCEL, 0); });
+    SendMessageW(dialog, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
+    flushEvents(60);
+    EXPECT_FALSE(act.ran);
+}
+
+} // namespace
