@@ -6,6 +6,7 @@
 #include "team/team_win.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -436,6 +437,37 @@ TEST_F(MainDialog, AMessageFromAWorkerThreadIsShownOverTheDialog)
     EXPECT_EQ(watcher.boxes[0].title, L"Download");
     EXPECT_EQ(watcher.boxes[0].text, L"Die Datei konnte nicht geladen werden.");
     EXPECT_EQ(watcher.boxes[0].owner, dialog) << "modal to the main dialog";
+}
+
+TEST(VersionResource, NamesTheProgramAndItsVersion)
+{
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path, &handle);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, size, info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MAKELONG(KM_VERSION_MINOR, KM_VERSION_MAJOR)));
+    EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(0, KM_VERSION_PATCH)));
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    const auto value = [&](const wchar_t* name) {
+        wchar_t* text = nullptr;
+        UINT chars = 0;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\040704B0\\") + name;
+        return VerQueryValueW(info.data(), key.c_str(), reinterpret_cast<void**>(&text), &chars) && text
+                   ? std::wstring(text)
+                   : std::wstring();
+    };
+    EXPECT_EQ(value(L"FileVersion"), KM_WIDE(KM_VERSION));
+    EXPECT_EQ(value(L"ProductVersion"), KM_WIDE(KM_VERSION));
+    EXPECT_EQ(value(L"ProductName"), L"Kadermeister");
+    EXPECT_EQ(value(L"FileDescription"), L"Kadermeister – LKZ-Rechner für Tischtennis");
+    EXPECT_EQ(value(L"OriginalFilename"), L"Kadermeister.exe");
+    EXPECT_NE(value(L"LegalCopyright").find(L"Kadermeister"), std::wstring::npos);
 }
 
 } // namespace
