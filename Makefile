@@ -8,7 +8,7 @@ ifeq ($(wildcard build/windows/CMakeCache.txt),)
 WINDOWS_CONFIG += -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 endif
 
-.PHONY: all deps native windows-config windows program test run fuzz clean
+.PHONY: all deps native windows-config windows program test run fuzz dist clean
 
 all: native windows
 
@@ -34,6 +34,10 @@ test: native windows
 
 run: program
 	scripts/run.sh
+
+# build/dist/Kadermeister-<version>.zip: the program and Liesmich.txt.
+dist: windows-config
+	cmake --build build/windows --target dist
 
 # Runs every fuzz target for FUZZ_SECONDS seconds each (default 60).
 fuzz:
