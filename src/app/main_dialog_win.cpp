@@ -2,6 +2,7 @@
 #include "app/main_dialog_win.h"
 
 #include "app/main_setup_win.h"
+#include "base/dpi_win.h"
 #include "base/system_win.h"
 #include "base/version.h"
 #include "controls/dialogs_win.h"
@@ -46,15 +47,15 @@ void createStatusBar(HWND dialog)
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), appInstance, nullptr);
     int parts[] = {w / 2, 2 * (w / 2)};
     SendMessageW(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-    progressBar = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, 186, 2, 185, 20, statusBar, nullptr,
-                                  appInstance, nullptr);
+    progressBar = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, scaled(186), scaled(2), scaled(185),
+                                  scaled(20), statusBar, nullptr, appInstance, nullptr);
     SendMessageW(progressBar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     SendMessageW(progressBar, PBM_SETSTEP, 1, 0);
 
     // The status bar only shows while a download runs: until then it lies below the bottom edge.
     RECT window;
     GetWindowRect(dialog, &window);
-    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - 25,
+    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - scaled(25),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     GetWindowRect(dialog, &mainWindow.fullWindowRect);
 }
@@ -115,7 +116,7 @@ void toggleRollUp()
         TITLEBARINFO title = {};
         title.cbSize = sizeof title;
         GetTitleBarInfo(mainDialog, &title);
-        const int height = title.rcTitleBar.bottom - window.top + 5;
+        const int height = title.rcTitleBar.bottom - window.top + scaled(5);
         SetWindowPos(mainDialog, nullptr, 0, 0, window.right - window.left, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else {

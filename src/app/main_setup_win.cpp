@@ -1,6 +1,7 @@
 // Set-up of the main dialog's controls: focus order, spins, fields, system menu, LKZ display.
 #include "app/main_setup_win.h"
 
+#include "base/dpi_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/input_fields_win.h"
@@ -129,7 +130,7 @@ void setUpSystemMenu()
 
 void setUpLkzDisplay()
 {
-    lkzFont.reset(CreateFontW(-27, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_STROKE_PRECIS,
+    lkzFont.reset(CreateFontW(-scaled(27), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_STROKE_PRECIS,
                               CLIP_STROKE_PRECIS, CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial"));
     if (lkzFont) {
         const auto font = reinterpret_cast<WPARAM>(lkzFont.get());

@@ -1,5 +1,6 @@
 #include "controls/input_fields_win.h"
 
+#include "base/dpi_win.h"
 #include "base/handles_win.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
@@ -22,6 +23,9 @@ RECT childRect(HWND parent, HWND child)
     return rect;
 }
 
+// The red frame: 2 px at 96 dpi.
+int frameWidth() { return scaled(2); }
+
 void drawFrame(int kind, COLORREF colour)
 {
     HWND surface = nullptr;
@@ -32,9 +36,10 @@ void drawFrame(int kind, COLORREF colour)
     AutoBrush brush(CreateSolidBrush(colour));
     if (!dc || !brush)
         return;
-    FrameRect(dc, &rect, brush.get());
-    InflateRect(&rect, -1, -1);
-    FrameRect(dc, &rect, brush.get());
+    for (int ring = 0; ring < frameWidth(); ++ring) {
+        FrameRect(dc, &rect, brush.get());
+        InflateRect(&rect, -1, -1);
+    }
 }
 
 COLORREF backgroundColour(HWND surface)
@@ -117,9 +122,9 @@ RECT inputFrameRect(int kind, HWND* surface)
         // A field and its spin are one input: the frame goes round both, 2 px wide, 1 px away.
         const RECT spin = childRect(parent, GetDlgItem(parent, input.spin));
         UnionRect(&rect, &rect, &spin);
-        InflateRect(&rect, 3, 3);
+        InflateRect(&rect, frameWidth() + scaled(1), frameWidth() + scaled(1));
     } else {
-        InflateRect(&rect, 2, 2);
+        InflateRect(&rect, frameWidth(), frameWidth());
     }
     *surface = parent;
     return rect;
@@ -156,12 +161,13 @@ void clearInputMarks()
         const RECT frame = inputFrameRect(input.kind, &surface);
         if (!surface)
             continue;
-        // Four strips, two pixels wide, that the background covers again.
+        // Four strips, as wide as the frame, that the background covers again.
+        const int w = frameWidth();
         const RECT strips[] = {
-            {frame.left, frame.top, frame.right, frame.top + 2},
-            {frame.left, frame.bottom - 2, frame.right, frame.bottom},
-            {frame.left, frame.top, frame.left + 2, frame.bottom},
-            {frame.right - 2, frame.top, frame.right, frame.bottom},
+            {frame.left, frame.top, frame.right, frame.top + w},
+            {frame.left, frame.bottom - w, frame.right, frame.bottom},
+            {frame.left, frame.top, frame.left + w, frame.bottom},
+            {frame.right - w, frame.top, frame.right, frame.bottom},
         };
         for (const RECT& strip : strips)
             RedrawWindow(surface, &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);

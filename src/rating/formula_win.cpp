@@ -1,5 +1,6 @@
 #include "rating/formula_win.h"
 
+#include "base/dpi_win.h"
 #include "base/handles_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
@@ -79,7 +80,7 @@ void onInitDialog(HWND window)
         return;
     formulaWindow.showStandardFormula = false;
     showPicture(window, false);
-    formulaWindow.valuesWidth = drawValuesFormula(window) + 20;
+    formulaWindow.valuesWidth = drawValuesFormula(window) + scaled(20);
     setWidth(window, formulaWindow.valuesWidth);
     centreOnScreen(window);
 }
@@ -162,34 +163,34 @@ int drawValuesFormula(HWND window)
     const std::wstring star = L" * ";
 
     const std::wstring left = widen(formulaLeftPart(in));
-    drawCentred(dc, left, 15, 0, bottom);
-    int x = 15 + extent(dc, left).cx;
-    drawAt(dc, star, x, 32);
+    drawCentred(dc, left, scaled(15), 0, bottom);
+    int x = scaled(15) + extent(dc, left).cx;
+    drawAt(dc, star, x, scaled(32));
     x += extent(dc, star).cx;
     const int h = extent(dc, star).cy;
 
     // matches * 2 over the singles
     SelectObject(dc, underlined.get());
     const std::wstring matches = number("%d * 2", in[Matches]);
-    drawAt(dc, matches, x, 20);
+    drawAt(dc, matches, x, scaled(20));
     const int wn = extent(dc, matches).cx;
     const int r1 = x + wn;
     SelectObject(dc, plain.get());
     const std::wstring singles = number("%d", in.singles());
-    drawAt(dc, singles, under(x, wn, extent(dc, singles).cx), 20 + h);
+    drawAt(dc, singles, under(x, wn, extent(dc, singles).cx), scaled(20) + h);
 
-    drawCentred(dc, star, r1 + 1, 10, bottom);
+    drawCentred(dc, star, r1 + 1, scaled(10), bottom);
     x = r1 + 1 + extent(dc, star).cx;
 
     // 11 over the other teams
     SelectObject(dc, underlined.get());
     const std::wstring eleven = L"11";
-    drawAt(dc, eleven, x, 20);
+    drawAt(dc, eleven, x, scaled(20));
     const int w11 = extent(dc, eleven).cx;
     const int r2 = x + w11;
     SelectObject(dc, plain.get());
     const std::wstring others = number("%d", in[TeamCount] - 1);
-    drawAt(dc, others, under(x, w11, extent(dc, others).cx), 20 + h);
+    drawAt(dc, others, under(x, w11, extent(dc, others).cx), scaled(20) + h);
 
     x = r2;
     const std::wstring bonus = number(" + %d", leagueBase(in[League]));

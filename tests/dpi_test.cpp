@@ -1,0 +1,73 @@
+// The layout at the display's resolution: run once at 96 dpi with the other tests and once more
+// at 144 dpi (150 %) by scripts/test.sh, which says so in KM_EXPECT_DPI.
+#include "main_dialog_fixture.h"
+
+#include "base/dpi_win.h"
+#include "team/team.h"
+
+#include <cstdlib>
+
+namespace {
+
+using Dpi = MainDialogTest;
+
+bool isRed(HDC dc, int x, int y) { return GetPixel(dc, x, y) == RGB(255, 0, 0); }
+
+TEST_F(Dpi, RunsAtTheExpectedResolution)
+{
+    const char* expected = std::getenv("KM_EXPECT_DPI");
+    EXPECT_EQ(displayDpi(), expected ? std::atoi(expected) : displayDpi());
+    EXPECT_EQ(scaled(96), displayDpi());
+}
+
+// The red frame: 2 px at 96 dpi, one pixel of gap round field and spin, all scaled.
+TEST_F(Dpi, RedFramesHugFieldAndSpin)
+{
+    open();
+    click(dialog, IDC_AUTO_CALC_CHECK);
+    selectLeague(3);
+    setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
+    setText(dialog, IDC_MATCHES_FIELD, L"2");
+    setText(pageDialog, IDC_WON2_FIELD, L"9"); // implausible: 9 singles in 2 matches
+    selectLeague(4);
+    flushEvents(50);
+
+    RECT field, spin;
+    GetWindowRect(GetDlgItem(pageDialog, IDC_WON2_FIELD), &field);
+    GetWindowRect(GetDlgItem(pageDialog, IDC_WON2_SPIN), &spin);
+    RECT both;
+    UnionRect(&both, &field, &spin);
+    MapWindowPoints(nullptr, pageDialog, reinterpret_cast<POINT*>(&both), 2);
+    const int gap = scaled(1), width = scaled(2);
+    const int middleY = (both.top + both.bottom) / 2;
+    const int middleX = (both.left + both.right) / 2;
+    ScopedGetDC dc(pageDialog);
+    for (int i = 0; i < width; ++i) {
+        EXPECT_TRUE(isRed(dc, both.left - gap - 1 - i, middleY)) << "left, " << i;
+        EXPECT_TRUE(isRed(dc, both.right + gap + i, middleY)) << "right, " << i;
+        EXPECT_TRUE(isRed(dc, middleX, both.top - gap - 1 - i)) << "top, " << i;
+        EXPECT_TRUE(isRed(dc, middleX, both.bottom + gap + i)) << "bottom, " << i;
+    }
+    EXPECT_FALSE(isRed(dc, both.left - gap - 1 - width, middleY)) << "no wider than its width";
+    EXPECT_FALSE(isRed(dc, both.left - 1, middleY)) << "the gap stays free";
+}
+
+TEST_F(Dpi, TheRenameFieldLiesOverTheSelectedTab)
+{
+    open("[LKZ]\r\nShowEinzel=0\r\n");
+    TabCtrl_SetCurSel(tabControl, 2);
+    SendMessageW(tabControl, WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+    flushEvents(30);
+    HWND rename = GetDlgItem(dialog, IDC_RENAME_FIELD);
+    ASSERT_TRUE(IsWindowVisible(rename));
+    RECT field, tab;
+    GetWindowRect(rename, &field);
+    TabCtrl_GetItemRect(tabControl, 2, &tab);
+    MapWindowPoints(tabControl, nullptr, reinterpret_cast<POINT*>(&tab), 2);
+    EXPECT_GT(field.left, tab.left);
+    EXPECT_LT(field.right, tab.right);
+    EXPECT_GE(field.top, tab.top - scaled(2));
+    EXPECT_LE(field.bottom, tab.bottom + scaled(2));
+}
+
+} // namespace
