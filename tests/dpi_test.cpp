@@ -6,6 +6,7 @@
 #include "team/team.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -20,7 +21,8 @@ TEST_F(Dpi, RunsAtTheExpectedResolution)
     EXPECT_EQ(scaled(96), displayDpi());
 }
 
-// The red frame: 2 px at 96 dpi, one pixel of gap round field and spin, all scaled.
+// The red frame: 2 px at 96 dpi, one pixel of gap round field and spin, all scaled; no label
+// covers any of it.
 TEST_F(Dpi, RedFramesHugFieldAndSpin)
 {
     open();
@@ -28,28 +30,29 @@ TEST_F(Dpi, RedFramesHugFieldAndSpin)
     selectLeague(3);
     setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
     setText(dialog, IDC_MATCHES_FIELD, L"2");
-    setText(pageDialog, IDC_WON2_FIELD, L"9"); // implausible: 9 singles in 2 matches
+    setText(pageDialog, IDC_WON2_FIELD, L"9"); // implausible: 10 singles in 2 matches
+    setText(pageDialog, IDC_LOST2_FIELD, L"1");
     selectLeague(4);
     flushEvents(50);
-
-    RECT field, spin;
-    GetWindowRect(GetDlgItem(pageDialog, IDC_WON2_FIELD), &field);
-    GetWindowRect(GetDlgItem(pageDialog, IDC_WON2_SPIN), &spin);
-    RECT both;
-    UnionRect(&both, &field, &spin);
-    MapWindowPoints(nullptr, pageDialog, reinterpret_cast<POINT*>(&both), 2);
-    const int gap = scaled(1), width = scaled(2);
-    const int middleY = (both.top + both.bottom) / 2;
-    const int middleX = (both.left + both.right) / 2;
     ScopedGetDC dc(pageDialog);
-    for (int i = 0; i < width; ++i) {
-        EXPECT_TRUE(isRed(dc, both.left - gap - 1 - i, middleY)) << "left, " << i;
-        EXPECT_TRUE(isRed(dc, both.right + gap + i, middleY)) << "right, " << i;
-        EXPECT_TRUE(isRed(dc, middleX, both.top - gap - 1 - i)) << "top, " << i;
-        EXPECT_TRUE(isRed(dc, middleX, both.bottom + gap + i)) << "bottom, " << i;
+    const int gap = scaled(1), width = scaled(2);
+    for (const auto& [fieldId, spinId] : {std::pair{IDC_WON2_FIELD, IDC_WON2_SPIN}, std::pair{IDC_LOST2_FIELD, IDC_LOST2_SPIN}}) {
+        RECT field, spin, both;
+        GetWindowRect(GetDlgItem(pageDialog, fieldId), &field);
+        GetWindowRect(GetDlgItem(pageDialog, spinId), &spin);
+        UnionRect(&both, &field, &spin);
+        MapWindowPoints(nullptr, pageDialog, reinterpret_cast<POINT*>(&both), 2);
+        const int middleY = (both.top + both.bottom) / 2;
+        const int middleX = (both.left + both.right) / 2;
+        for (int i = 0; i < width; ++i) {
+            EXPECT_TRUE(isRed(dc, both.left - gap - 1 - i, middleY)) << fieldId << " left, " << i;
+            EXPECT_TRUE(isRed(dc, both.right + gap + i, middleY)) << fieldId << " right, " << i;
+            EXPECT_TRUE(isRed(dc, middleX, both.top - gap - 1 - i)) << fieldId << " top, " << i;
+            EXPECT_TRUE(isRed(dc, middleX, both.bottom + gap + i)) << fieldId << " bottom, " << i;
+        }
+        EXPECT_FALSE(isRed(dc, both.left - gap - 1 - width, middleY)) << fieldId << ": no wider than its width";
+        EXPECT_FALSE(isRed(dc, both.left - 1, middleY)) << fieldId << ": the gap stays free";
     }
-    EXPECT_FALSE(isRed(dc, both.left - gap - 1 - width, middleY)) << "no wider than its width";
-    EXPECT_FALSE(isRed(dc, both.left - 1, middleY)) << "the gap stays free";
 }
 
 TEST_F(Dpi, TheRenameFieldLiesOverTheSelectedTab)
