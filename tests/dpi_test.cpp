@@ -73,4 +73,23 @@ TEST_F(Dpi, TheRenameFieldLiesOverTheSelectedTab)
     EXPECT_LE(field.bottom, tab.bottom + scaled(2));
 }
 
+// The standard picture, drawn at build time for 100 % and for 150 %, fits its window.
+TEST_F(Dpi, TheFormulaPictureFitsTheResolution)
+{
+    open(); // no league yet: the window shows the standard picture
+    int pictureWidth = 0, clientWidth = 0;
+    ModalAction look(IDC_FORMULA_PICTURE, [&](HWND window) {
+        RECT rect;
+        GetWindowRect(GetDlgItem(window, IDC_FORMULA_PICTURE), &rect);
+        pictureWidth = rect.right - rect.left;
+        GetClientRect(window, &rect);
+        clientWidth = rect.right;
+        SendMessageW(window, WM_COMMAND, IDOK, 0);
+    });
+    click(dialog, IDC_FORMULA_BUTTON);
+    ASSERT_TRUE(look.ran);
+    EXPECT_NEAR(pictureWidth, displayDpi() >= 132 ? 982 : 655, 1);
+    EXPECT_LE(pictureWidth, clientWidth);
+}
+
 } // namespace

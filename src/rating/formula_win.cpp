@@ -21,6 +21,7 @@ struct FormulaWindowState {
     bool showStandardFormula = true;
     int templateWidth = 0;
     int valuesWidth = 0;
+    AutoBitmap largePicture; // the picture drawn for 150 %, while the window shows it
 };
 FormulaWindowState formulaWindow;
 
@@ -70,11 +71,28 @@ void setWidth(HWND window, int width)
 
 void showPicture(HWND window, bool show) { ShowWindow(GetDlgItem(window, IDC_FORMULA_PICTURE), show ? SW_SHOW : SW_HIDE); }
 
+// From 150 % on, the picture drawn for it; the template's would look small in a larger window.
+void useLargePicture(HWND window)
+{
+    if (displayDpi() < 132)
+        return;
+    formulaWindow.largePicture.reset(static_cast<HBITMAP>(
+        LoadImageW(appInstance, MAKEINTRESOURCEW(IDB_FORMULA_LARGE), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    if (!formulaWindow.largePicture)
+        return;
+    const auto previous = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(
+        window, IDC_FORMULA_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(formulaWindow.largePicture.get())));
+    // The control made that one from the template and hands it over.
+    if (previous)
+        DeleteObject(previous);
+}
+
 void onInitDialog(HWND window)
 {
     RECT rect;
     GetWindowRect(window, &rect);
     formulaWindow = FormulaWindowState{};
+    useLargePicture(window);
     formulaWindow.templateWidth = rect.right - rect.left;
     if (valuesFormulaUnavailable(readInputs()))
         return;
