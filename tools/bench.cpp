@@ -32,20 +32,6 @@ double microsecondsPerRound(int rounds, void (*round)(int))
     return 1e6 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart / rounds;
 }
 
-// A view that shows nothing, so the core is timed alone.
-class NoView final : public View {
-public:
-    void showLkzText(const std::string&) override {}
-    void paintInputMarks() override {}
-    void clearInputMarks() override {}
-    void dropLeagueList() override {}
-    void showDecimal(int) override {}
-    BoxAnswer showMessage(const std::string&, const std::string&, BoxButtons, BoxIcon) override
-    {
-        return BoxAnswer::Ok;
-    }
-};
-
 void coreKeyRelease(int i)
 {
     FieldState state{NumericField::Games, std::to_string(3 + i % 5), 4, 18, true, false};
@@ -124,7 +110,7 @@ int main()
     SetFocus(GetDlgItem(pageDialog, IDC_WON1_FIELD));
     const int rounds = 2000;
     {
-        NoView none;
+        SilentView none; // the core timed alone
         setView(&none);
         std::printf("rules, store, checks and formula: %.2f us\n", microsecondsPerRound(100000, coreKeyRelease));
         installDialogView();

@@ -21,6 +21,17 @@ public:
                                   BoxIcon icon) = 0;
 };
 
+// Shows nothing and answers Ok: the core alone, for benchmarks and fuzzing.
+class SilentView final : public View {
+public:
+    void showLkzText(const std::string&) override {}
+    void paintInputMarks() override {}
+    void clearInputMarks() override {}
+    void dropLeagueList() override {}
+    void showDecimal(int) override {}
+    BoxAnswer showMessage(const std::string&, const std::string&, BoxButtons, BoxIcon) override { return BoxAnswer::Ok; }
+};
+
 // The view stays installed until replaced; nullptr uninstalls it.
 void setView(View* view);
 // The installed view. Using the core without one is a programming error: it stops the program

@@ -23,6 +23,16 @@ bool validIndex(const TeamState& state, int index)
 
 void repaintPage() { RedrawWindow(pageDialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
 
+// The tabs again from the array, and the current player selected and shown.
+void showTeamAgain()
+{
+    rebuildTabs();
+    const int current = currentPlayerIndex();
+    TabCtrl_SetCurSel(tabControl, current);
+    showPlayer(teamState, current);
+    repaintPage();
+}
+
 } // namespace
 
 void storePageValues(TeamState& state, int index) { storeInputs(state, index, readInputs()); }
@@ -99,13 +109,9 @@ void setPlayerCount()
     case CountChange::Changed:
         break;
     }
-    rebuildTabs();
-    hookTabScroller();
-    const int current = currentPlayerIndex();
-    showPlayer(teamState, current);
-    TabCtrl_SetCurSel(tabControl, current);
     clearInputMarks();
-    repaintPage();
+    showTeamAgain();
+    hookTabScroller();
     if (activeState().autoCalc)
         calculate(0);
     keepLkzOrder();
@@ -127,11 +133,7 @@ void sortTeam(int order)
         showErrorMessage("Unbekannte Sortierung", "Sortieren");
         return;
     }
-    rebuildTabs();
-    const int current = currentPlayerIndex();
-    TabCtrl_SetCurSel(tabControl, current);
-    showPlayer(teamState, current);
-    repaintPage();
+    showTeamAgain();
     if (activeState().autoCalc)
         calculate(0);
 }
@@ -146,12 +148,8 @@ void deletePlayer(int index)
 {
     if (teamState.singleMode || !removePlayer(teamState, index))
         return;
-    rebuildTabs();
-    const int current = currentPlayerIndex();
-    showPlayer(teamState, current);
-    TabCtrl_SetCurSel(tabControl, current);
     clearInputMarks();
-    repaintPage();
+    showTeamAgain();
     recalculate(); // the display must not keep the LKZ of the player removed
     writePlayerCountField(teamState.playerCount);
     restoreFocus();

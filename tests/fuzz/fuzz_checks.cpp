@@ -20,17 +20,6 @@ const FuzzTarget fuzzTargets[4] = {
 
 namespace {
 
-// Message boxes are counted, not shown.
-class SilentView final : public View {
-public:
-    void showLkzText(const std::string&) override {}
-    void paintInputMarks() override {}
-    void clearInputMarks() override {}
-    void dropLeagueList() override {}
-    void showDecimal(int) override {}
-    BoxAnswer showMessage(const std::string&, const std::string&, BoxButtons, BoxIcon) override { return BoxAnswer::Ok; }
-};
-
 void useSilentView()
 {
     static SilentView silent;
