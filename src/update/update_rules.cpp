@@ -1,0 +1,137 @@
+#include "update/update_rules.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::string line;
+    for (char c : text) {
+        if (c == '\r' || c == '\n') {
+            if (!line.empty())
+                result.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty())
+        result.push_back(line);
+    return result;
+}
+
+bool isChecksum(const std::string& text)
+{
+    if (text.size() != 64)
+        return false;
+    for (char c : text)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')))
+            return false;
+    return true;
+}
+
+std::string upper(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+bool isReservedName(const std::string& name)
+{
+    const std::string stem = upper(name.substr(0, name.find('.')));
+    static const char* const reserved[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (const char* word : reserved)
+        if (stem == word)
+            return true;
+    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+           stem[3] >= '0' && stem[3] <= '9';
+}
+
+} // namespace
+
+bool isNewerVersion(const std::string& offered, const std::string& builtIn)
+{
+    // std::string compares chars; unsigned bytes keep "ä" after "z" on every platform.
+    const size_t common = std::min(offered.size(), builtIn.size());
+    for (size_t i = 0; i < common; ++i) {
+        const auto a = static_cast<unsigned char>(builtIn[i]);
+        const auto b = static_cast<unsigned char>(offered[i]);
+        if (a != b)
+            return a < b;
+    }
+    return builtIn.size() < offered.size();
+}
+
+bool isSafeDownloadName(const std::string& name)
+{
+    if (name.empty() || name.size() > 200 || name == "." || name == "..")
+        return false;
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            return false;
+        switch (c) {
+        case '\\':
+        case '/':
+        case ':':
+        case '*':
+        case '?':
+        case '"':
+        case '<':
+        case '>':
+        case '|':
+            return false;
+        }
+    }
+    if (name.back() == '.' || name.back() == ' ' || name.front() == ' ')
+        return false;
+    return !isReservedName(name);
+}
+
+VersionAnswer readVersionAnswer(const std::string& answer, const std::string& builtIn)
+{
+    VersionAnswer result;
+    if (answer.empty() || answer.size() > maxVersionFileSize)
+        return result;
+    for (const char* text : {"Fehler", "FEHLER", "error", "Error", "ERROR"})
+        if (answer.find(text) != std::string::npos)
+            return result;
+    const std::vector<std::string> found = lines(answer);
+    if (found.size() < 2 || !isSafeDownloadName(found[1]))
+        return result;
+    result.version = found[0];
+    result.fileName = found[1];
+    if (found.size() >= 3 && isChecksum(found[2])) {
+        result.sha256 = found[2];
+        for (char& c : result.sha256)
+            if (c >= 'A' && c <= 'F')
+                c = static_cast<char>(c - 'A' + 'a');
+    }
+    result.verdict = isNewerVersion(result.version, builtIn) ? UpdateVerdict::Newer : UpdateVerdict::Current;
+    return result;
+}
+
+std::string downloadStatusText(uint32_t received, uint32_t total, float kilobytesPerSecond)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "%d KB / %d KB @ %1.1f KB/s", static_cast<int>(received / 1024),
+                  static_cast<int>(total / 1024), static_cast<double>(kilobytesPerSecond));
+    return text;
+}
+
+float downloadSpeed(uint32_t received, uint32_t elapsedMilliseconds)
+{
+    const uint32_t elapsed = elapsedMilliseconds == 0 ? 10 : elapsedMilliseconds;
+    return static_cast<float>(received) / (static_cast<float>(elapsed) * 0.001f) * 0.0009765625f;
+}
+
+int downloadPercent(uint32_t received, uint32_t total)
+{
+    return total == 0 ? 0 : static_cast<int>(static_cast<uint64_t>(received) * 100 / total);
+}
