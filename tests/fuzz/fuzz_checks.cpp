@@ -3,6 +3,7 @@
 #include "base/view.h"
 #include "rating/lkz.h"
 #include "settings/settings.h"
+#include "update/update_rules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,11 +12,12 @@
 #include <utility>
 #include <vector>
 
-const FuzzTarget fuzzTargets[4] = {
+const FuzzTarget fuzzTargets[5] = {
     {"ini_file", checkIniFile},
     {"name", checkName},
     {"player_text", checkPlayerText},
     {"lkz_text", checkLkzText},
+    {"version_answer", checkVersionAnswer},
 };
 
 namespace {
@@ -200,5 +202,23 @@ std::string checkLkzText(const uint8_t* data, size_t size)
         if (text.find('.') != std::string::npos)
             return "a decimal point instead of a comma: " + text;
     }
+    return {};
+}
+
+std::string checkVersionAnswer(const uint8_t* data, size_t size)
+{
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const VersionAnswer answer = readVersionAnswer(text, "0.92.1");
+    if (answer.verdict == UpdateVerdict::Unusable)
+        return {};
+    if (answer.version.empty() || !isSafeDownloadName(answer.fileName))
+        return "an offer without a version or with an unsafe name: " + answer.fileName;
+    if (answer.fileName.find_first_of("\\/:") != std::string::npos || answer.fileName == "..")
+        return "a name that leaves the folder: " + answer.fileName;
+    if ((answer.verdict == UpdateVerdict::Newer) != isNewerVersion(answer.version, "0.92.1"))
+        return "the verdict contradicts the comparison";
+    if (!answer.sha256.empty() &&
+        (answer.sha256.size() != 64 || answer.sha256.find_first_not_of("0123456789abcdef") != std::string::npos))
+        return "a checksum that is no SHA-256 in hexadecimal: " + answer.sha256;
     return {};
 }

@@ -13,6 +13,9 @@ std::string checkIniFile(const uint8_t* data, size_t size);
 std::string checkName(const uint8_t* data, size_t size);
 // A "Spieler%d" text of any characters: parsed, formatted and parsed again gives the same.
 std::string checkPlayerText(const uint8_t* data, size_t size);
+// A version file of any bytes: an answer that offers or declines is of two lines with a safe file
+// name, and a checksum is 64 hexadecimal digits.
+std::string checkVersionAnswer(const uint8_t* data, size_t size);
 // The LKZ display text of any double, whole and decimal: short, and with a decimal comma.
 std::string checkLkzText(const uint8_t* data, size_t size);
 
@@ -20,4 +23,4 @@ struct FuzzTarget {
     const char* name;
     std::string (*check)(const uint8_t*, size_t);
 };
-extern const FuzzTarget fuzzTargets[4];
+extern const FuzzTarget fuzzTargets[5];
