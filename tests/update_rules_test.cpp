@@ -82,3 +82,28 @@ TEST(UpdateRules, ProgressText)
 }
 
 } // namespace
+
+namespace {
+
+TEST(UpdateRules, AddressesOnTheServer)
+{
+    const struct {
+        const char* server;
+        const char* host;
+        int port;
+    } servers[] = {
+        {"www.example.org", "www.example.org", 80}, {"127.0.0.1:8080", "127.0.0.1", 8080},
+        {"host:", "host", 0},                       {"host:99999", "host", 0},
+        {"host:8o", "host", 0},                     {"host:0", "host", 0},
+    };
+    for (const auto& s : servers) {
+        const ServerAddress address = splitServer(s.server);
+        EXPECT_EQ(address.host, s.host) << s.server;
+        EXPECT_EQ(address.port, s.port) << s.server;
+    }
+    EXPECT_EQ(versionFileUrl("h:81", "/kader/"), "http://h:81/kader/version/version.txt");
+    EXPECT_EQ(versionFilePath("/"), "/version/version.txt");
+    EXPECT_EQ(downloadUrlFor("h", "setup.zip"), "http://h/download/setup.zip");
+}
+
+} // namespace

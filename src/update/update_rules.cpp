@@ -135,3 +135,35 @@ int downloadPercent(uint32_t received, uint32_t total)
 {
     return total == 0 ? 0 : static_cast<int>(static_cast<uint64_t>(received) * 100 / total);
 }
+
+ServerAddress splitServer(const std::string& server)
+{
+    ServerAddress address;
+    const size_t colon = server.rfind(':');
+    if (colon == std::string::npos) {
+        address.host = server;
+        return address;
+    }
+    address.host = server.substr(0, colon);
+    const std::string digits = server.substr(colon + 1);
+    long port = 0;
+    bool valid = !digits.empty() && digits.size() <= 5;
+    for (char c : digits) {
+        valid = valid && c >= '0' && c <= '9';
+        port = port * 10 + (c - '0');
+    }
+    address.port = valid && port >= 1 && port <= 65535 ? static_cast<int>(port) : 0;
+    return address;
+}
+
+std::string versionFilePath(const std::string& versionDir) { return versionDir + "version/version.txt"; }
+
+std::string versionFileUrl(const std::string& server, const std::string& versionDir)
+{
+    return "http://" + server + versionFilePath(versionDir);
+}
+
+std::string downloadUrlFor(const std::string& server, const std::string& fileName)
+{
+    return "http://" + server + "/download/" + fileName;
+}

@@ -1,7 +1,7 @@
 #pragma once
 // What the maker's server answers and what the program makes of it: the version file, the
 // comparison with the built-in version, the download's file name, and the progress text.
-// Window-free; the network and the dialogs are not built yet.
+// Window-free; the transfer and the dialogs that use them live beside this file.
 #include <cstdint>
 #include <string>
 
@@ -37,3 +37,19 @@ std::string downloadStatusText(uint32_t received, uint32_t total, float kilobyte
 float downloadSpeed(uint32_t received, uint32_t elapsedMilliseconds);
 // 0 when the total is unknown.
 int downloadPercent(uint32_t received, uint32_t total);
+
+// ---- Addresses on the maker's server ----
+
+struct ServerAddress {
+    std::string host;
+    int port = 80; // 0 when the text after the colon is no port number
+};
+// "host" or "host:port".
+ServerAddress splitServer(const std::string& server);
+// "http://" + server + versionDir + "version/version.txt".
+std::string versionFileUrl(const std::string& server, const std::string& versionDir);
+// The path of that URL on the server, for the request itself.
+std::string versionFilePath(const std::string& versionDir);
+// "http://" + server + "/download/" + fileName.
+std::string downloadUrlFor(const std::string& server, const std::string& fileName);
+
