@@ -89,3 +89,16 @@
 #define IDC_OVERVIEW_LIST 1202
 #define IDC_OVERVIEW_COPY 1203
 #define IDC_OVERVIEW_SAVE 1204
+
+//---- Update folder ---------------------------------------------------------------------
+#define IDD_UPDATE_FOLDER 128
+#define IDC_UPDATE_FOLDER_FIELD 1103
+#define IDC_UPDATE_FOLDER_BROWSE 10001 /* posted by the "..." button inside field 1103 */
+
+//---- About box -------------------------------------------------------------------------
+#define IDD_ABOUT 104
+#define IDC_ABOUT_PANEL 1017
+#define IDC_ABOUT_TITLE 1044
+#define IDC_ABOUT_MAIL_LINK 1028
+#define IDC_ABOUT_WEB_LINK 1029
+#define IDC_ABOUT_UPDATE_LINK 1030

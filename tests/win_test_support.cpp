@@ -121,8 +121,18 @@ BOOL CALLBACK closeBox(HWND window, LPARAM)
     box.title = textOf(window);
     box.owner = GetWindow(window, GW_OWNER);
     EnumChildWindows(window, collectStatic, reinterpret_cast<LPARAM>(&box.text));
+    for (int id : {IDOK, IDYES, IDNO, IDCANCEL})
+        if (GetDlgItem(window, id))
+            box.buttons.push_back(id);
+    const size_t seen = activeWatcher->boxes.size();
     activeWatcher->boxes.push_back(box);
-    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    int answer = 0;
+    if (seen < activeWatcher->answers.size())
+        answer = activeWatcher->answers[seen];
+    for (int id : {IDOK, IDNO, IDCANCEL})
+        if (!answer && GetDlgItem(window, id))
+            answer = id;
+    PostMessageW(window, WM_COMMAND, answer ? answer : IDOK, 0);
     return TRUE;
 }
 
@@ -132,6 +142,8 @@ void CALLBACK watch(HWND, UINT, UINT_PTR, DWORD) { EnumWindows(closeBox, 0); }
 } // namespace
 
 BoxWatcher::BoxWatcher() : timer(SetTimer(nullptr, 0, 30, watch)) { activeWatcher = this; }
+
+BoxWatcher::BoxWatcher(std::vector<int> answers) : BoxWatcher() { this->answers = std::move(answers); }
 
 BoxWatcher::~BoxWatcher()
 {

@@ -22,16 +22,20 @@ struct SeenBox {
     std::wstring title;
     std::wstring text;
     HWND owner;
+    std::vector<int> buttons; // IDOK, IDYES, IDNO, IDCANCEL as the box offers them
 };
 
-// While alive, reads and closes (with OK) every message box of the
-// process, whatever thread shows it, as long as this thread pumps messages.
+// While alive, reads and closes every message box of the process, whatever thread shows it, as
+// long as this thread pumps messages. Each box is answered with the next of answers (IDYES,
+// IDNO, IDCANCEL, IDOK); when they are used up, with OK, or No, or Cancel, the first it offers.
 class BoxWatcher {
 public:
     BoxWatcher();
+    explicit BoxWatcher(std::vector<int> answers);
     ~BoxWatcher();
     std::vector<SeenBox> boxes;
     std::vector<HWND> closed;
+    std::vector<int> answers;
 
 private:
     UINT_PTR timer;

@@ -19,6 +19,8 @@
 #include "team/overview_win.h"
 #include "team/tabs_win.h"
 #include "team/team_win.h"
+#include "update/about_win.h"
+#include "update/version_check_win.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -255,7 +257,22 @@ void onCommand(int id, int code)
     case IDM_TEAM_OVERVIEW:
         showTeamOverview();
         break;
+    case IDM_INFO:
+        showAboutBox();
+        break;
+    case IDM_CHECK_UPDATE:
+        startVersionCheck();
+        break;
     }
+}
+
+// "Info..." in the system menu; every other system command takes its default course.
+bool onSysCommand(WPARAM command)
+{
+    if (command != IDM_SYS_INFO)
+        return false;
+    showAboutBox();
+    return true;
 }
 
 bool isTabTooltip(const NMHDR& header)
@@ -419,6 +436,8 @@ void closeMainDialog()
     if (mainWindow.closing)
         return;
     mainWindow.closing = true;
+    // A running update check ends first: it must not write into windows that are going.
+    stopVersionCheck();
     // A commit still queued must not reach the players while they are saved and freed.
     stopNumericFields();
     if (lkzFont) {
@@ -486,6 +505,8 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return FALSE;
     case WM_NCLBUTTONDBLCLK:
         return onNonClientDoubleClick(wParam);
+    case WM_SYSCOMMAND:
+        return onSysCommand(wParam);
     case WM_TIMER:
         onTimer(wParam);
         return FALSE;

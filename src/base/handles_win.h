@@ -54,10 +54,14 @@ private:
     HANDLE handle_;
 };
 
-// The DC of a window, released when the owner goes.
+// The DC of a window's client area, or with wholeWindow of the window with its frame; released
+// when the owner goes.
 class ScopedGetDC {
 public:
-    explicit ScopedGetDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    explicit ScopedGetDC(HWND window, bool wholeWindow = false)
+        : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window))
+    {
+    }
     ~ScopedGetDC()
     {
         if (dc_)

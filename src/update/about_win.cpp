@@ -1,0 +1,182 @@
+#include "update/about_win.h"
+
+#include "base/handles_win.h"
+#include "base/subclass_win.h"
+#include "base/system_win.h"
+#include "base/text_win.h"
+#include "base/version.h"
+#include "controls/dialogs_win.h"
+#include "resource.h"
+#include "update/site.h"
+#include "update/version_check_win.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace {
+
+constexpr int linkIds[] = {IDC_ABOUT_MAIL_LINK, IDC_ABOUT_WEB_LINK, IDC_ABOUT_UPDATE_LINK};
+constexpr int linkCount = 3;
+
+// What the open box keeps, from WM_INITDIALOG to WM_NCDESTROY.
+struct AboutBox {
+    HWND box = nullptr;
+    AutoFont linkFont;      // link 1028's font
+    AutoFont linkFontPlain; // link 1029's, never underlined
+    AutoFont linkFontHover; // the same, underlined
+    bool tracking[linkCount] = {}; // the link has asked to hear when the pointer leaves
+    HCURSOR linkCursor = nullptr;
+    AutoHandle<HCURSOR, DestroyCursor> fileCursor; // only where the system has no hand
+};
+AboutBox about;
+
+int linkIndex(HWND link)
+{
+    const int id = GetDlgCtrlID(link);
+    for (int i = 0; i < linkCount; ++i)
+        if (linkIds[i] == id)
+            return i;
+    return -1;
+}
+
+LOGFONTW fontOf(HWND control)
+{
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    LOGFONTW description = {};
+    GetObjectW(font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT), sizeof description, &description);
+    return description;
+}
+
+void onLinkLeave(HWND link)
+{
+    const int index = linkIndex(link);
+    if (index >= 0)
+        about.tracking[index] = false;
+    SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(about.linkFontPlain.get()), TRUE);
+    // The link draws transparently: the box behind it is painted again, or the underline stays.
+    RECT rect;
+    GetWindowRect(link, &rect);
+    MapWindowPoints(nullptr, about.box, reinterpret_cast<POINT*>(&rect), 2);
+    RedrawWindow(about.box, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void onLinkMouseMove(HWND link)
+{
+    const int index = linkIndex(link);
+    if (index < 0 || about.tracking[index])
+        return;
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, link, 0};
+    if (TrackMouseEvent(&track))
+        about.tracking[index] = true;
+}
+
+LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SETCURSOR:
+        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(about.linkFontHover.get()), TRUE);
+        SetCursor(about.linkCursor);
+        return TRUE;
+    case WM_MOUSEMOVE:
+        onLinkMouseMove(link);
+        break;
+    case WM_MOUSELEAVE:
+        onLinkLeave(link);
+        break;
+    }
+    return callPreviousProc(link, message, wParam, lParam);
+}
+
+void makeLinkFonts(HWND box)
+{
+    LOGFONTW mailFont = fontOf(GetDlgItem(box, IDC_ABOUT_MAIL_LINK));
+    about.linkFont.reset(CreateFontIndirectW(&mailFont));
+    LOGFONTW webFont = fontOf(GetDlgItem(box, IDC_ABOUT_WEB_LINK));
+    webFont.lfUnderline = FALSE;
+    about.linkFontPlain.reset(CreateFontIndirectW(&webFont));
+    webFont.lfUnderline = TRUE;
+    about.linkFontHover.reset(CreateFontIndirectW(&webFont));
+}
+
+void onInitDialog(HWND box)
+{
+    about.box = box;
+    SetDlgItemTextW(box, IDC_ABOUT_TITLE, windowTitle);
+    SetDlgItemTextW(box, IDC_ABOUT_WEB_LINK, widen(updateSite.homepage).c_str());
+    SetDlgItemTextW(box, IDC_ABOUT_MAIL_LINK, widen(updateSite.mail).c_str());
+    makeLinkFonts(box);
+    for (int id : {IDC_ABOUT_MAIL_LINK, IDC_ABOUT_WEB_LINK})
+        SendDlgItemMessageW(box, id, WM_SETFONT, reinterpret_cast<WPARAM>(about.linkFont.get()), FALSE);
+    for (int id : linkIds)
+        subclassWindow(GetDlgItem(box, id), linkProc);
+    if (isSystemVersion40()) {
+        // Windows 95 and NT 4.0 have no hand cursor of their own.
+        about.fileCursor.reset(LoadCursorFromFileW(L"hlink.cur"));
+        about.linkCursor = about.fileCursor.get();
+    } else {
+        about.linkCursor = LoadCursorW(nullptr, IDC_HAND);
+    }
+}
+
+HBRUSH onControlColour(HDC dc, HWND control)
+{
+    if (linkIndex(control) < 0)
+        return nullptr;
+    SetTextColor(dc, RGB(0, 0, 255));
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+}
+
+void openLink(int id)
+{
+    switch (id) {
+    case IDC_ABOUT_MAIL_LINK: {
+        const std::wstring mail = L"mailto:" + widen(updateSite.mail) + L"?subject=Kadermeister";
+        ShellExecuteW(about.box, L"open", mail.c_str(), nullptr, nullptr, SW_HIDE);
+        break;
+    }
+    case IDC_ABOUT_WEB_LINK:
+        ShellExecuteW(about.box, nullptr, widen(updateSite.homepage).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        break;
+    case IDC_ABOUT_UPDATE_LINK:
+        startVersionCheck(); // the box stays open
+        break;
+    }
+}
+
+void onCommand(HWND box, int id, int code)
+{
+    if (id == IDOK || id == IDCANCEL)
+        EndDialog(box, id);
+    else if (code == STN_CLICKED)
+        openLink(id);
+}
+
+// The links are gone by now, so their fonts can go.
+void onNcDestroy() { about = AboutBox{}; }
+
+INT_PTR CALLBACK aboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        onInitDialog(box);
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<INT_PTR>(onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_COMMAND:
+        onCommand(box, LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_NCDESTROY:
+        onNcDestroy();
+        return FALSE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void showAboutBox()
+{
+    DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_ABOUT), mainDialog, aboutProc, 0);
+}

@@ -1,0 +1,315 @@
+#include "update/web_transfer_win.h"
+
+#include "base/dpi_win.h"
+#include "base/text_win.h"
+#include "base/view.h"
+#include "controls/dialogs_win.h"
+#include "update/site.h"
+#include "update/update_rules.h"
+
+#include <bcrypt.h>
+#include <commctrl.h>
+#include <mmsystem.h>
+
+#include <cstring>
+
+std::wstring updateFolder;
+std::string downloadUrl;
+std::wstring targetPath;
+std::atomic<bool> updateStopping{false};
+
+namespace {
+
+void tellDownload(const std::string& text, BoxIcon icon)
+{
+    if (updateStopping)
+        return;
+    view().showMessage(text, "Download", BoxButtons::Ok, icon);
+}
+
+// The status code of an HTTP answer; 0 when there is none.
+DWORD statusCodeOf(HINTERNET request)
+{
+    DWORD status = 0;
+    DWORD size = sizeof status;
+    if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr))
+        return 0;
+    return status;
+}
+
+bool isErrorStatus(DWORD status) { return status >= 400; }
+
+// SHA-256 with the system's own cryptography.
+class Sha256 {
+public:
+    Sha256()
+    {
+        if (BCryptOpenAlgorithmProvider(&algorithm_, BCRYPT_SHA256_ALGORITHM, nullptr, 0) != 0) {
+            algorithm_ = nullptr;
+            return;
+        }
+        if (BCryptCreateHash(algorithm_, &hash_, nullptr, 0, nullptr, 0, 0) != 0)
+            hash_ = nullptr;
+    }
+    ~Sha256()
+    {
+        if (hash_)
+            BCryptDestroyHash(hash_);
+        if (algorithm_)
+            BCryptCloseAlgorithmProvider(algorithm_, 0);
+    }
+    Sha256(const Sha256&) = delete;
+    Sha256& operator=(const Sha256&) = delete;
+
+    void add(const void* bytes, DWORD size)
+    {
+        if (hash_ && BCryptHashData(hash_, static_cast<PUCHAR>(const_cast<void*>(bytes)), size, 0) != 0)
+            failed_ = true;
+    }
+    // Lower-case hex; empty when the system could not hash.
+    std::string finish()
+    {
+        unsigned char digest[32];
+        if (!hash_ || failed_ || BCryptFinishHash(hash_, digest, sizeof digest, 0) != 0)
+            return {};
+        static const char hex[] = "0123456789abcdef";
+        std::string text;
+        for (unsigned char byte : digest) {
+            text += hex[byte >> 4];
+            text += hex[byte & 15];
+        }
+        return text;
+    }
+
+private:
+    BCRYPT_ALG_HANDLE algorithm_ = nullptr;
+    BCRYPT_HASH_HANDLE hash_ = nullptr;
+    bool failed_ = false;
+};
+
+// The file a download is written to until it is complete and checked: made fresh in the chosen
+// folder, so putting it in place is a rename, and removed on every other way out.
+class PartialFile {
+public:
+    bool create(const std::wstring& folder)
+    {
+        wchar_t name[MAX_PATH + 16];
+        if (folder.size() >= MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), L"km", 0, name))
+            return false;
+        path_ = name;
+        file_.reset(CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file_)
+            discard();
+        return static_cast<bool>(file_);
+    }
+    ~PartialFile() { discard(); }
+    PartialFile() = default;
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+
+    bool write(const void* bytes, DWORD size)
+    {
+        DWORD written = 0;
+        return WriteFile(file_.get(), bytes, size, &written, nullptr) && written == size;
+    }
+    // Flushed, closed and renamed to target, replacing a file of that name.
+    bool putInPlace(const std::wstring& target)
+    {
+        const bool flushed = FlushFileBuffers(file_.get()) != 0;
+        file_.reset();
+        if (!flushed || !MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return false;
+        path_.clear();
+        return true;
+    }
+    void discard()
+    {
+        file_.reset();
+        if (!path_.empty())
+            DeleteFileW(path_.c_str());
+        path_.clear();
+    }
+
+private:
+    AutoCloseHandle file_;
+    std::wstring path_;
+};
+
+// The status bar lies below the window's bottom edge until a download makes room for it; the
+// window gets its height back after every outcome.
+class TallerWindow {
+public:
+    TallerWindow()
+    {
+        GetWindowRect(mainDialog, &before_);
+        SetWindowPos(mainDialog, nullptr, 0, 0, before_.right - before_.left, before_.bottom - before_.top + scaled(25),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        UpdateWindow(mainDialog);
+    }
+    ~TallerWindow() { restore(); }
+    TallerWindow(const TallerWindow&) = delete;
+    TallerWindow& operator=(const TallerWindow&) = delete;
+    void restore()
+    {
+        if (restored_)
+            return;
+        restored_ = true;
+        // The height only: the user may have moved the window meanwhile.
+        SetWindowPos(mainDialog, nullptr, 0, 0, before_.right - before_.left, before_.bottom - before_.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+private:
+    RECT before_ = {};
+    bool restored_ = false;
+};
+
+void showProgress(uint32_t received, uint32_t total, float speed)
+{
+    SendMessageW(statusBar, SB_SETTEXTW, 0,
+                 reinterpret_cast<LPARAM>(widen(downloadStatusText(received, total, speed)).c_str()));
+}
+
+} // namespace
+
+void WebTransfer::reset()
+{
+    request_.reset();
+    connection_.reset();
+    root_.reset();
+    text_.clear();
+}
+
+void WebTransfer::release() { reset(); }
+
+const std::string& WebTransfer::fetchText(HWND owner, const std::string& url)
+{
+    reset();
+    root_.reset(InternetOpenA("Kadermeister", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+
+    // Only the path is taken from the URL (with any query); the host is the program's server.
+    URL_COMPONENTSA parts = {};
+    parts.dwStructSize = sizeof parts;
+    parts.dwHostNameLength = 1;
+    parts.dwUrlPathLength = 1;
+    std::string path = "/";
+    if (InternetCrackUrlA(url.c_str(), 0, 0, &parts) && parts.lpszUrlPath)
+        path = parts.lpszUrlPath;
+    const ServerAddress server = splitServer(updateSite.server);
+
+    connection_.reset(InternetConnectA(root_.get(), server.host.c_str(), static_cast<INTERNET_PORT>(server.port),
+                                       nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+    // Never from the cache: a stale version file would hide a new version.
+    request_.reset(HttpOpenRequestA(connection_.get(), "GET", path.c_str(), nullptr, nullptr, nullptr,
+                                    INTERNET_FLAG_KEEP_CONNECTION | INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE,
+                                    0));
+
+    // A server or proxy that asks for a password gets the system's password dialog, and the
+    // request goes again with what the user entered, as often as the user retries.
+    for (;;) {
+        HttpSendRequestA(request_.get(), nullptr, 0, nullptr, 0);
+        const DWORD error = request_ ? ERROR_SUCCESS : GetLastError();
+        if (updateStopping)
+            return text_;
+        const DWORD answer = InternetErrorDlg(owner, request_.get(), error,
+                                              FLAGS_ERROR_UI_FILTER_FOR_ERRORS | FLAGS_ERROR_UI_FLAGS_CHANGE_OPTIONS |
+                                                  FLAGS_ERROR_UI_FLAGS_GENERATE_DATA,
+                                              nullptr);
+        if (answer != ERROR_INTERNET_FORCE_RETRY)
+            break;
+    }
+    if (GetLastError() == ERROR_ACCESS_DENIED || isErrorStatus(statusCodeOf(request_.get())))
+        return text_;
+
+    char chunk[8192];
+    DWORD read = 0;
+    while (!updateStopping && text_.size() <= maxVersionFileSize &&
+           InternetReadFile(request_.get(), chunk, sizeof chunk - 1, &read) && read > 0) {
+        chunk[read] = '\0';
+        // A NUL byte ends what a chunk adds: the answer is text.
+        text_.append(chunk, strlen(chunk));
+    }
+    return text_;
+}
+
+DownloadResult WebTransfer::downloadFile(const std::string& sha256)
+{
+    AutoInternet url(InternetOpenUrlA(root_.get(), downloadUrl.c_str(), "Accept: */*\r\n\r\n", static_cast<DWORD>(-1),
+                                      INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE,
+                                      0));
+    if (!url || isErrorStatus(statusCodeOf(url.get()))) {
+        // An error page is no new version.
+        tellDownload("Fehler beim Zugriff auf die Webseite.", BoxIcon::Error);
+        return DownloadResult::OpenFailed;
+    }
+    PartialFile file;
+    if (!file.create(updateFolder)) {
+        tellDownload("Fehler beim Erstellen der Empfangsdatei.", BoxIcon::Error);
+        return DownloadResult::CreateFailed;
+    }
+
+    DWORD total = 0;
+    DWORD size = sizeof total;
+    bool totalKnown = HttpQueryInfoA(url.get(), HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &total, &size, nullptr);
+    if (!totalKnown)
+        total = 0;
+    SendMessageW(progressBar, PBM_SETPOS, 0, 0);
+    showProgress(0, total, 0.0f);
+    TallerWindow taller;
+
+    Sha256 hash;
+    uint32_t received = 0;
+    DWORD elapsed = 10;
+    const DWORD start = timeGetTime();
+    const std::string savedFailure = "Fehler beim Speichern der Empfangsdatei \"" + narrow(targetPath) + "\".";
+    for (;;) {
+        char chunk[1024];
+        DWORD read = 0;
+        if (updateStopping)
+            return DownloadResult::Stopped;
+        const bool ok = InternetReadFile(url.get(), chunk, sizeof chunk, &read) != 0;
+        // A connection that ends before the announced length failed as much as a broken read.
+        if (!ok || (read == 0 && totalKnown && received < total)) {
+            file.discard();
+            url.reset();
+            taller.restore();
+            tellDownload("Fehler beim Lesen der Datei.", BoxIcon::Error);
+            return DownloadResult::ReadFailed;
+        }
+        if (read == 0)
+            break;
+        if (!file.write(chunk, read)) {
+            file.discard();
+            url.reset();
+            taller.restore();
+            tellDownload(savedFailure, BoxIcon::Error);
+            return DownloadResult::WriteFailed;
+        }
+        hash.add(chunk, read);
+        received += read;
+        if (totalKnown && total > 0) {
+            SendMessageW(progressBar, PBM_SETPOS, downloadPercent(received, total), 0);
+            RedrawWindow(progressBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
+        showProgress(received, total, downloadSpeed(received, elapsed));
+        RedrawWindow(mainDialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        elapsed = timeGetTime() - start;
+    }
+    url.reset();
+
+    if (!sha256.empty() && hash.finish() != sha256) {
+        file.discard();
+        taller.restore();
+        tellDownload("Die geladene Datei ist beschädigt und wurde verworfen.", BoxIcon::Error);
+        return DownloadResult::Corrupt;
+    }
+    if (!file.putInPlace(targetPath)) {
+        file.discard();
+        taller.restore();
+        tellDownload(savedFailure, BoxIcon::Error);
+        return DownloadResult::WriteFailed;
+    }
+    tellDownload("Die Datei \"" + narrow(targetPath) + "\" wurde erfolgreich gespeichert.", BoxIcon::Information);
+    taller.restore();
+    return DownloadResult::Stored;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The HTTP side of the update: the version file fetched into memory, and the new version
+// downloaded into a folder with its progress in the main window's status bar. Both run on the
+// version check's worker thread.
+#include "base/handles_win.h"
+
+#include <wininet.h>
+
+#include <atomic>
+#include <string>
+
+using AutoInternet = AutoHandle<HINTERNET, InternetCloseHandle>;
+
+// Shared by the running check and the folder dialog it shows; one check runs at a time.
+extern std::wstring updateFolder; // the folder the user chose
+extern std::string downloadUrl;   // the full URL of the file to download
+extern std::wstring targetPath;   // updateFolder, a backslash, the file name
+
+// Set when the program closes: a running transfer stops at its next chunk, quietly, and leaves
+// no file behind.
+extern std::atomic<bool> updateStopping;
+
+enum class DownloadResult {
+    Stored = 0,
+    OpenFailed = 1,   // the URL could not be opened, or the server answered with an error
+    CreateFailed = 2, // no file could be made in the folder
+    ReadFailed = 3,   // the connection failed or ended before the announced length
+    WriteFailed = 4,  // the file could not be written or put in place
+    Corrupt = 5,      // the checksum of the version file does not match
+    Stopped = 6,      // the program is closing
+};
+
+class WebTransfer {
+public:
+    WebTransfer() = default;
+    ~WebTransfer() { release(); }
+    WebTransfer(const WebTransfer&) = delete;
+    WebTransfer& operator=(const WebTransfer&) = delete;
+
+    void reset();
+    // GET of a short text; owner owns the system's password dialog. Empty when the server could
+    // not be reached or answered with an error status. At most maxVersionFileSize + 1 bytes are
+    // kept, so a larger answer shows as too large.
+    const std::string& fetchText(HWND owner, const std::string& url);
+    // downloadUrl to targetPath, through a temporary file in the same folder. sha256 (lower-case
+    // hex) is checked when not empty. Every outcome is told to the user before it returns.
+    DownloadResult downloadFile(const std::string& sha256 = {});
+    void release();
+
+private:
+    AutoInternet root_;
+    AutoInternet request_;
+    AutoInternet connection_;
+    std::string text_;
+};

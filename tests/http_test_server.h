@@ -1,0 +1,49 @@
+#pragma once
+// A small HTTP server on 127.0.0.1 inside the test process: serves version files and downloads
+// as the maker's server would, and misbehaves on request (error status, no length, a
+// connection cut midway, a slow answer).
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct HttpReply {
+    int status = 200;
+    std::string body;
+    bool contentLength = true;           // announce the body's length
+    size_t cutAfter = std::string::npos; // close the connection after this many body bytes
+    uint32_t firstDelay = 0;                // milliseconds before the first body byte
+    uint32_t pieceDelay = 0;                // milliseconds between pieces of 1 KB
+};
+
+class HttpTestServer {
+public:
+    explicit HttpTestServer(int port);
+    ~HttpTestServer();
+    HttpTestServer(const HttpTestServer&) = delete;
+    HttpTestServer& operator=(const HttpTestServer&) = delete;
+
+    bool listening() const { return listener_ != noSocket; }
+    void serve(const std::string& path, const HttpReply& reply);
+    // The paths asked for so far, in order.
+    std::vector<std::string> requests() const;
+
+private:
+    void run();
+    // A SOCKET, kept without the socket headers so that includers need not order theirs.
+    using Socket = uintptr_t;
+    static constexpr Socket noSocket = ~Socket(0);
+    void answer(Socket client);
+    bool sendAll(Socket client, const char* bytes, size_t size);
+    void pause(uint32_t milliseconds);
+
+    Socket listener_ = noSocket;
+    std::atomic<bool> stopping_{false};
+    mutable std::mutex mutex_;
+    std::map<std::string, HttpReply> replies_;
+    std::vector<std::string> requests_;
+    std::thread thread_;
+};

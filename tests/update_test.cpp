@@ -1,0 +1,488 @@
+// The update check as a user meets it: the command, the server's answers, the questions, the
+// folder dialog, the download with its progress, and the About box. The server is the tests'
+// own, on the loopback address this test program was built for.
+#include "base/dpi_win.h"
+#include "http_test_server.h"
+#include "main_dialog_fixture.h"
+#include "update/about_win.h"
+#include "update/version_check_win.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::string versionPath = "/km-test/version/version.txt";
+const std::string downloadPath = "/download/setup.zip";
+const std::wstring current = L"Der Kadermeister ist aktuell.";
+const std::wstring unusable = L"Es konnte nicht festgestellt werden, ob ein Update vorliegt.";
+const std::wstring offer =
+    L"Es ist eine neue Version des Kadermeisters erhältlich.\nSoll die neue Version jetzt geladen werden?";
+const std::wstring invalidFolder = L"Das ausgewählte Verzeichnis ist ungültig!";
+const wchar_t seenProperty[] = L"km-test-boxes";
+
+// Bytes that differ from position to position, so a lost or doubled piece shows.
+std::string download(size_t size)
+{
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 7 + i / 1024) & 0xFF);
+    return bytes;
+}
+
+// Equal bytes; a difference reports the sizes, not a screenful of binary.
+::testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected)
+{
+    if (actual == expected)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the file holds " << actual.size() << " bytes, expected "
+                                         << expected.size() << (actual.size() == expected.size() ? " (different)" : "");
+}
+
+HttpReply version(const std::string& body, const std::string& checksum = {})
+{
+    HttpReply reply;
+    reply.body = checksum.empty() ? body : body + "\r\n" + checksum + "\r\n";
+    return reply;
+}
+
+HttpReply file(const std::string& body)
+{
+    HttpReply reply;
+    reply.body = body;
+    return reply;
+}
+
+std::vector<std::wstring> filesIn(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(found.cFileName);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class UpdateCheck : public MainDialogTest {
+protected:
+    HttpTestServer server{KM_TEST_HTTP_PORT};
+    std::wstring folderA, folderB; // download folders, without the trailing backslash
+
+    // What the user saw while a check ran.
+    std::vector<std::wstring> statusTexts;
+    int tallest = 0;
+    std::vector<std::wstring> folderFields; // field 1103 each time the folder dialog asked
+    std::vector<std::wstring> folderChoices; // typed into the folder dialog in turn; "" cancels
+    size_t nextChoice = 0;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.listening()) << "port " << KM_TEST_HTTP_PORT;
+        open();
+        folderA = makeTempFolder();
+        folderA.pop_back();
+        folderB = makeTempFolder();
+        folderB.pop_back();
+    }
+    void TearDown() override
+    {
+        waitForCheck();
+        MainDialogTest::TearDown();
+        removeTempFolder(folderA + L"\\");
+        removeTempFolder(folderB + L"\\");
+    }
+
+    int height() const
+    {
+        RECT rect;
+        GetWindowRect(dialog, &rect);
+        return rect.bottom - rect.top;
+    }
+    std::wstring statusText() const
+    {
+        wchar_t text[256] = L"";
+        SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    // The folder dialog gets the next choice when it opens, and again when it is usable after a
+    // message box (it stays open on a folder that is not valid).
+    void answerFolderDialog(const BoxWatcher& boxes)
+    {
+        HWND folderDialog = nullptr;
+        for (HWND window = FindWindowExW(nullptr, nullptr, L"#32770", L"Update"); window;
+             window = FindWindowExW(nullptr, window, L"#32770", L"Update"))
+            if (IsWindowVisible(window) && GetDlgItem(window, IDC_UPDATE_FOLDER_FIELD))
+                folderDialog = window;
+        if (!folderDialog || !IsWindowEnabled(folderDialog))
+            return;
+        const auto handledAt = reinterpret_cast<size_t>(GetPropW(folderDialog, seenProperty));
+        if (handledAt && handledAt == boxes.boxes.size() + 1)
+            return;
+        SetPropW(folderDialog, seenProperty, reinterpret_cast<HANDLE>(boxes.boxes.size() + 1));
+        folderFields.push_back(text(folderDialog, IDC_UPDATE_FOLDER_FIELD));
+        const std::wstring choice = nextChoice < folderChoices.size() ? folderChoices[nextChoice++] : L"";
+        if (choice.empty()) {
+            PostMessageW(folderDialog, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
+        SetDlgItemTextW(folderDialog, IDC_UPDATE_FOLDER_FIELD, choice.c_str());
+        PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
+    }
+
+    void waitForCheck(const BoxWatcher* boxes = nullptr, DWORD milliseconds = 20000)
+    {
+        const DWORD end = GetTickCount() + milliseconds;
+        while (versionCheckRunning() && static_cast<LONG>(end - GetTickCount()) > 0) {
+            flushEvents(5);
+            tallest = std::max(tallest, height());
+            const std::wstring status = statusText();
+            if (!status.empty() && (statusTexts.empty() || statusTexts.back() != status))
+                statusTexts.push_back(status);
+            if (boxes)
+                answerFolderDialog(*boxes);
+        }
+        flushEvents(30);
+    }
+
+    // "Nach Update suchen" from the options menu, to the end of the check.
+    void runCheck(BoxWatcher& boxes)
+    {
+        statusTexts.clear();
+        // The last download's line stays in the hidden bar; only this check's lines count.
+        SendMessageW(statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(L""));
+        folderFields.clear();
+        nextChoice = 0;
+        tallest = height();
+        SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
+        waitForCheck(&boxes);
+        ASSERT_FALSE(versionCheckRunning()) << "the check did not end";
+    }
+
+    size_t requestsFor(const std::string& path) const
+    {
+        const std::vector<std::string> all = server.requests();
+        return static_cast<size_t>(std::count(all.begin(), all.end(), path));
+    }
+};
+
+std::wstring stored(const std::wstring& path) { return L"Die Datei \"" + path + L"\" wurde erfolgreich gespeichert."; }
+
+TEST_F(UpdateCheck, TheServersAnswerDecidesWhatTheUserIsTold)
+{
+    HttpReply serverError = version("<html><body>Internal Server Error</body></html>");
+    serverError.status = 500;
+    const struct {
+        const char* what;
+        HttpReply reply;
+        bool served;
+        std::wstring told;
+        std::vector<int> buttons;
+    } cases[] = {
+        {"the same version", version("0.92.1\r\nsetup.zip\r\n"), true, current, {IDOK}},
+        {"an older version", version("0.91.7\r\nalt.zip"), true, current, {IDOK}},
+        {"0.100 sorts before 0.92.1", version("0.100\r\nk.zip"), true, current, {IDOK}},
+        {"1.0 is newer", version("1.0\r\nk.zip"), true, offer, {IDYES, IDNO}},
+        {"empty lines are skipped", version("\r\n\r\n0.92.2\r\n\r\nsetup.zip\r\n"), true, offer, {IDYES, IDNO}},
+        {"one line only", version("0.92.2\r\n"), true, unusable, {IDOK}},
+        {"an empty answer", version(""), true, unusable, {IDOK}},
+        {"an error page", version("<html><body>Error</body></html>\nx.zip"), true, unusable, {IDOK}},
+        {"an error status", serverError, true, unusable, {IDOK}},
+        {"a name that leaves the folder", version("0.92.2\r\n..\\..\\evil.exe"), true, unusable, {IDOK}},
+        {"an oversized version file", version("0.92.2\r\nsetup.zip\r\n" + std::string(5000, 'x')), true, unusable, {IDOK}},
+        {"no version file", {}, false, unusable, {IDOK}},
+    };
+    for (const auto& c : cases) {
+        if (c.served)
+            server.serve(versionPath, c.reply);
+        else
+            server.serve(versionPath, [] { HttpReply missing; missing.status = 404; missing.body = "Not Found"; return missing; }());
+        BoxWatcher boxes({IDNO});
+        runCheck(boxes);
+        ASSERT_EQ(boxes.boxes.size(), 1u) << c.what;
+        EXPECT_EQ(boxes.boxes[0].text, c.told) << c.what;
+        EXPECT_EQ(boxes.boxes[0].title, L"Update") << c.what;
+        EXPECT_EQ(boxes.boxes[0].buttons, c.buttons) << c.what;
+        EXPECT_EQ(boxes.boxes[0].owner, dialog) << c.what;
+        EXPECT_TRUE(folderFields.empty()) << c.what;
+    }
+    EXPECT_EQ(requestsFor(versionPath), std::size(cases));
+    EXPECT_EQ(requestsFor(downloadPath), 0u);
+}
+
+TEST_F(UpdateCheck, DownloadsIntoTheChosenFolderOrSaysWhyNot)
+{
+    const std::string bytes = download(40 * 1024 + 300);
+    HttpReply slow = file(bytes);
+    slow.firstDelay = 300; // long enough to see the first status line
+    HttpReply missing = file("<html>404</html>");
+    missing.status = 404;
+    HttpReply cut = file(bytes);
+    cut.cutAfter = 10 * 1024;
+    HttpReply noLength = file(download(20 * 1024));
+    noLength.contentLength = false;
+    noLength.firstDelay = 300;
+    const std::wstring target = folderA + L"\\setup.zip";
+    const struct {
+        const char* what;
+        HttpReply reply;
+        std::string checksum; // the version file's third line
+        std::wstring told;
+        bool kept;   // the file is there afterwards with the served bytes
+        bool taller; // the window grew for the status bar
+    } cases[] = {
+        {"a full download", slow, "", stored(target), true, true},
+        {"a missing file", missing, "", L"Fehler beim Zugriff auf die Webseite.", false, false},
+        {"a connection cut midway", cut, "", L"Fehler beim Lesen der Datei.", false, true},
+        {"no content length", noLength, "", stored(target), true, true},
+        {"an empty file", file(""), "", stored(target), true, true},
+        {"a matching checksum", file("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad", stored(target),
+         true, true},
+        {"a checksum that does not match", file("abd"),
+         "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD",
+         L"Die geladene Datei ist beschädigt und wurde verworfen.", false, true},
+    };
+    const int before = height();
+    for (const auto& c : cases) {
+        DeleteFileW(target.c_str());
+        server.serve(versionPath, version("0.92.2\r\nsetup.zip", c.checksum));
+        server.serve(downloadPath, c.reply);
+        folderChoices = {folderA};
+        BoxWatcher boxes({IDYES});
+        runCheck(boxes);
+
+        ASSERT_EQ(boxes.boxes.size(), 2u) << c.what;
+        EXPECT_EQ(boxes.boxes[1].text, c.told) << c.what;
+        EXPECT_EQ(boxes.boxes[1].title, L"Download") << c.what;
+        EXPECT_EQ(boxes.boxes[1].owner, dialog) << c.what;
+        ASSERT_EQ(folderFields.size(), 1u) << c.what;
+        EXPECT_EQ(folderFields[0], programFolder()) << "an offer starts from the program's folder";
+        EXPECT_EQ(tallest, c.taller ? before + scaled(25) : before) << c.what;
+        EXPECT_EQ(height(), before) << c.what << ": the window has its height back";
+        if (c.kept) {
+            EXPECT_EQ(filesIn(folderA), std::vector<std::wstring>{L"setup.zip"}) << c.what;
+            EXPECT_TRUE(sameBytes(readFileBytes(target), c.reply.body)) << c.what;
+        } else {
+            EXPECT_TRUE(filesIn(folderA).empty()) << c.what << ": nothing half-written stays";
+        }
+    }
+}
+
+TEST_F(UpdateCheck, TheStatusBarShowsTheProgressAsItGoes)
+{
+    const struct {
+        bool announced;
+        const wchar_t* first;
+        const wchar_t* lastStart;
+        int bar;
+    } cases[] = {
+        {true, L"0 KB / 40 KB @ 0.0 KB/s", L"40 KB / 40 KB @ ", 100},
+        {false, L"0 KB / 0 KB @ 0.0 KB/s", L"40 KB / 0 KB @ ", 0}, // no total: the bar stays at 0
+    };
+    for (const auto& c : cases) {
+        HttpReply reply = file(download(40 * 1024 + 10));
+        reply.contentLength = c.announced;
+        reply.firstDelay = 300;
+        reply.pieceDelay = 5;
+        server.serve(versionPath, version("0.92.2\r\nsetup.zip"));
+        server.serve(downloadPath, reply);
+        DeleteFileW((folderA + L"\\setup.zip").c_str());
+        folderChoices = {folderA};
+        BoxWatcher boxes({IDYES});
+        runCheck(boxes);
+        ASSERT_GE(statusTexts.size(), 3u);
+        EXPECT_EQ(statusTexts.front(), c.first);
+        EXPECT_EQ(statusTexts.back().rfind(c.lastStart, 0), 0u) << std::string(statusTexts.back().begin(), statusTexts.back().end());
+        EXPECT_NE(statusTexts.back().find(L'.'), std::wstring::npos) << "the speed has a decimal point";
+        EXPECT_EQ(SendMessageW(progressBar, PBM_GETPOS, 0, 0), c.bar);
+    }
+}
+
+TEST_F(UpdateCheck, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
+{
+    const std::string bytes = download(5000);
+    const std::wstring inA = folderA + L"\\setup.zip";
+    const std::wstring inB = folderB + L"\\setup.zip";
+    HttpReply cut = file(bytes);
+    cut.cutAfter = 2048;
+    const std::wstring exists = L"Die Datei \"" + inA + L"\" existiert bereits. Überschreiben?";
+    const struct {
+        const char* what;
+        HttpReply reply;
+        std::vector<int> answers;
+        std::vector<std::wstring> choices;
+        std::string inAAfter, inBAfter; // "" for no file
+        size_t downloads;
+    } cases[] = {
+        {"Yes replaces it", file(bytes), {IDYES, IDYES}, {folderA}, bytes, "", 1},
+        {"Cancel keeps it", file(bytes), {IDYES, IDCANCEL}, {folderA}, "old", "", 0},
+        {"No asks for another folder", file(bytes), {IDYES, IDNO}, {folderA, folderB}, "old", bytes, 1},
+        {"No, then cancelling the folder", file(bytes), {IDYES, IDNO}, {folderA, L""}, "old", "", 0},
+        {"a failed download keeps it", cut, {IDYES, IDYES}, {folderA}, "old", "", 1},
+    };
+    for (const auto& c : cases) {
+        writeFileBytes(inA, "old");
+        DeleteFileW(inB.c_str());
+        const size_t downloadsBefore = requestsFor(downloadPath);
+        server.serve(versionPath, version("0.92.2\r\nsetup.zip"));
+        server.serve(downloadPath, c.reply);
+        folderChoices = c.choices;
+        BoxWatcher boxes(c.answers);
+        runCheck(boxes);
+        ASSERT_GE(boxes.boxes.size(), 2u) << c.what;
+        EXPECT_EQ(boxes.boxes[1].text, exists) << c.what;
+        EXPECT_EQ(boxes.boxes[1].buttons, (std::vector<int>{IDYES, IDNO, IDCANCEL})) << c.what;
+        EXPECT_TRUE(sameBytes(readFileBytes(inA), c.inAAfter)) << c.what;
+        EXPECT_TRUE(sameBytes(readFileBytes(inB), c.inBAfter)) << c.what;
+        EXPECT_EQ(filesIn(folderA), std::vector<std::wstring>{L"setup.zip"}) << c.what << ": no temporary file";
+        EXPECT_EQ(requestsFor(downloadPath) - downloadsBefore, c.downloads) << c.what;
+        if (c.choices.size() > 1) {
+            ASSERT_EQ(folderFields.size(), 2u) << c.what;
+            EXPECT_EQ(folderFields[1], folderA) << c.what << ": the folder dialog shows the last folder";
+        }
+    }
+}
+
+TEST_F(UpdateCheck, TheFolderDialogRefusesWhatIsNoFolder)
+{
+    server.serve(versionPath, version("0.92.2\r\nsetup.zip"));
+    server.serve(downloadPath, file("neu"));
+    // Not there, a trailing backslash, a file; then a real folder.
+    writeFileBytes(folderB + L"\\plain.txt", "x");
+    folderChoices = {folderA + L"\\fehlt", folderA + L"\\", folderB + L"\\plain.txt", folderA + L"\\*", folderA};
+    BoxWatcher boxes({IDYES});
+    runCheck(boxes);
+    ASSERT_EQ(boxes.boxes.size(), 6u);
+    for (size_t i = 1; i <= 4; ++i) {
+        EXPECT_EQ(boxes.boxes[i].text, invalidFolder) << folderChoices[i - 1].c_str();
+        EXPECT_EQ(boxes.boxes[i].title, L"Verzeichnis auswählen");
+    }
+    EXPECT_EQ(boxes.boxes[5].text, stored(folderA + L"\\setup.zip"));
+    EXPECT_EQ(readFileBytes(folderA + L"\\setup.zip"), "neu");
+}
+
+TEST_F(UpdateCheck, OneCheckRunsAtATime)
+{
+    HttpReply slow = version("0.92.1\r\nsetup.zip");
+    slow.firstDelay = 600;
+    server.serve(versionPath, slow);
+    BoxWatcher boxes;
+    SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
+    SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
+    waitForCheck(&boxes);
+    EXPECT_EQ(requestsFor(versionPath), 1u);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, current);
+}
+
+TEST_F(UpdateCheck, ClosingDuringADownloadEndsItWithoutAFileOrAWait)
+{
+    HttpReply slow = file(download(400 * 1024));
+    slow.pieceDelay = 20; // some eight seconds in all
+    server.serve(versionPath, version("0.92.2\r\nsetup.zip"));
+    server.serve(downloadPath, slow);
+    folderChoices = {folderA};
+    BoxWatcher boxes({IDYES});
+    const int before = height();
+    SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
+    const DWORD end = GetTickCount() + 10000;
+    while (height() == before && static_cast<LONG>(end - GetTickCount()) > 0) {
+        flushEvents(5);
+        answerFolderDialog(boxes);
+    }
+    ASSERT_GT(height(), before) << "the download did not start";
+    flushEvents(300);
+
+    const DWORD start = GetTickCount();
+    close();
+    EXPECT_LT(GetTickCount() - start, 2500u);
+    EXPECT_FALSE(versionCheckRunning());
+    EXPECT_TRUE(filesIn(folderA).empty());
+    EXPECT_EQ(boxes.boxes.size(), 1u) << "nothing is told while the program closes";
+}
+
+// ---- The About box ----
+
+std::wstring controlText(HWND box, int id)
+{
+    wchar_t buffer[256] = L"";
+    GetDlgItemTextW(box, id, buffer, 256);
+    return buffer;
+}
+
+bool underlined(HWND control)
+{
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfUnderline != 0;
+}
+
+COLORREF textColourOf(HWND box, HWND control)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SendMessageW(box, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    const COLORREF colour = GetTextColor(dc);
+    DeleteDC(dc);
+    return colour;
+}
+
+TEST_F(UpdateCheck, InfoOpensTheAboutBoxFromBothMenus)
+{
+    for (const auto& [message, command] : {std::pair<UINT, WPARAM>{WM_SYSCOMMAND, IDM_SYS_INFO}, {WM_COMMAND, IDM_INFO}}) {
+        std::wstring caption, title;
+        ModalAction action(IDC_ABOUT_TITLE, [&](HWND box) {
+            wchar_t buffer[128] = L"";
+            GetWindowTextW(box, buffer, 128);
+            caption = buffer;
+            title = controlText(box, IDC_ABOUT_TITLE);
+            EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        SendMessageW(dialog, message, command, 0);
+        EXPECT_TRUE(action.ran);
+        EXPECT_EQ(caption, L"Info über Kadermeister");
+        EXPECT_EQ(title, L"Kadermeister 0.92.1 Beta");
+    }
+}
+
+TEST_F(UpdateCheck, TheAboutBoxLinksAreBlueUnderlinedUnderThePointerAndStartTheCheck)
+{
+    server.serve(versionPath, version("0.92.1\r\nsetup.zip"));
+    BoxWatcher boxes;
+    bool stayedOpen = false;
+    ModalAction action(IDC_ABOUT_TITLE, [&](HWND box) {
+        for (int id : {IDC_ABOUT_MAIL_LINK, IDC_ABOUT_WEB_LINK, IDC_ABOUT_UPDATE_LINK})
+            EXPECT_EQ(textColourOf(box, GetDlgItem(box, id)), RGB(0, 0, 255)) << id;
+        EXPECT_NE(textColourOf(box, GetDlgItem(box, IDC_ABOUT_TITLE)), RGB(0, 0, 255));
+        EXPECT_EQ(controlText(box, IDC_ABOUT_WEB_LINK), L"http://127.0.0.1:" + std::to_wstring(KM_TEST_HTTP_PORT) + L"/");
+        EXPECT_EQ(controlText(box, IDC_ABOUT_MAIL_LINK), L"test@kadermeister.invalid");
+
+        HWND link = GetDlgItem(box, IDC_ABOUT_UPDATE_LINK);
+        SendMessageW(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_TRUE(underlined(link)) << "under the pointer";
+        EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+        SendMessageW(link, WM_MOUSELEAVE, 0, 0);
+        EXPECT_FALSE(underlined(link)) << "after the pointer left";
+
+        SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_UPDATE_LINK, STN_CLICKED), reinterpret_cast<LPARAM>(link));
+        const DWORD end = GetTickCount() + 10000;
+        while ((versionCheckRunning() || boxes.boxes.empty()) && static_cast<LONG>(end - GetTickCount()) > 0)
+            flushEvents(10);
+        stayedOpen = IsWindowVisible(box) != 0;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(dialog, WM_SYSCOMMAND, IDM_SYS_INFO, 0);
+    ASSERT_TRUE(action.ran);
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, current);
+    EXPECT_EQ(requestsFor(versionPath), 1u);
+}
+
+} // namespace
