@@ -456,6 +456,8 @@ TEST_F(UpdateCheck, TheAboutBoxLinksAreBlueUnderlinedUnderThePointerAndStartTheC
     server.serve(versionPath, version("0.92.1\r\nsetup.zip"));
     BoxWatcher boxes;
     bool stayedOpen = false;
+    bool mainEnabled = true;
+    HWND aboutBox = nullptr;
     ModalAction action(IDC_ABOUT_TITLE, [&](HWND box) {
         for (int id : {IDC_ABOUT_MAIL_LINK, IDC_ABOUT_WEB_LINK, IDC_ABOUT_UPDATE_LINK})
             EXPECT_EQ(textColourOf(box, GetDlgItem(box, id)), RGB(0, 0, 255)) << id;
@@ -475,6 +477,8 @@ TEST_F(UpdateCheck, TheAboutBoxLinksAreBlueUnderlinedUnderThePointerAndStartTheC
         while ((versionCheckRunning() || boxes.boxes.empty()) && static_cast<LONG>(end - GetTickCount()) > 0)
             flushEvents(10);
         stayedOpen = IsWindowVisible(box) != 0;
+        aboutBox = box;
+        mainEnabled = IsWindowEnabled(dialog) != 0;
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
     SendMessageW(dialog, WM_SYSCOMMAND, IDM_SYS_INFO, 0);
@@ -482,6 +486,8 @@ TEST_F(UpdateCheck, TheAboutBoxLinksAreBlueUnderlinedUnderThePointerAndStartTheC
     EXPECT_TRUE(stayedOpen);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, current);
+    EXPECT_EQ(boxes.boxes[0].owner, aboutBox) << "in front of the About box, which waits behind it";
+    EXPECT_FALSE(mainEnabled) << "the main window still waits for the About box";
     EXPECT_EQ(requestsFor(versionPath), 1u);
 }
 

@@ -12,6 +12,12 @@ void resetDialogWindows()
     mainDialog = pageDialog = tabControl = statusBar = progressBar = nullptr;
 }
 
+HWND modalOwner()
+{
+    HWND popup = mainDialog ? GetLastActivePopup(mainDialog) : nullptr;
+    return popup && IsWindowVisible(popup) && IsWindowEnabled(popup) ? popup : mainDialog;
+}
+
 HWND surfaceWindow(Surface surface) { return surface == Surface::PlayerPage ? pageDialog : mainDialog; }
 
 void setCheck(int id, int on) { CheckDlgButton(mainDialog, id, on ? BST_CHECKED : BST_UNCHECKED); }

@@ -14,6 +14,11 @@ extern HWND progressBar;
 
 void resetDialogWindows();
 
+// The owner for a message box or dialog that belongs to the main dialog: the main dialog, or
+// the modal window open over it (the About box), so that the new window stays in front of both
+// and closing it enables only what it disabled. Safe from any thread.
+HWND modalOwner();
+
 // The dialog that holds the controls of a surface.
 HWND surfaceWindow(Surface surface);
 // Sets a check box of the main dialog.

@@ -44,11 +44,12 @@ public:
                      RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         setCheck(IDC_DECIMAL_CHECK, decimal);
     }
-    // MessageBox may be called from any thread; with the main dialog as owner it stays modal to it.
+    // MessageBox may be called from any thread; owned by the main dialog (or the About box over
+    // it) it stays modal to it.
     BoxAnswer showMessage(const std::string& text, const std::string& title, BoxButtons buttons,
                           BoxIcon icon) override
     {
-        return answerOf(MessageBoxW(mainDialog, widen(text).c_str(), widen(title).c_str(), boxStyle(buttons, icon)));
+        return answerOf(MessageBoxW(modalOwner(), widen(text).c_str(), widen(title).c_str(), boxStyle(buttons, icon)));
     }
 };
 

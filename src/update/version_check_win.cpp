@@ -112,7 +112,7 @@ INT_PTR CALLBACK folderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 bool chooseFolder()
 {
     return !updateStopping &&
-           DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_UPDATE_FOLDER), mainDialog, folderDialogProc, 0) == 1;
+           DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_UPDATE_FOLDER), modalOwner(), folderDialogProc, 0) == 1;
 }
 
 // ---- The check ----
