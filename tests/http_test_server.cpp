@@ -117,6 +117,12 @@ void HttpTestServer::answer(Socket client)
         const auto found = replies_.find(path);
         if (found != replies_.end()) {
             reply = found->second;
+            if (!reply.basicCredentials.empty() &&
+                head.find("Authorization: Basic " + reply.basicCredentials + "\r\n") == std::string::npos) {
+                reply.status = 401;
+                reply.body = "<html><body>401 Unauthorized</body></html>";
+                reply.basicCredentials = "ask";
+            }
         } else {
             reply.status = 404;
             reply.body = "<html><body>404 Not Found</body></html>";
@@ -127,6 +133,8 @@ void HttpTestServer::answer(Socket client)
     std::snprintf(header, sizeof header, "HTTP/1.1 %d %s\r\nContent-Type: application/octet-stream\r\n", reply.status,
                   reasonOf(reply.status));
     std::string response = header;
+    if (reply.status == 401)
+        response += "WWW-Authenticate: Basic realm=\"Kadermeister\"\r\n";
     if (reply.contentLength)
         response += "Content-Length: " + std::to_string(reply.body.size()) + "\r\n";
     response += "Cache-Control: no-store\r\nConnection: close\r\n\r\n";

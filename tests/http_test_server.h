@@ -17,6 +17,8 @@ struct HttpReply {
     size_t cutAfter = std::string::npos; // close the connection after this many body bytes
     uint32_t firstDelay = 0;                // milliseconds before the first body byte
     uint32_t pieceDelay = 0;                // milliseconds between pieces of 1 KB
+    // When set, a request without "Authorization: Basic <this>" gets 401 and a password request.
+    std::string basicCredentials;
 };
 
 class HttpTestServer {

@@ -366,6 +366,82 @@ TEST_F(UpdateCheck, TheFolderDialogRefusesWhatIsNoFolder)
     EXPECT_EQ(readFileBytes(folderA + L"\\setup.zip"), "neu");
 }
 
+// The system's password dialog: an owned window of the process with two edit fields that is
+// not the folder dialog.
+BOOL CALLBACK countEdits(HWND child, LPARAM count)
+{
+    wchar_t name[16] = L"";
+    GetClassNameW(child, name, 16);
+    if (_wcsicmp(name, L"Edit") == 0)
+        reinterpret_cast<std::vector<HWND>*>(count)->push_back(child);
+    return TRUE;
+}
+
+struct PasswordSearch {
+    HWND dialog = nullptr;
+    std::vector<HWND> edits;
+};
+
+BOOL CALLBACK findPasswordDialog(HWND window, LPARAM param)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    // Not the main dialog, which has edit fields of its own: the password dialog is owned.
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window) || !GetWindow(window, GW_OWNER) ||
+        GetDlgItem(window, IDC_UPDATE_FOLDER_FIELD))
+        return TRUE;
+    std::vector<HWND> edits;
+    EnumChildWindows(window, countEdits, reinterpret_cast<LPARAM>(&edits));
+    if (edits.size() < 2)
+        return TRUE;
+    auto* search = reinterpret_cast<PasswordSearch*>(param);
+    search->dialog = window;
+    search->edits = edits;
+    return FALSE;
+}
+
+TEST_F(UpdateCheck, AServerThatAsksForAPasswordGetsTheSystemsPasswordDialog)
+{
+    const struct {
+        const char* what;
+        bool enter;
+        std::wstring told;
+        size_t requests;
+    } cases[] = {
+        // Cancelled first: the system keeps an entered password for the rest of the process.
+        {"the dialog cancelled: the answer is read", false, unusable, 1},
+        {"the password entered: the request goes again", true, current, 2},
+    };
+    for (const auto& c : cases) {
+        HttpReply guarded = version("0.92.1\r\nsetup.zip");
+        guarded.basicCredentials = "a2FwaXRhZW46Z2VoZWlt"; // kapitaen:geheim
+        server.serve(versionPath, guarded);
+        const size_t before = requestsFor(versionPath);
+        BoxWatcher boxes;
+        bool asked = false;
+        SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
+        const DWORD end = GetTickCount() + 15000;
+        while (versionCheckRunning() && static_cast<LONG>(end - GetTickCount()) > 0) {
+            flushEvents(20);
+            PasswordSearch search;
+            EnumWindows(findPasswordDialog, reinterpret_cast<LPARAM>(&search));
+            if (!search.dialog || asked)
+                continue;
+            asked = true;
+            if (c.enter) {
+                SendMessageW(search.edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"kapitaen"));
+                SendMessageW(search.edits[1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"geheim"));
+            }
+            PostMessageW(search.dialog, WM_COMMAND, c.enter ? IDOK : IDCANCEL, 0);
+        }
+        flushEvents(30);
+        EXPECT_TRUE(asked) << c.what;
+        ASSERT_EQ(boxes.boxes.size(), 1u) << c.what;
+        EXPECT_EQ(boxes.boxes[0].text, c.told) << c.what;
+        EXPECT_GE(requestsFor(versionPath) - before, c.requests) << c.what;
+    }
+}
+
 TEST_F(UpdateCheck, OneCheckRunsAtATime)
 {
     HttpReply slow = version("0.92.1\r\nsetup.zip");
