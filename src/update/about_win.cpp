@@ -75,7 +75,9 @@ LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SETCURSOR:
-        SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(about.linkFontHover.get()), TRUE);
+        // Every mouse move asks; the link is redrawn only when the underline is new.
+        if (reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)) != about.linkFontHover.get())
+            SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(about.linkFontHover.get()), TRUE);
         SetCursor(about.linkCursor);
         return TRUE;
     case WM_MOUSEMOVE:
