@@ -58,7 +58,8 @@ TEST(UpdateRules, OnlyPlainFileNamesAreDownloaded)
         EXPECT_TRUE(isSafeDownloadName(name)) << name;
     for (const char* name : {"", ".", "..", "a\\b.zip", "a/b.zip", "C:x.zip", "x.zip:stream", "..\\x.zip",
                              "x\tzip", "x\x7Fzip", "CON", "con.zip", "con.zip.txt", "NUL.txt", "Com1.zip", "lpt9", "aux.",
-                             "x.zip.", "x.zip ", " x.zip", "x?.zip", "x*.zip", "x<y.zip", "a|b", "\"x\""})
+                             "x.zip.", "x.zip ", " x.zip", "x?.zip", "x*.zip", "x<y.zip", "a|b", "\"x\"",
+                             "setup#1.zip", "setup%20.zip"})
         EXPECT_FALSE(isSafeDownloadName(name)) << name;
     EXPECT_FALSE(isSafeDownloadName(std::string(201, 'a')));
 }
@@ -79,6 +80,10 @@ TEST(UpdateRules, ProgressText)
     EXPECT_EQ(downloadPercent(50, 0), 0) << "an unknown total leaves the bar at 0";
     EXPECT_EQ(downloadPercent(1, 3), 33);
     EXPECT_EQ(downloadPercent(4000000000u, 4000000000u), 100) << "no overflow for large files";
+    const uint64_t sixGigabytes = 6ull << 30;
+    EXPECT_EQ(downloadPercent(sixGigabytes / 2, sixGigabytes), 50) << "beyond 4 GB";
+    EXPECT_EQ(downloadPercent(UINT64_MAX - 1, UINT64_MAX), 99);
+    EXPECT_EQ(downloadStatusText(sixGigabytes, sixGigabytes, 1.0f), "6291456 KB / 6291456 KB @ 1.0 KB/s");
 }
 
 } // namespace

@@ -92,6 +92,8 @@ protected:
     void TearDown() override
     {
         waitForCheck();
+        // A check left running would keep every later one from starting.
+        EXPECT_FALSE(versionCheckRunning()) << "a check is still running";
         MainDialogTest::TearDown();
         removeTempFolder(folderA + L"\\");
         removeTempFolder(folderB + L"\\");
@@ -222,8 +224,13 @@ TEST_F(UpdateCheck, DownloadsIntoTheChosenFolderOrSaysWhyNot)
     slow.firstDelay = 300; // long enough to see the first status line
     HttpReply missing = file("<html>404</html>");
     missing.status = 404;
+    // Where the window shrinks before the message, the first byte waits, so the taller window
+    // is seen.
     HttpReply cut = file(bytes);
     cut.cutAfter = 10 * 1024;
+    cut.firstDelay = 300;
+    HttpReply corrupt = file("abd");
+    corrupt.firstDelay = 300;
     HttpReply noLength = file(download(20 * 1024));
     noLength.contentLength = false;
     noLength.firstDelay = 300;
@@ -243,7 +250,7 @@ TEST_F(UpdateCheck, DownloadsIntoTheChosenFolderOrSaysWhyNot)
         {"an empty file", file(""), "", stored(target), true, true},
         {"a matching checksum", file("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad", stored(target),
          true, true},
-        {"a checksum that does not match", file("abd"),
+        {"a checksum that does not match", corrupt,
          "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD",
          L"Die geladene Datei ist beschädigt und wurde verworfen.", false, true},
     };

@@ -49,7 +49,12 @@ public:
     BoxAnswer showMessage(const std::string& text, const std::string& title, BoxButtons buttons,
                           BoxIcon icon) override
     {
-        return answerOf(MessageBoxW(modalOwner(), widen(text).c_str(), widen(title).c_str(), boxStyle(buttons, icon)));
+        const std::wstring wideText = widen(text), wideTitle = widen(title);
+        int result = MessageBoxW(modalOwner(), wideText.c_str(), wideTitle.c_str(), boxStyle(buttons, icon));
+        // An owner that closed meanwhile (the About box) fails the box: the main dialog owns it.
+        if (result == 0 && mainDialog)
+            result = MessageBoxW(mainDialog, wideText.c_str(), wideTitle.c_str(), boxStyle(buttons, icon));
+        return answerOf(result);
     }
 };
 

@@ -79,6 +79,8 @@ bool isSafeDownloadName(const std::string& name)
         switch (c) {
         case '\\':
         case '/':
+        case '#': // would end the URL's path
+        case '%': // would be read as an escape in the URL
         case ':':
         case '*':
         case '?':
@@ -117,23 +119,28 @@ VersionAnswer readVersionAnswer(const std::string& answer, const std::string& bu
     return result;
 }
 
-std::string downloadStatusText(uint32_t received, uint32_t total, float kilobytesPerSecond)
+std::string downloadStatusText(uint64_t received, uint64_t total, float kilobytesPerSecond)
 {
-    char text[96];
-    std::snprintf(text, sizeof text, "%d KB / %d KB @ %1.1f KB/s", static_cast<int>(received / 1024),
-                  static_cast<int>(total / 1024), static_cast<double>(kilobytesPerSecond));
-    return text;
+    char speed[48];
+    std::snprintf(speed, sizeof speed, "%1.1f", static_cast<double>(kilobytesPerSecond));
+    return std::to_string(received / 1024) + " KB / " + std::to_string(total / 1024) + " KB @ " + speed + " KB/s";
 }
 
-float downloadSpeed(uint32_t received, uint32_t elapsedMilliseconds)
+float downloadSpeed(uint64_t received, uint32_t elapsedMilliseconds)
 {
     const uint32_t elapsed = elapsedMilliseconds == 0 ? 10 : elapsedMilliseconds;
     return static_cast<float>(received) / (static_cast<float>(elapsed) * 0.001f) * 0.0009765625f;
 }
 
-int downloadPercent(uint32_t received, uint32_t total)
+int downloadPercent(uint64_t received, uint64_t total)
 {
-    return total == 0 ? 0 : static_cast<int>(static_cast<uint64_t>(received) * 100 / total);
+    if (total == 0)
+        return 0;
+    if (received >= total)
+        return 100;
+    // Below the total, so below 100; only beyond 2^64 / 100 bytes would received * 100 overflow.
+    const uint64_t percent = received <= UINT64_MAX / 100 ? received * 100 / total : received / (total / 100);
+    return static_cast<int>(percent < 99 ? percent : 99);
 }
 
 ServerAddress splitServer(const std::string& server)

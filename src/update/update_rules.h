@@ -25,18 +25,19 @@ VersionAnswer readVersionAnswer(const std::string& answer, const std::string& bu
 // operator relies on this order.
 bool isNewerVersion(const std::string& offered, const std::string& builtIn);
 
-// A plain file name that stays inside any folder it is joined to: no separator, drive or
-// stream colon, no "." or "..", no control or wildcard character, no name Windows reserves
-// (CON, NUL, COM1 …, with any extension), no trailing dot or blank.
+// A plain file name that stays inside any folder it is joined to and names the same file in
+// the download's URL: no separator, drive or stream colon, no "#" or "%", no "." or "..", no
+// control or wildcard character, no name Windows reserves (CON, NUL, COM1 …, with any
+// extension), no trailing dot or blank.
 bool isSafeDownloadName(const std::string& name);
 
 // "%d KB / %d KB @ %1.1f KB/s"; the speed with a decimal point.
-std::string downloadStatusText(uint32_t received, uint32_t total, float kilobytesPerSecond);
+std::string downloadStatusText(uint64_t received, uint64_t total, float kilobytesPerSecond);
 // Bytes per second divided by 1024, from the bytes so far and the milliseconds they took
 // (0 ms counts as 10).
-float downloadSpeed(uint32_t received, uint32_t elapsedMilliseconds);
+float downloadSpeed(uint64_t received, uint32_t elapsedMilliseconds);
 // 0 when the total is unknown.
-int downloadPercent(uint32_t received, uint32_t total);
+int downloadPercent(uint64_t received, uint64_t total);
 
 // ---- Addresses on the maker's server ----
 

@@ -119,7 +119,7 @@ bool chooseFolder()
 
 void runVersionCheck(WebTransfer& transfer)
 {
-    const std::string text = transfer.fetchText(mainDialog, versionFileUrl(updateSite.server, updateSite.versionDir));
+    const std::string text = transfer.fetchText(modalOwner(), versionFileUrl(updateSite.server, updateSite.versionDir));
     if (updateStopping)
         return;
     const VersionAnswer answer = readVersionAnswer(text, programVersion);

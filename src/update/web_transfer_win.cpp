@@ -97,10 +97,14 @@ public:
         if (folder.size() >= MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), L"km", 0, name))
             return false;
         path_ = name;
-        file_.reset(CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file_)
+        file_.reset(CreateFileW(name, GENERIC_WRITE | DELETE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file_) {
             discard();
-        return static_cast<bool>(file_);
+            return false;
+        }
+        // Deleted when the handle closes, even when the program is ended in the middle.
+        markForDeletion(true);
+        return true;
     }
     ~PartialFile() { discard(); }
     PartialFile() = default;
@@ -115,9 +119,9 @@ public:
     // Flushed, closed and renamed to target, replacing a file of that name.
     bool putInPlace(const std::wstring& target)
     {
-        const bool flushed = FlushFileBuffers(file_.get()) != 0;
+        const bool kept = FlushFileBuffers(file_.get()) && markForDeletion(false);
         file_.reset();
-        if (!flushed || !MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (!kept || !MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return false;
         path_.clear();
         return true;
@@ -131,9 +135,32 @@ public:
     }
 
 private:
+    bool markForDeletion(bool deleteOnClose)
+    {
+        FILE_DISPOSITION_INFO disposition = {};
+        disposition.DeleteFile = deleteOnClose;
+        return SetFileInformationByHandle(file_.get(), FileDispositionInfo, &disposition, sizeof disposition) != 0;
+    }
+
     AutoCloseHandle file_;
     std::wstring path_;
 };
+
+// The announced length, which may exceed 4 GB; false when the answer has none.
+bool contentLengthOf(HINTERNET request, uint64_t& length)
+{
+    char text[32] = "";
+    DWORD size = sizeof text;
+    if (!HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr) || !text[0])
+        return false;
+    length = 0;
+    for (const char* c = text; *c; ++c) {
+        if (*c < '0' || *c > '9' || length > (UINT64_MAX - 9) / 10)
+            return false;
+        length = length * 10 + static_cast<uint64_t>(*c - '0');
+    }
+    return true;
+}
 
 // The status bar lies below the window's bottom edge until a download makes room for it; the
 // window gets its height back after every outcome.
@@ -164,7 +191,7 @@ private:
     bool restored_ = false;
 };
 
-void showProgress(uint32_t received, uint32_t total, float speed)
+void showProgress(uint64_t received, uint64_t total, float speed)
 {
     SendMessageW(statusBar, SB_SETTEXTW, 0,
                  reinterpret_cast<LPARAM>(widen(downloadStatusText(received, total, speed)).c_str()));
@@ -248,9 +275,8 @@ DownloadResult WebTransfer::downloadFile(const std::string& sha256)
         return DownloadResult::CreateFailed;
     }
 
-    DWORD total = 0;
-    DWORD size = sizeof total;
-    bool totalKnown = HttpQueryInfoA(url.get(), HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &total, &size, nullptr);
+    uint64_t total = 0;
+    const bool totalKnown = contentLengthOf(url.get(), total);
     if (!totalKnown)
         total = 0;
     SendMessageW(progressBar, PBM_SETPOS, 0, 0);
@@ -258,7 +284,7 @@ DownloadResult WebTransfer::downloadFile(const std::string& sha256)
     TallerWindow taller;
 
     Sha256 hash;
-    uint32_t received = 0;
+    uint64_t received = 0;
     DWORD elapsed = 10;
     const DWORD start = timeGetTime();
     const std::string savedFailure = "Fehler beim Speichern der Empfangsdatei \"" + narrow(targetPath) + "\".";

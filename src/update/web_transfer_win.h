@@ -39,8 +39,8 @@ public:
 
     void reset();
     // GET of a short text; owner owns the system's password dialog. Empty when the server could
-    // not be reached or answered with an error status. At most maxVersionFileSize + 1 bytes are
-    // kept, so a larger answer shows as too large.
+    // not be reached or answered with an error status. Reading stops once the text is longer
+    // than maxVersionFileSize, so a larger answer shows as too large.
     const std::string& fetchText(HWND owner, const std::string& url);
     // downloadUrl to targetPath, through a temporary file in the same folder. sha256 (lower-case
     // hex) is checked when not empty. Every outcome is told to the user before it returns.
