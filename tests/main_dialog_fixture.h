@@ -27,6 +27,19 @@ protected:
         iniPath = folder + L"Kadermeister.ini";
         if (!ini.empty())
             writeFileBytes(iniPath, ini);
+        start();
+    }
+
+    // Starts the dialog again on the same INI file, as the next start of the program would.
+    void reopen()
+    {
+        close();
+        resetWindowState();
+        start();
+    }
+
+    void start()
+    {
         appInstance = GetModuleHandleW(nullptr);
         dialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc, 0);
         ASSERT_NE(dialog, nullptr);

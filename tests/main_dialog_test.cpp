@@ -1,6 +1,7 @@
 // The main dialog driven through its controls: start-up, computing, marks, options, exit.
 #include "main_dialog_fixture.h"
 
+#include "base/handles_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
 #include "team/team_win.h"
@@ -302,6 +303,60 @@ TEST_F(MainDialog, EndOfSessionSavesLikeExit)
     storePage();
     SendMessageW(dialog, WM_ENDSESSION, TRUE, 0);
     EXPECT_NE(ini().find("Spieler1=-11201060200000000"), std::string::npos) << ini();
+}
+
+// The exit save replaces the file whole: keys the program does not know stay, nothing is left
+// beside it, and what an interrupted save left is neither read nor kept.
+TEST_F(MainDialog, ExitSaveReplacesTheFileAndLeavesNothingBeside)
+{
+    open("[LKZ]\r\nShowEinzel=0\r\nEigenerSchluessel=bleibt\r\n[Mannschaft]\r\nSaveData=1\r\n");
+    close();
+    const std::string saved = ini();
+    EXPECT_NE(saved.find("EigenerSchluessel=bleibt"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("SpielerName6=Nr. 6"), std::string::npos) << saved;
+    const std::wstring saving = iniPath + L".tmp~";
+    EXPECT_EQ(GetFileAttributesW(saving.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    writeFileBytes(saving, "[LKZ]\r\nShowEinzel=1\r\n[Mannschaft]\r\nAnzahlspieler=4\r\n");
+    BoxWatcher watcher;
+    reopen();
+    EXPECT_TRUE(watcher.boxes.empty());
+    EXPECT_EQ(tabCount(), 6) << "the half-saved copy is not read";
+    EXPECT_EQ(GetFileAttributesW(saving.c_str()), INVALID_FILE_ATTRIBUTES) << "and is removed";
+    close();
+    EXPECT_EQ(ini(), saved);
+}
+
+// A file that cannot be replaced stays as it was, and the user is told once where it is.
+TEST_F(MainDialog, ExitSaveThatCannotReplaceTheFileSaysSo)
+{
+    const std::string before = "[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\nAnzahlspieler=4\r\n";
+    enum class Obstacle { ReadOnly, OpenElsewhere };
+    for (Obstacle obstacle : {Obstacle::ReadOnly, Obstacle::OpenElsewhere}) {
+        SCOPED_TRACE(obstacle == Obstacle::ReadOnly ? "read-only" : "open in another program");
+        open(before);
+        setText(dialog, IDC_TEAM_COUNT_FIELD, L"12");
+        AutoCloseHandle other;
+        if (obstacle == Obstacle::ReadOnly)
+            SetFileAttributesW(iniPath.c_str(), FILE_ATTRIBUTE_READONLY);
+        else
+            other.reset(CreateFileW(iniPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        {
+            BoxWatcher watcher;
+            close();
+            ASSERT_EQ(watcher.boxes.size(), 1u);
+            EXPECT_EQ(watcher.boxes[0].title, L"Speichern");
+            EXPECT_NE(watcher.boxes[0].text.find(L"konnten nicht gespeichert werden"), std::wstring::npos);
+            EXPECT_NE(watcher.boxes[0].text.find(iniPath), std::wstring::npos) << "names the file";
+        }
+        other.reset();
+        SetFileAttributesW(iniPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+        EXPECT_EQ(ini(), before);
+        EXPECT_EQ(GetFileAttributesW((iniPath + L".tmp~").c_str()), INVALID_FILE_ATTRIBUTES);
+        resetWindowState();
+        removeTempFolder(folder);
+        folder.clear();
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -170,6 +171,87 @@ TEST(Program, TwoInstancesClosedTogetherLoseNothing)
         for (const std::string& key : expectedKeys())
             EXPECT_NE(saved.find(key), std::string::npos) << "round " << round << ": " << key << "\n" << saved;
     }
+}
+
+// A visible window of the process other than its main window: a message box, say.
+bool showsAnotherWindow(DWORD processId, HWND mainWindow)
+{
+    struct Search {
+        DWORD processId;
+        HWND mainWindow;
+        bool found;
+    } search = {processId, mainWindow, false};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search->processId && window != search->mainWindow && IsWindowVisible(window))
+                search->found = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Closed, then killed at a moment between the close and the end of the save: Task Manager, a
+// crash or a power cut at the worst time. The file must be whole, the old one or the new one.
+TEST(Program, AKilledSaveLeavesTheOldFileOrTheNewOne)
+{
+    const std::wstring exe = installProgram();
+    const std::wstring ini = exe.substr(0, exe.size() - 3) + L"ini";
+    const std::wstring saving = ini + L".tmp~";
+    // Few keys, so that the save adds many and the new file differs from the old one.
+    std::string old = "[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\nAnzahlspieler=20\r\n";
+    for (int n = 1; n <= 20; ++n)
+        old += "Spieler" + std::to_string(n) + "=071005000004020201\r\nSpielerName" + std::to_string(n) +
+               "=Spieler Nummer " + std::to_string(n) + "\r\n";
+
+    // One whole run gives the new file and how long a close takes here.
+    writeFileBytes(ini, old);
+    PROCESS_INFORMATION run = start(exe);
+    HWND window = waitForWindow(run.dwProcessId);
+    ASSERT_NE(window, nullptr);
+    const DWORD closing = GetTickCount();
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(finish(run), 0u);
+    const DWORD closeTime = GetTickCount() - closing;
+    const std::string saved = readFileBytes(ini);
+    ASSERT_NE(saved, old);
+    ASSERT_NE(saved.find("SpielerName20=Spieler Nummer 20"), std::string::npos) << saved;
+
+    // Kills spread over the close in steps of a millisecond or two, a little past its end.
+    const int rounds = 36;
+    const DWORD span = closeTime + 10;
+    int oldFiles = 0, newFiles = 0, leftCopies = 0;
+    for (int round = 0; round < rounds; ++round) {
+        writeFileBytes(ini, old);
+        run = start(exe);
+        window = waitForWindow(run.dwProcessId);
+        ASSERT_NE(window, nullptr);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        Sleep(span * round / rounds);
+        TerminateProcess(run.hProcess, 9);
+        finish(run);
+        const std::string after = readFileBytes(ini);
+        EXPECT_TRUE(after == old || after == saved) << "round " << round << ": " << after.size() << " bytes\n" << after;
+        oldFiles += after == old;
+        newFiles += after == saved;
+        leftCopies += GetFileAttributesW(saving.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+    std::printf("close %lu ms; after the kills: %d old files, %d new files, %d half-saved copies left\n",
+                static_cast<unsigned long>(closeTime), oldFiles, newFiles, leftCopies);
+
+    // The next start reads the file without a message and clears away a copy a kill left.
+    writeFileBytes(saving, "[Mannschaft]\r\nAnzahlspieler=4\r\n");
+    run = start(exe);
+    window = waitForWindow(run.dwProcessId);
+    ASSERT_NE(window, nullptr) << "the start shows its window, not a message";
+    EXPECT_FALSE(showsAnotherWindow(run.dwProcessId, window));
+    EXPECT_EQ(GetFileAttributesW(saving.c_str()), INVALID_FILE_ATTRIBUTES);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(finish(run), 0u);
+    EXPECT_NE(readFileBytes(ini).find("Anzahlspieler=20"), std::string::npos);
 }
 
 TEST(Program, TeamDataSurvivesARestart)

@@ -1,6 +1,7 @@
 #include "settings/settings_win.h"
 
 #include "base/handles_win.h"
+#include "base/text_win.h"
 #include "base/view.h"
 #include "controls/dialogs_win.h"
 #include "settings/startup.h"
@@ -11,31 +12,33 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 std::wstring iniPath;
 
 namespace {
 
 // The ANSI profile functions hand over the file's bytes as they stand, so an old file in the
 // Windows code page and one with UTF-8 names both reach the core unchanged.
-std::string ansiPath()
+std::string ansiPath(const std::wstring& wide)
 {
-    if (iniPath.empty())
+    if (wide.empty())
         return {};
     // A system code page of UTF-8 holds every path but refuses both the flag and the lossy test.
     const bool utf8 = GetACP() == CP_UTF8;
     const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
     BOOL* lossyTest = utf8 ? nullptr : &lossy;
-    const int length = WideCharToMultiByte(CP_ACP, flags, iniPath.c_str(), -1, nullptr, 0, nullptr, lossyTest);
+    const int length = WideCharToMultiByte(CP_ACP, flags, wide.c_str(), -1, nullptr, 0, nullptr, lossyTest);
     std::string path(length, '\0');
-    WideCharToMultiByte(CP_ACP, flags, iniPath.c_str(), -1, &path[0], length, nullptr, lossyTest);
+    WideCharToMultiByte(CP_ACP, flags, wide.c_str(), -1, &path[0], length, nullptr, lossyTest);
     path.resize(length > 0 ? length - 1 : 0);
     if (lossy) {
         // A folder name outside the code page: its short form is plain ASCII.
         wchar_t shortPath[MAX_PATH];
-        std::wstring folder = iniPath.substr(0, iniPath.find_last_of(L"\\/") + 1);
+        std::wstring folder = wide.substr(0, wide.find_last_of(L"\\/") + 1);
         if (GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH)) {
-            std::wstring name = iniPath.substr(folder.size());
+            std::wstring name = wide.substr(folder.size());
             std::wstring whole = std::wstring(shortPath) + name;
             char buffer[MAX_PATH * 2] = "";
             WideCharToMultiByte(CP_ACP, 0, whole.c_str(), -1, buffer, sizeof buffer, nullptr, nullptr);
@@ -71,6 +74,89 @@ private:
     bool owned_ = false;
 };
 
+
+// The profile functions on the file at path (in the ANSI code page). A write that fails sets
+// *failed, so that a save can tell a complete file from a partial one.
+IniStore profileStoreAt(const std::string& path, std::shared_ptr<bool> failed = nullptr)
+{
+    IniStore store;
+    store.read = [path](const std::string& section, const std::string& key, const std::string& fallback) {
+        char buffer[1024] = "";
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer, sizeof buffer, path.c_str());
+        return std::string(buffer);
+    };
+    store.write = [path, failed](const std::string& section, const std::string& key, const std::string& value) {
+        if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) && failed)
+            *failed = true;
+    };
+    return store;
+}
+
+// The file's bytes into a fresh file at copy, with plain attributes; a missing file gives an
+// empty copy. False when the file cannot be read or the copy not written.
+bool copyForSaving(const std::wstring& file, const std::wstring& copy)
+{
+    std::string bytes;
+    {
+        AutoCloseHandle source(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!source) {
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+                return false;
+        } else {
+            LARGE_INTEGER size = {};
+            if (!GetFileSizeEx(source.get(), &size) || size.QuadPart > 64 * 1024 * 1024)
+                return false;
+            bytes.resize(static_cast<size_t>(size.QuadPart));
+            DWORD read = 0;
+            if (!bytes.empty() &&
+                (!ReadFile(source.get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+                 read != bytes.size()))
+                return false;
+        }
+    }
+    AutoCloseHandle target(
+        CreateFileW(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    return target && WriteFile(target.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+// Whatever the system still caches of the file goes to it, and the file to the disk.
+bool flushToDisk(const std::wstring& path)
+{
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, ansiPath(path).c_str());
+    AutoCloseHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && FlushFileBuffers(file.get());
+}
+
+// The whole exit save as one replacement: the settings and players are written into a copy of
+// the file beside it, which takes the file's place in one move when it is complete and on disk.
+// Interrupted at any point, the file is the old one or the new one, never a part; keys the
+// program does not know stay, since the copy starts from the file. The players are freed either way.
+bool replaceIniFile()
+{
+    const std::wstring copy = iniSavingPathFor(iniPath);
+    // A file the user made read-only stays as it is; Windows would refuse to replace it, Wine not.
+    const DWORD attributes = GetFileAttributesW(iniPath.c_str());
+    const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    if (readOnly || !copyForSaving(iniPath, copy)) {
+        releaseStates();
+        DeleteFileW(copy.c_str());
+        return false;
+    }
+    const auto failed = std::make_shared<bool>(false);
+    saveAll(profileStoreAt(ansiPath(copy), failed));
+    if (*failed || !flushToDisk(copy) ||
+        !MoveFileExW(copy.c_str(), iniPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(copy.c_str());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void buildIniPath()
@@ -80,20 +166,7 @@ void buildIniPath()
     iniPath = length > 0 && length < MAX_PATH ? iniPathFor(path) : std::wstring();
 }
 
-IniStore profileStore()
-{
-    const std::string path = ansiPath();
-    IniStore store;
-    store.read = [path](const std::string& section, const std::string& key, const std::string& fallback) {
-        char buffer[1024] = "";
-        GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer, sizeof buffer, path.c_str());
-        return std::string(buffer);
-    };
-    store.write = [path](const std::string& section, const std::string& key, const std::string& value) {
-        WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
-    };
-    return store;
-}
+IniStore profileStore() { return profileStoreAt(ansiPath(iniPath)); }
 
 void startTeamModel()
 {
@@ -101,6 +174,9 @@ void startTeamModel()
         // A faulty player is reported once the file is free again.
         HeldMessages messages;
         IniLock lock(iniPath);
+        // What an interrupted save left is never read: the file itself is whole.
+        if (!iniPath.empty())
+            DeleteFileW(iniSavingPathFor(iniPath).c_str());
         loadSettingsAndPlayers(profileStore());
     }
     writePlayerCountField(teamState.playerCount);
@@ -119,12 +195,19 @@ void startTeamModel()
         sortByLkzValue(teamState);
 }
 
-void saveAll()
+bool saveAll()
 {
-    IniLock lock(iniPath);
-    saveAll(profileStore());
-    // Whatever the system still caches goes to the disk before the next instance reads.
-    const std::string path = ansiPath();
-    if (!path.empty())
-        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+    if (iniPath.empty()) {
+        releaseStates();
+        return false;
+    }
+    bool saved;
+    {
+        IniLock lock(iniPath);
+        saved = replaceIniFile();
+    }
+    // Told once the file is free again for other instances.
+    if (!saved)
+        showErrorMessage(iniSaveFailedText(narrow(iniPath)), "Speichern");
+    return saved;
 }

@@ -12,5 +12,7 @@ void buildIniPath();
 IniStore profileStore();
 // Reads the settings and the players and shows the current one.
 void startTeamModel();
-// Writes the settings and, where asked for, the players; then frees the players.
-void saveAll();
+// Writes the settings and, where asked for, the players, as one replacement of the file; then
+// frees the players. When the file cannot be replaced it stays as it was, the user is told, and
+// the result is false.
+bool saveAll();

@@ -26,3 +26,13 @@ std::wstring iniLockName(const std::wstring& iniPath)
     hex[16] = L'\0';
     return std::wstring(L"Kadermeister-INI-") + hex;
 }
+
+std::wstring iniSavingPathFor(const std::wstring& iniPath) { return iniPath + L".tmp~"; }
+
+std::string iniSaveFailedText(const std::string& iniPath)
+{
+    return "Die Einstellungen und Spielerdaten konnten nicht gespeichert werden.\n\n"
+           "Datei: " + iniPath + "\n\n"
+           "Die Datei ist schreibgesch\xC3\xBCtzt, von einem anderen Programm gesperrt, oder der "
+           "Datentr\xC3\xA4ger ist voll. Sie bleibt, wie sie war.";
+}
