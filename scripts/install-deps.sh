@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  wine wine64 xvfb xauth x11-utils imagemagick googletest python3
+  wine wine64 xvfb xauth x11-utils imagemagick googletest python3 procps util-linux
   # Wine's own fonts draw the caption buttons; without them they show as letters.
   fonts-wine fonts-liberation
 )

@@ -22,9 +22,12 @@ km_session_start() {
       sleep 0.1
     done
   fi
-  mkdir -p "$(dirname "$WINEPREFIX")"
   [ -f "$WINEPREFIX/system.reg" ] || echo "Creating the Wine prefix in $WINEPREFIX (once)"
-  # Keep one wineserver alive for the whole run, so each test starts fast.
+  # Keep one wineserver alive for the whole run, so each test starts fast. The server refuses
+  # a prefix folder that does not exist yet; without it, the server that wineboot starts ends
+  # when it is idle, and a test starting at that moment loses its connection ("wine client
+  # error ... Connection reset by peer").
+  mkdir -p "$WINEPREFIX"
   wineserver -p >/dev/null 2>&1 </dev/null || true
   # Start Wine's own services here, detached from our output: a service that inherited the
   # pipe of a test runner would keep it open, and the runner would wait for it for ever.
@@ -43,6 +46,14 @@ km_session_start() {
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Sans Serif' /d 'Liberation Sans' /f >/dev/null 2>&1 </dev/null
     touch "$WINEPREFIX/.kadermeister"
   fi
+  # One desktop window for the whole run. Otherwise each program starts its own desktop
+  # process, which outlives it by a second and holds the test runner's output pipe meanwhile.
+  ( setsid wine explorer /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 & )
+  local i
+  for i in $(seq 1 50); do
+    pgrep -f 'explorer.exe /desktop=Default' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
 }
 
 km_session_end() {
