@@ -1,27 +1,38 @@
-# Sourced: gives the caller an X display (Xvfb when none is set) and a ready Wine prefix.
+# Sourced: gives the caller X displays and ready Wine prefixes, one "desktop" each: a display,
+# a prefix, its wineserver and its desktop window. Tests on different desktops cannot see each
+# other's windows, locks or mouse, so ctest runs one window test on each at a time.
 # km_session_end stops what was started here.
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="${KM_WINEPREFIX:-$here/build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEARCH=win64
-km_xvfb_pid=""
+km_desktop_prefix() {
+  if [ "$1" = 0 ]; then echo "${KM_WINEPREFIX:-$here/build/wineprefix}"; else echo "$here/build/wineprefix-$1"; fi
+}
+export WINEPREFIX="$(km_desktop_prefix 0)"
+km_xvfb_pids=()
+km_desktops=()
 
-km_session_start() {
-  if [ -z "${DISPLAY:-}" ]; then
-    local n
-    for n in $(seq 91 120); do
-      [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-    done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    km_xvfb_pid=$!
-    export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 100); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
-      sleep 0.1
-    done
-  fi
+# A free display number, with Xvfb started on it; prints the display.
+km_start_xvfb() {
+  local n i
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+  done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  km_xvfb_pids+=($!)
+  for i in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+  km_xvfb_display=":$n"
+}
+
+# Makes desktop $1 ready on display $2.
+km_desktop_start() {
+  local WINEPREFIX DISPLAY="$2"
+  WINEPREFIX="$(km_desktop_prefix "$1")"
+  export WINEPREFIX DISPLAY
   [ -f "$WINEPREFIX/system.reg" ] || echo "Creating the Wine prefix in $WINEPREFIX (once)"
   # Keep one wineserver alive for the whole run, so each test starts fast. The server refuses
   # a prefix folder that does not exist yet; without it, the server that wineboot starts ends
@@ -51,15 +62,52 @@ km_session_start() {
   ( setsid wine explorer /desktop=Default,1024x768 </dev/null >/dev/null 2>&1 & )
   local i
   for i in $(seq 1 50); do
-    pgrep -f 'explorer.exe /desktop=Default' >/dev/null 2>&1 && break
+    pgrep -f "explorer.exe /desktop=Default" >/dev/null 2>&1 && break
     sleep 0.1
   done
+  echo "$DISPLAY" > "$WINEPREFIX/.km-display"
+}
+
+# km_session_start: one desktop on $DISPLAY, or on a new Xvfb display when there is none.
+# km_session_start NAME...: the named desktops ("0", "1", "hidpi"), each on a new Xvfb display
+# of its own, made ready side by side; the first one's display and prefix become the caller's.
+km_session_start() {
+  local d
+  if [ $# = 0 ]; then
+    if [ -z "${DISPLAY:-}" ]; then
+      km_start_xvfb
+      export DISPLAY="$km_xvfb_display"
+    fi
+    km_desktop_start 0 "$DISPLAY"
+    km_desktops=(0)
+    return
+  fi
+  km_desktops=("$@")
+  local first="" starting=()
+  for d in "$@"; do
+    km_start_xvfb
+    [ -n "$first" ] || first="$km_xvfb_display"
+    km_desktop_start "$d" "$km_xvfb_display" &
+    starting+=($!)
+  done
+  wait "${starting[@]}"
+  export DISPLAY="$first"
+  export WINEPREFIX="$(km_desktop_prefix "$1")"
+}
+
+# Runs the rest of the command line with desktop $1's prefix and display.
+km_on_desktop() {
+  local d="$1"; shift
+  WINEPREFIX="$(km_desktop_prefix "$d")" DISPLAY="$(cat "$(km_desktop_prefix "$d")/.km-display")" "$@"
 }
 
 km_session_end() {
-  wineserver -k >/dev/null 2>&1 || true
-  if [ -n "$km_xvfb_pid" ]; then
-    kill "$km_xvfb_pid" 2>/dev/null || true
-    wait "$km_xvfb_pid" 2>/dev/null || true
-  fi
+  local d pid
+  for d in "${km_desktops[@]}"; do
+    WINEPREFIX="$(km_desktop_prefix "$d")" wineserver -k >/dev/null 2>&1 || true
+  done
+  for pid in "${km_xvfb_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
 }

@@ -19,7 +19,7 @@ const char* reasonOf(int status)
 
 } // namespace
 
-HttpTestServer::HttpTestServer(int port)
+HttpTestServer::HttpTestServer()
 {
     WSADATA data;
     WSAStartup(MAKEWORD(2, 2), &data);
@@ -27,17 +27,19 @@ HttpTestServer::HttpTestServer(int port)
     listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (listener_ == noSocket)
         return;
-    BOOL reuse = TRUE;
-    setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&reuse), sizeof reuse);
     sockaddr_in address = {};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<u_short>(port));
-    if (bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(listener_, 8) != 0) {
+    address.sin_port = 0;
+    int length = sizeof address;
+    if (bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || listen(listener_, 8) != 0 ||
+        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         closesocket(listener_);
         listener_ = noSocket;
         return;
     }
+    port_ = ntohs(address.sin_port);
+    std::snprintf(testSiteServer, sizeof testSiteServer, "127.0.0.1:%d", port_);
     thread_ = std::thread([this] { run(); });
 }
 

@@ -10,6 +10,9 @@
 #include <thread>
 #include <vector>
 
+// The update site's server as the tests' program reads it, "127.0.0.1:<port>".
+extern char testSiteServer[32];
+
 struct HttpReply {
     int status = 200;
     std::string body;
@@ -21,14 +24,17 @@ struct HttpReply {
     std::string basicCredentials;
 };
 
+// Listens on a port the system assigns and names itself as the update site of the tests'
+// program (testSiteServer), so test programs running side by side never share a port.
 class HttpTestServer {
 public:
-    explicit HttpTestServer(int port);
+    HttpTestServer();
     ~HttpTestServer();
     HttpTestServer(const HttpTestServer&) = delete;
     HttpTestServer& operator=(const HttpTestServer&) = delete;
 
     bool listening() const { return listener_ != noSocket; }
+    int port() const { return port_; }
     void serve(const std::string& path, const HttpReply& reply);
     // The paths asked for so far, in order.
     std::vector<std::string> requests() const;
@@ -43,6 +49,7 @@ private:
     void pause(uint32_t milliseconds);
 
     Socket listener_ = noSocket;
+    int port_ = 0;
     std::atomic<bool> stopping_{false};
     mutable std::mutex mutex_;
     std::map<std::string, HttpReply> replies_;
