@@ -9,6 +9,7 @@
 #include "controls/focus_win.h"
 #include "controls/highlight_win.h"
 #include "controls/input_fields_win.h"
+#include "controls/notifications_win.h"
 #include "controls/numeric_field_win.h"
 #include "controls/player_page_win.h"
 #include "display/calculate_win.h"
@@ -171,6 +172,45 @@ void onCalculateButton()
         restoreFocus();
 }
 
+// A clear button of the page emptied its row: the player keeps the cleared values.
+void onRowCleared(int button)
+{
+    storePage();
+    InputKind won, lost;
+    if (activeState().autoCalc && clearedRow(button, won, lost)) {
+        setMark(won, 0);
+        setMark(lost, 0);
+        calculate(0);
+    } else {
+        // The LKZ order sorts by the stored values, cleared row included.
+        recomputePlayerLkz(activeState(), currentPlayerIndex());
+    }
+    keepLkzOrder();
+    restoreFocus();
+}
+
+// What the number fields and the player page report.
+bool onFieldOrPageNotification(int id, int code)
+{
+    switch (code) {
+    case FN_COMMIT:
+        storePage();
+        return true;
+    case PN_SPIN_ENDED:
+        storePage();
+        recalculate();
+        keepLkzOrder();
+        return true;
+    case PN_ROW_CLEARED:
+        onRowCleared(id);
+        return true;
+    case PN_CLICKED:
+        hideRenameEdit();
+        return true;
+    }
+    return false;
+}
+
 // ---- Message handlers ----
 
 void onInitDialog(HWND dialog)
@@ -189,6 +229,7 @@ void onInitDialog(HWND dialog)
     SendMessageW(tabControl, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 
     pageDialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_PLAYER_PAGE), dialog, pageDialogProc, 0);
+    createTabStripTooltip();
     setFocusOrder();
     if (SendMessageW(tabControl, CCM_GETVERSION, 0, 0) >= 6)
         giveThemedBackground(pageDialog);
@@ -205,7 +246,8 @@ void onInitDialog(HWND dialog)
     setUpSystemMenu();
     createMainTooltips();
     fillLeagueBox();
-    startTeamModel();
+    loadTeamModel();
+    showLoadedTeam();
     hookTabScroller();
     setUpLkzDisplay();
     recalculate();
@@ -215,6 +257,8 @@ void onInitDialog(HWND dialog)
 
 void onCommand(int id, int code)
 {
+    if (onFieldOrPageNotification(id, code))
+        return;
     switch (id) {
     case IDC_CALCULATE_BUTTON:
         onCalculateButton();

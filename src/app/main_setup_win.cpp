@@ -10,7 +10,9 @@
 #include "display/calculate.h"
 #include "resource.h"
 #include "team/tab_strip_win.h"
+#include "team/ordering.h"
 #include "team/tabs_win.h"
+#include "team/team_win.h"
 
 #include <commctrl.h>
 #include <initializer_list>
@@ -161,3 +163,36 @@ void createMainTooltips()
 void destroyMainTooltips() { controlTooltip.reset(); }
 
 HWND controlTooltipWindow() { return controlTooltip ? controlTooltip->window() : nullptr; }
+
+namespace {
+
+// Shows the tab tips; its window belongs to the tab strip, which destroys it when it goes.
+std::unique_ptr<Tooltip> tabStripTooltip;
+
+} // namespace
+
+void createTabStripTooltip()
+{
+    tabStripTooltip = std::make_unique<Tooltip>(mainDialog);
+    tabStripTooltip->setMaxTipWidth(550);
+    tabStripTooltip->setReshowDelay(750);
+    SendMessageW(tabControl, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tabStripTooltip->handOver()), 0);
+}
+
+void showLoadedTeam()
+{
+    writePlayerCountField(teamState.playerCount);
+    rebuildTabs();
+    if (teamState.singleMode) {
+        showPlayer(singleState, 0);
+        showPlayerCountControls(false);
+    } else {
+        TabCtrl_SetCurSel(tabControl, currentPlayerIndex());
+        showPlayer(teamState, currentPlayerIndex());
+    }
+    if (activeState().sortByLkz)
+        sortTeam(activeState().sortByLkz);
+    else if (teamState.sortByLkz)
+        // Started as a single player: the team's saved order waits in the array for team mode.
+        sortByLkzValue(teamState);
+}

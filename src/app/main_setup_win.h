@@ -15,3 +15,7 @@ void createMainTooltips();
 void destroyMainTooltips();
 HWND controlTooltipWindow();
 void fillLeagueBox();
+// The tooltip of the tab strip's tips; its window belongs to the tab strip.
+void createTabStripTooltip();
+// Shows the team as the INI file left it: tabs, the current player and a saved LKZ order.
+void showLoadedTeam();

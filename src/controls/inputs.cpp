@@ -22,6 +22,20 @@ const InputControl* inputOfSpin(int spin)
     return nullptr;
 }
 
+bool clearedRow(int button, InputKind& won, InputKind& lost)
+{
+    InputKind kinds[2];
+    int found = 0;
+    for (const InputControl& input : inputControls)
+        if (input.clearButton != 0 && input.clearButton == button && found < 2)
+            kinds[found++] = input.kind;
+    if (found != 2)
+        return false;
+    won = kinds[0];
+    lost = kinds[1];
+    return true;
+}
+
 const InputControl* inputOfField(Surface surface, int field)
 {
     for (const InputControl& input : inputControls)

@@ -23,6 +23,8 @@ extern const InputControl inputControls[InputKindCount];
 // The input whose spin (or field) has this id on its surface, or nullptr.
 const InputControl* inputOfSpin(int spin);
 const InputControl* inputOfField(Surface surface, int field);
+// The won and lost inputs of the row a clear button empties; false for any other id.
+bool clearedRow(int button, InputKind& won, InputKind& lost);
 
 // ---- The team-count and match spins keep the match count below the team count ----
 

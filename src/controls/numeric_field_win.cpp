@@ -7,10 +7,10 @@
 #include "controls/dialogs_win.h"
 #include "controls/focus_win.h"
 #include "controls/input_fields_win.h"
+#include "controls/notifications_win.h"
 #include "controls/numeric_rules.h"
 #include "display/calculate_win.h"
 #include "resource.h"
-#include "team/team_win.h"
 
 #include <optional>
 
@@ -95,7 +95,7 @@ void runSteps(HWND field, const Steps& steps)
             calculate(0);
             break;
         case StepKind::Commit:
-            storePage();
+            notifyMainWindow(field, FN_COMMIT);
             break;
         }
     }

@@ -4,30 +4,14 @@
 #include "controls/dialogs_win.h"
 #include "controls/highlight_win.h"
 #include "controls/input_fields_win.h"
-#include "controls/tooltip_win.h"
-#include "controls/focus_win.h"
+#include "controls/notifications_win.h"
 #include "display/calculate_win.h"
 #include "resource.h"
-#include "team/tabs_win.h"
-#include "team/team_win.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <memory>
-
 namespace {
-
-// Shows the tab tips; its window belongs to the tab strip, which destroys it when it goes.
-std::unique_ptr<Tooltip> tabStripTooltip;
-
-void onInitDialog()
-{
-    tabStripTooltip = std::make_unique<Tooltip>(mainDialog);
-    tabStripTooltip->setMaxTipWidth(550);
-    tabStripTooltip->setReshowDelay(750);
-    SendMessageW(tabControl, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tabStripTooltip->handOver()), 0);
-}
 
 int spinPos(HWND spin) { return static_cast<int>(SendMessageW(spin, UDM_GETPOS32, 0, 0)); }
 void setSpinPos(HWND spin, int pos) { SendMessageW(spin, UDM_SETPOS, 0, MAKELPARAM(static_cast<short>(pos), 0)); }
@@ -48,33 +32,20 @@ void onSpinStep(HWND page, const InputControl& input, const NMUPDOWN& step)
         setSpinPos(partner, *result.partnerPos);
 }
 
+// Empties the row; storing, computing and re-sorting are the main dialog's to decide.
 void clearRow(HWND page, int button)
 {
-    int kinds[2] = {-1, -1};
-    int found = 0;
-    for (const InputControl& input : inputControls)
-        if (input.clearButton != 0 && input.clearButton == button && found < 2)
-            kinds[found++] = input.kind;
-    if (found != 2)
+    InputKind won, lost;
+    if (!clearedRow(button, won, lost))
         return;
-    const InputControl& won = inputControls[kinds[0]];
-    const InputControl& lost = inputControls[kinds[1]];
-    if (fieldValue(page, won.field) > 0 || fieldValue(page, lost.field) > 0) {
-        SetDlgItemTextW(page, won.field, L"0");
-        SetDlgItemTextW(page, lost.field, L"0");
+    const int wonField = inputControls[won].field;
+    const int lostField = inputControls[lost].field;
+    if (fieldValue(page, wonField) > 0 || fieldValue(page, lostField) > 0) {
+        SetDlgItemTextW(page, wonField, L"0");
+        SetDlgItemTextW(page, lostField, L"0");
     }
     showLkzText(activeState().decimal ? "0,0" : "0");
-    storePage();
-    if (activeState().autoCalc) {
-        setMark(won.kind, 0);
-        setMark(lost.kind, 0);
-        calculate(0);
-    } else {
-        // The LKZ order sorts by the stored values, cleared row included.
-        recomputePlayerLkz(activeState(), currentPlayerIndex());
-    }
-    keepLkzOrder();
-    restoreFocus();
+    notifyMainWindow(GetDlgItem(page, button), PN_ROW_CLEARED);
 }
 
 LRESULT onNotify(HWND page, const NMHDR& header)
@@ -87,13 +58,10 @@ LRESULT onNotify(HWND page, const NMHDR& header)
     return 0; // never refuse a step
 }
 
-void onVScroll(int code)
+void onVScroll(HWND page, int code)
 {
-    if (code == SB_ENDSCROLL) {
-        storePage();
-        recalculate();
-        keepLkzOrder();
-    }
+    if (code == SB_ENDSCROLL)
+        notifyMainWindow(page, PN_SPIN_ENDED);
 }
 
 void onCommand(HWND page, int id) { clearRow(page, id); }
@@ -107,7 +75,7 @@ void onRightButtonDown(HWND page)
 {
     SendMessageW(mainDialog, WM_CANCELMODE, 0, 0);
     SendMessageW(page, WM_CANCELMODE, 0, 0);
-    hideRenameEdit();
+    notifyMainWindow(page, PN_CLICKED);
 }
 
 void onRightButtonUp() { SendMessageW(tabControl, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tabControl), 0); }
@@ -130,7 +98,6 @@ INT_PTR CALLBACK pageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM l
 {
     switch (message) {
     case WM_INITDIALOG:
-        onInitDialog();
         return FALSE;
     case WM_PAINT:
         paintWithInputMarks(page);
@@ -138,7 +105,7 @@ INT_PTR CALLBACK pageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM l
     case WM_NOTIFY:
         return SetDlgMsgResult(page, message, onNotify(page, *reinterpret_cast<const NMHDR*>(lParam)));
     case WM_VSCROLL:
-        onVScroll(LOWORD(wParam));
+        onVScroll(page, LOWORD(wParam));
         return FALSE;
     case WM_COMMAND:
         onCommand(page, LOWORD(wParam));
@@ -147,7 +114,7 @@ INT_PTR CALLBACK pageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM l
         // Colour requests answer the brush itself, not through DWLP_MSGRESULT.
         return reinterpret_cast<INT_PTR>(onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_LBUTTONDOWN:
-        hideRenameEdit();
+        notifyMainWindow(page, PN_CLICKED);
         return FALSE;
     case WM_RBUTTONDOWN:
         onRightButtonDown(page);

@@ -3,14 +3,9 @@
 #include "base/handles_win.h"
 #include "base/text_win.h"
 #include "base/view.h"
-#include "controls/dialogs_win.h"
 #include "settings/startup.h"
-#include "team/ordering.h"
-#include "team/tabs_win.h"
-#include "team/team_win.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <memory>
 
@@ -168,31 +163,15 @@ void buildIniPath()
 
 IniStore profileStore() { return profileStoreAt(ansiPath(iniPath)); }
 
-void startTeamModel()
+void loadTeamModel()
 {
-    {
-        // A faulty player is reported once the file is free again.
-        HeldMessages messages;
-        IniLock lock(iniPath);
-        // What an interrupted save left is never read: the file itself is whole.
-        if (!iniPath.empty())
-            DeleteFileW(iniSavingPathFor(iniPath).c_str());
-        loadSettingsAndPlayers(profileStore());
-    }
-    writePlayerCountField(teamState.playerCount);
-    rebuildTabs();
-    if (teamState.singleMode) {
-        showPlayer(singleState, 0);
-        showPlayerCountControls(false);
-    } else {
-        TabCtrl_SetCurSel(tabControl, currentPlayerIndex());
-        showPlayer(teamState, currentPlayerIndex());
-    }
-    if (activeState().sortByLkz)
-        sortTeam(activeState().sortByLkz);
-    else if (teamState.sortByLkz)
-        // Started as a single player: the team's saved order waits in the array for team mode.
-        sortByLkzValue(teamState);
+    // A faulty player is reported once the file is free again.
+    HeldMessages messages;
+    IniLock lock(iniPath);
+    // What an interrupted save left is never read: the file itself is whole.
+    if (!iniPath.empty())
+        DeleteFileW(iniSavingPathFor(iniPath).c_str());
+    loadSettingsAndPlayers(profileStore());
 }
 
 bool saveAll()

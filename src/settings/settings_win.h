@@ -10,8 +10,8 @@ extern std::wstring iniPath;
 void buildIniPath();
 // The private-profile functions on iniPath, as an IniStore.
 IniStore profileStore();
-// Reads the settings and the players and shows the current one.
-void startTeamModel();
+// Reads the settings and the players of both modes.
+void loadTeamModel();
 // Writes the settings and, where asked for, the players, as one replacement of the file; then
 // frees the players. When the file cannot be replaced it stays as it was, the user is told, and
 // the result is false.
