@@ -2,7 +2,7 @@
 #include "main_dialog_fixture.h"
 
 #include "base/dpi_win.h"
-#include "rating/formula_win.h"
+#include "display/formula_win.h"
 
 #include <functional>
 

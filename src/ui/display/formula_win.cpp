@@ -1,4 +1,4 @@
-#include "rating/formula_win.h"
+#include "display/formula_win.h"
 
 #include "base/dpi_win.h"
 #include "base/handles_win.h"

@@ -1,4 +1,4 @@
-#include "controls/numeric_field_win.h"
+#include "fields/numeric_field_win.h"
 
 #include "base/numbers.h"
 #include "base/subclass_win.h"

@@ -1,4 +1,4 @@
-#include "controls/player_page_win.h"
+#include "fields/player_page_win.h"
 
 #include "base/handles_win.h"
 #include "controls/dialogs_win.h"

@@ -5,7 +5,7 @@
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/input_fields_win.h"
-#include "controls/numeric_field_win.h"
+#include "fields/numeric_field_win.h"
 #include "controls/tooltip_win.h"
 #include "display/calculate.h"
 #include "resource.h"
