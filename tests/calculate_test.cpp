@@ -159,9 +159,10 @@ TEST_F(Calculate, FailureZeroesTheDisplayAndTheStoredLkz)
     showLkzText("207");
     EXPECT_FLOAT_EQ(teamState.players[0].lkz, 207.17647f);
 
+    teamState.players[0].matches = 10; // committed: 10 matches with 10 teams
     calculateFrom(inputs(3, 10, 10, 10, 4, 2, 1), 0);
     EXPECT_EQ(currentLkz, 0);
-    EXPECT_EQ(teamState.players[0].lkz, 0) << "a marked player's stored LKZ is 0";
+    EXPECT_EQ(teamState.players[0].lkz, 0) << "a player whose values fail the checks stores 0";
 }
 
 TEST_F(Calculate, ToggleDecimalReformatsTheLastResultWithoutComputing)
@@ -187,17 +188,19 @@ TEST_F(Calculate, ToggleDecimalReformatsTheLastResultWithoutComputing)
     EXPECT_EQ(teamState.decimal, 1);
 }
 
-TEST_F(Calculate, EachPlayerIsJudgedByItsOwnMarks)
+// A player's stored LKZ comes from his own stored values, whatever the display shows meanwhile.
+TEST_F(Calculate, EachPlayerIsJudgedByItsOwnValues)
 {
     for (auto& p : teamState.players)
         p.matches = 5, p.won1 = 5, p.lost1 = 5;
     teamState.currentLineup = 1;
-    calculateFrom(inputs(3, 10, 5, 20, 0), 0); // marks player 1
+    calculateFrom(inputs(3, 10, 5, 20, 0), 0); // marks the shown inputs of player 1
     ASSERT_TRUE(anyMark());
     recomputePlayerLkz(teamState, 3);
-    EXPECT_GT(teamState.players[3].lkz, 0) << "player 4 has no marks of its own";
+    EXPECT_GT(teamState.players[3].lkz, 0) << "player 4 has plausible values of his own";
+    storeInputs(teamState, 0, inputs(3, 10, 5, 20, 0));
     recomputePlayerLkz(teamState, 0);
-    EXPECT_EQ(teamState.players[0].lkz, 0);
+    EXPECT_EQ(teamState.players[0].lkz, 0) << "20 singles in 5 matches give no LKZ";
 }
 
 TEST_F(Calculate, TeamCountOfZeroOrOneStoresZero)

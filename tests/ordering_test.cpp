@@ -1,5 +1,6 @@
 // The line-up and LKZ orders of the team.
 #include "team/ordering.h"
+#include "team/overview.h"
 
 #include <gtest/gtest.h>
 
@@ -64,22 +65,53 @@ TEST_F(Ordering, RecordsMoveWhole)
     }
 }
 
-TEST_F(Ordering, AMarkedPlayerSortsLast)
+// A player has an LKZ or not by one rule, wherever asked: a saved player whose values fail the
+// checks (as an edited or older file may hold, without any marks) sorts last in the LKZ order,
+// and the overview shows him without LKZ and last by LKZ too. Marks left over do not count.
+TEST_F(Ordering, APlayerWithoutLkzSortsLastHereAndInTheOverview)
 {
-    createStates(5);
-    teamState.league = 3;
-    teamState.teamCount = 10;
-    for (int i = 0; i < 5; ++i) {
-        teamState.players[i].matches = 5;
-        teamState.players[i].won1 = 1 + i;
-        teamState.players[i].lost1 = 1;
+    const struct {
+        const char* what;
+        int matches, won1, lost1;
+        bool marked;
+        bool hasLkz;
+    } cases[] = {
+        {"20 singles in 1 match", 1, 20, 0, false, false},
+        {"13 singles in 5 matches", 5, 13, 0, false, false},
+        {"a stale mark on plausible values", 5, 9, 1, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        createStates(5);
+        teamState.league = 3;
+        teamState.teamCount = 10;
+        for (int i = 0; i < 5; ++i) {
+            teamState.players[i].matches = 5;
+            teamState.players[i].won1 = 1 + i;
+            teamState.players[i].lost1 = 4;
+        }
+        PlayerRecord& first = teamState.players[0];
+        first.matches = c.matches;
+        first.won1 = c.won1;
+        first.lost1 = c.lost1;
+        first.invalid[Won1] = c.marked ? 1 : 0;
+        for (int i = 0; i < 5; ++i)
+            recomputePlayerLkz(teamState, i);
+
+        const Overview overview = teamOverview(teamState);
+        EXPECT_EQ(overview.rows[0].plausible, c.hasLkz);
+        const std::vector<int> byLkz = overviewOrder(overview, ColLkz, true);
+        sortByLkzValue(teamState);
+        if (c.hasLkz) {
+            EXPECT_EQ(lineups().front(), 1) << "the strongest record leads";
+            EXPECT_EQ(byLkz.front(), 0);
+        } else {
+            EXPECT_EQ(lineups(), (std::vector<int>{5, 4, 3, 2, 1}));
+            EXPECT_EQ(byLkz.back(), 0);
+            EXPECT_EQ(overviewCell(overview, overview.rows[0], ColLkz), "\xE2\x80\x93");
+        }
+        releaseStates();
     }
-    teamState.players[4].invalid[Won1] = 1; // the strongest record, but marked implausible
-    for (int i = 0; i < 5; ++i)
-        recomputePlayerLkz(teamState, i);
-    sortByLkzValue(teamState);
-    EXPECT_EQ(lineups(), (std::vector<int>{4, 3, 2, 1, 5}));
-    EXPECT_EQ(teamState.players[4].lkz, 0.0f);
 }
 
 TEST_F(Ordering, LineupOrderComesBackAfterAnySequence)

@@ -314,7 +314,7 @@ TEST_F(Settings, LoadPlayersReportsFaultyValuesAndKeepsTheOthers)
     EXPECT_EQ(teamState.players[0].customName, 1);
     EXPECT_STREQ(teamState.players[5].name, "Nr. 6");
     EXPECT_EQ(teamState.players[5].customName, 0);
-    EXPECT_NE(teamState.players[0].lkz, 0.0f);
+    EXPECT_EQ(teamState.players[0].lkz, 0.0f) << "14 matches with 10 teams: no LKZ, so last in the LKZ order";
     // Player 6 has no values, so the mode's league and team count fall back.
     EXPECT_EQ(teamState.league, -1);
     EXPECT_EQ(teamState.teamCount, 12);

@@ -1,5 +1,6 @@
 #include "rating/checks.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -60,10 +61,12 @@ CheckResult checkInputs(const LkzInputs& in)
     return result;
 }
 
-int valuesFormulaUnavailable(const LkzInputs& in)
+std::optional<double> meaningfulLkz(const LkzInputs& in)
 {
-    const int singles = in.singles();
-    const bool available = in[League] >= 0 && in[League] < leagueCount && in[Matches] <= singles &&
-                           singles <= 2 * in[Matches] && in[Matches] < in[TeamCount] && singles != 0;
-    return available ? 0 : 1;
+    if (!checkInputs(in).passed() || in[TeamCount] <= 1)
+        return std::nullopt;
+    const double lkz = computeLkz(in);
+    return std::isfinite(lkz) ? std::optional<double>(lkz) : std::nullopt;
 }
+
+int valuesFormulaUnavailable(const LkzInputs& in) { return meaningfulLkz(in) && in.singles() != 0 ? 0 : 1; }

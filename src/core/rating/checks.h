@@ -3,6 +3,7 @@
 #include "rating/lkz.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct CheckResult {
@@ -18,5 +19,10 @@ struct CheckResult {
 
 CheckResult checkInputs(const LkzInputs& inputs);
 
-// 1 when the formula cannot be shown with values: no league, no games, or implausible counts.
+// The LKZ of these inputs when it means something: the checks pass and the team count gives the
+// formula its factor (0 or 1 teams come only from an edited INI file). The one answer to "has
+// this player an LKZ" for the LKZ order, the team overview and the formula window.
+std::optional<double> meaningfulLkz(const LkzInputs& inputs);
+
+// 1 when the formula cannot be shown with values: no meaningful LKZ, or no games at all.
 int valuesFormulaUnavailable(const LkzInputs& inputs);

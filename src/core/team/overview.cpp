@@ -111,13 +111,9 @@ Overview teamOverview(const TeamState& state)
         const int lost[3] = {record.lost1, record.lost2, record.lost3};
         std::copy(won, won + 3, row.won);
         std::copy(lost, lost + 3, row.lost);
-        const LkzInputs inputs = inputsOf(state, record);
-        // A team count of 0 or 1 makes the formula's factor meaningless, as for the tabs' order.
-        row.plausible = checkInputs(inputs).passed() && state.teamCount > 1;
-        if (row.plausible) {
-            row.lkz = computeLkz(inputs);
-            row.plausible = std::isfinite(row.lkz);
-        }
+        const std::optional<double> lkz = meaningfulLkz(inputsOf(state, record));
+        row.plausible = lkz.has_value();
+        row.lkz = lkz.value_or(0);
         overview.rows.push_back(row);
     }
     return overview;

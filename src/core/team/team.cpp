@@ -1,5 +1,7 @@
 #include "team/team.h"
 
+#include "rating/checks.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -46,14 +48,6 @@ bool validIndex(const TeamState& state, int index)
     return index >= 0 && index < static_cast<int>(state.players.size());
 }
 
-bool hasMark(const PlayerRecord& record)
-{
-    for (int mark : record.invalid)
-        if (mark)
-            return true;
-    return false;
-}
-
 } // namespace
 
 LkzInputs inputsOf(const TeamState& state, const PlayerRecord& record)
@@ -83,10 +77,7 @@ void storeInputs(TeamState& state, int index, const LkzInputs& in)
 
 float playerLkz(const TeamState& state, const PlayerRecord& record)
 {
-    // A team count of 0 or 1 only comes from an edited INI file; its factor 11 / (n - 1) is no rating.
-    if (hasMark(record) || state.teamCount <= 1)
-        return 0;
-    const float lkz = static_cast<float>(computeLkz(inputsOf(state, record)));
+    const float lkz = static_cast<float>(meaningfulLkz(inputsOf(state, record)).value_or(0));
     return std::isfinite(lkz) ? lkz : 0;
 }
 

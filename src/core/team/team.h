@@ -44,8 +44,8 @@ LkzInputs inputsOf(const TeamState& state, const PlayerRecord& record);
 // Stores the nine inputs into the state and the record at index.
 void storeInputs(TeamState& state, int index, const LkzInputs& inputs);
 
-// The LKZ of one record from its own values, its own marks and the state's league and team
-// count; 0 when marked or when the team count makes the formula meaningless.
+// The LKZ of one record from its own values and the state's league and team count; 0 when it has
+// none (meaningfulLkz), so that such a player sorts last in the LKZ order.
 float playerLkz(const TeamState& state, const PlayerRecord& record);
 void recomputePlayerLkz(TeamState& state, int index);
 

@@ -35,7 +35,13 @@ void showTeamAgain()
 
 } // namespace
 
-void storePageValues(TeamState& state, int index) { storeInputs(state, index, readInputs()); }
+// The stored LKZ follows the stored values, so that the LKZ order never sorts by values the
+// player no longer has.
+void storePageValues(TeamState& state, int index)
+{
+    storeInputs(state, index, readInputs());
+    recomputePlayerLkz(state, index);
+}
 
 void storePage()
 {
