@@ -3,15 +3,15 @@
 #include "resource.h"
 
 const InputControl inputControls[InputKindCount] = {
-    {League, Surface::MainDialog, IDC_LEAGUE_BOX, 0, -1, 0, 0, 0, 0, false},
-    {TeamCount, Surface::MainDialog, IDC_TEAM_COUNT_FIELD, IDC_TEAM_COUNT_SPIN, -1, 0, 1, 14, 12, false},
-    {Matches, Surface::MainDialog, IDC_MATCHES_FIELD, IDC_MATCHES_SPIN, -1, 0, 1, 13, 1, false},
-    {Won1, Surface::PlayerPage, IDC_WON1_FIELD, IDC_WON1_SPIN, Lost1, IDC_CLEAR1_BUTTON, 0, 26, 0, true},
-    {Lost1, Surface::PlayerPage, IDC_LOST1_FIELD, IDC_LOST1_SPIN, Won1, IDC_CLEAR1_BUTTON, 0, 26, 0, true},
-    {Won2, Surface::PlayerPage, IDC_WON2_FIELD, IDC_WON2_SPIN, Lost2, IDC_CLEAR2_BUTTON, 0, 26, 0, true},
-    {Lost2, Surface::PlayerPage, IDC_LOST2_FIELD, IDC_LOST2_SPIN, Won2, IDC_CLEAR2_BUTTON, 0, 26, 0, true},
-    {Won3, Surface::PlayerPage, IDC_WON3_FIELD, IDC_WON3_SPIN, Lost3, IDC_CLEAR3_BUTTON, 0, 26, 0, true},
-    {Lost3, Surface::PlayerPage, IDC_LOST3_FIELD, IDC_LOST3_SPIN, Won3, IDC_CLEAR3_BUTTON, 0, 26, 0, true},
+    {League, Surface::MainDialog, IDC_LEAGUE_BOX, 0, -1, 0, false},
+    {TeamCount, Surface::MainDialog, IDC_TEAM_COUNT_FIELD, IDC_TEAM_COUNT_SPIN, -1, 0, false},
+    {Matches, Surface::MainDialog, IDC_MATCHES_FIELD, IDC_MATCHES_SPIN, -1, 0, false},
+    {Won1, Surface::PlayerPage, IDC_WON1_FIELD, IDC_WON1_SPIN, Lost1, IDC_CLEAR1_BUTTON, true},
+    {Lost1, Surface::PlayerPage, IDC_LOST1_FIELD, IDC_LOST1_SPIN, Won1, IDC_CLEAR1_BUTTON, true},
+    {Won2, Surface::PlayerPage, IDC_WON2_FIELD, IDC_WON2_SPIN, Lost2, IDC_CLEAR2_BUTTON, true},
+    {Lost2, Surface::PlayerPage, IDC_LOST2_FIELD, IDC_LOST2_SPIN, Won2, IDC_CLEAR2_BUTTON, true},
+    {Won3, Surface::PlayerPage, IDC_WON3_FIELD, IDC_WON3_SPIN, Lost3, IDC_CLEAR3_BUTTON, true},
+    {Lost3, Surface::PlayerPage, IDC_LOST3_FIELD, IDC_LOST3_SPIN, Won3, IDC_CLEAR3_BUTTON, true},
 };
 
 const InputControl* inputOfSpin(int spin)
@@ -55,7 +55,7 @@ std::optional<int> matchesAfterTeamStep(int pos, int delta, int matches)
 
 std::optional<int> teamsAfterMatchStep(int pos, int delta, int teams)
 {
-    if (delta > 0 && teams < 14 && pos + delta >= teams)
+    if (delta > 0 && teams < inputRanges[TeamCount].high && pos + delta >= teams)
         return pos + 2 * delta;
     return std::nullopt;
 }

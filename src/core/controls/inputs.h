@@ -13,7 +13,6 @@ struct InputControl {
     int spin;         // 0 for the league box
     int partner;      // the other input of the same Paarkreuz row, -1 for none
     int clearButton;  // the row's clear button, 0 for none
-    int low, high, start; // the spin's range and first position
     bool oneStage;    // every step changes the value by exactly 1, however long the arrow is held
 };
 

@@ -1,6 +1,8 @@
 #include "controls/numeric_rules.h"
 
 #include "base/numbers.h"
+#include "controls/inputs.h"
+#include "team/team.h"
 
 namespace {
 
@@ -31,13 +33,13 @@ Steps teamCountSteps(const FieldState& s, unsigned key, int v)
         if (!s.commitPending && v == 1 && !isEraseKey(key))
             return commitAfter({{StepKind::StartTimer, 1250}});
         if (emptyOrZero(s.text) || s.text == "1")
-            steps.insert(steps.end(), {{StepKind::SetText, 2}, {StepKind::SelectAll}});
+            steps.insert(steps.end(), {{StepKind::SetText, typedLow(TeamCount)}, {StepKind::SelectAll}});
         steps.insert(steps.end(), {{StepKind::StartTimer, 1}, {StepKind::Compute}});
     } else if (emptyOrZero(s.text)) {
-        steps.insert(steps.end(), {{StepKind::SetText, 2}, {StepKind::SelectAll}});
+        steps.insert(steps.end(), {{StepKind::SetText, typedLow(TeamCount)}, {StepKind::SelectAll}});
     }
-    if (v > 14)
-        steps.insert(steps.end(), {{StepKind::SetText, 14}, {StepKind::SelectAll}});
+    if (v > typedHigh(TeamCount))
+        steps.insert(steps.end(), {{StepKind::SetText, typedHigh(TeamCount)}, {StepKind::SelectAll}});
     return commitAfter(steps);
 }
 
@@ -50,10 +52,10 @@ Steps matchesSteps(const FieldState& s, unsigned key, int v)
         if (!s.commitPending && !isEraseKey(key) && v == 1)
             return commitAfter({{StepKind::StartTimer, 1250}});
     }
-    if (v > 13)
-        steps.push_back({StepKind::SetText, 13});
+    if (v > typedHigh(Matches))
+        steps.push_back({StepKind::SetText, typedHigh(Matches)});
     else if (emptyOrZero(s.text))
-        steps.push_back({StepKind::SetText, 1});
+        steps.push_back({StepKind::SetText, typedLow(Matches)});
     if (s.autoCalc)
         steps.insert(steps.end(), {{StepKind::StartTimer, 1}, {StepKind::Compute}});
     return commitAfter(steps);
@@ -65,14 +67,14 @@ Steps playerCountSteps(const FieldState& s, unsigned key, int v)
         return commitAfter({});
     if (!s.commitPending && !isEraseKey(key) && (v == 1 || v == 2))
         return commitAfter({{StepKind::StartTimer, 1250}});
-    if (!s.text.empty() && v >= 4) {
+    if (!s.text.empty() && v >= minTeamSize) {
         Steps steps;
-        if (v > 20)
-            steps.push_back({StepKind::SetText, 20});
+        if (v > maxTeamSize)
+            steps.push_back({StepKind::SetText, maxTeamSize});
         steps.push_back({StepKind::StartTimer, 1});
         return commitAfter(steps);
     }
-    return commitAfter({{StepKind::SetText, 4}, {StepKind::SelectAll}});
+    return commitAfter({{StepKind::SetText, minTeamSize}, {StepKind::SelectAll}});
 }
 
 Steps gameSteps(const FieldState& s, unsigned key, int v)
@@ -137,12 +139,12 @@ Steps commitTimerSteps(const FieldState& s)
     const int v = decimalValue(s.text);
     switch (s.field) {
     case NumericField::TeamCount:
-        if (v <= 1)
-            steps.push_back({StepKind::SetText, 2});
+        if (v < typedLow(TeamCount))
+            steps.push_back({StepKind::SetText, typedLow(TeamCount)});
         break;
     case NumericField::PlayerCount:
-        if (s.text.empty() || v < 4)
-            return {{StepKind::SetText, 4}, {StepKind::SelectAll}};
+        if (s.text.empty() || v < minTeamSize)
+            return {{StepKind::SetText, minTeamSize}, {StepKind::SelectAll}};
         break;
     case NumericField::Games:
         if (s.autoCalc)

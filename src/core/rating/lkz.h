@@ -14,6 +14,18 @@ extern const LeagueRow LeagueTable[leagueCount];
 // The nine inputs; the number indexes PlayerRecord::invalid and orders the red frames.
 enum InputKind { League, TeamCount, Matches, Won1, Lost1, Won2, Lost2, Won3, Lost3, InputKindCount };
 
+// Each input's range and the value a new player starts with: the spins' ranges, the limits a
+// typed value is held to and the defaults. The league has no range of its own (a list).
+struct InputRange {
+    int low, high, start;
+};
+constexpr InputRange inputRanges[InputKindCount] = {
+    {0, 0, 0}, {1, 14, 12}, {1, 13, 1}, {0, 26, 0}, {0, 26, 0}, {0, 26, 0}, {0, 26, 0}, {0, 26, 0}, {0, 26, 0},
+};
+// The range a typed value is held to: the spin's, except that a league has at least two teams.
+constexpr int typedLow(InputKind kind) { return kind == TeamCount ? 2 : inputRanges[kind].low; }
+constexpr int typedHigh(InputKind kind) { return inputRanges[kind].high; }
+
 // The nine values as the controls hold them, indexed by InputKind; league -1 = none chosen.
 struct LkzInputs {
     int value[InputKindCount] = {-1, 0, 0, 0, 0, 0, 0, 0, 0};

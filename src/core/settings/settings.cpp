@@ -254,8 +254,7 @@ std::string profileReadBack(const std::string& written)
 
 int readTeamSize(const IniStore& ini)
 {
-    const int n = decimalValue(ini.read(teamSection, "Anzahlspieler", "6"));
-    return n < minTeamSize ? minTeamSize : n > maxTeamSize ? maxTeamSize : n;
+    return clampTeamSize(decimalValue(ini.read(teamSection, "Anzahlspieler", std::to_string(defaultTeamSize))));
 }
 
 void readGlobalSettings(const IniStore& ini)
@@ -279,8 +278,8 @@ void readStateSettings(TeamState& state, const std::string& section, const IniSt
     if (section == singleSection) {
         state.playerCount = 1;
     } else {
-        const int n = decimalValue(ini.read(section, "Anzahlspieler", "6"));
-        state.playerCount = n < minTeamSize ? minTeamSize : n > maxTeamSize ? maxTeamSize : n;
+        state.playerCount =
+            clampTeamSize(decimalValue(ini.read(section, "Anzahlspieler", std::to_string(defaultTeamSize))));
     }
     fitPlayers(state);
     state.currentLineup = decimalValue(ini.read(section, "AktSpieler", "1"));

@@ -163,7 +163,7 @@ void initPlayer(PlayerRecord& record, int index)
     record.lineup = index + 1;
     storeName(record, teamState.singleMode ? std::string(singlePlayerName) : defaultPlayerName(index + 1));
     record.customName = 0;
-    record.matches = 1;
+    record.matches = inputRanges[Matches].start;
     if (!teamState.singleMode)
         record.lkz = playerLkz(teamState, record);
 }
@@ -178,8 +178,8 @@ void resetPlayerValues(TeamState& state, int index)
         setPlayerName(state, index,
                       state.playerCount <= 1 ? std::string(singlePlayerName) : defaultPlayerName(index + 1));
     state.league = -1;
-    state.teamCount = 12;
-    record.matches = 1;
+    state.teamCount = inputRanges[TeamCount].start;
+    record.matches = inputRanges[Matches].start;
     record.won1 = record.lost1 = record.won2 = record.lost2 = record.won3 = record.lost3 = 0;
 }
 

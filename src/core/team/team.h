@@ -8,6 +8,9 @@
 
 constexpr int minTeamSize = 4;
 constexpr int maxTeamSize = 20;
+constexpr int defaultTeamSize = 6;
+// n held within minTeamSize..maxTeamSize.
+constexpr int clampTeamSize(int n) { return n < minTeamSize ? minTeamSize : n > maxTeamSize ? maxTeamSize : n; }
 constexpr int maxNameLength = 63; // characters, whatever their encoding
 // Bytes including the terminating NUL: 63 characters of up to four UTF-8 bytes each.
 constexpr int nameCapacity = 4 * maxNameLength + 1;

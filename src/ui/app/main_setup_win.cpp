@@ -95,9 +95,9 @@ void setUpSpins()
 {
     for (const InputControl& input : inputControls)
         if (input.spin)
-            setSpin(surfaceWindow(input.surface), input.spin, input.field, input.low, input.high, input.start,
+            setSpin(surfaceWindow(input.surface), input.spin, input.field, inputRanges[input.kind].low, inputRanges[input.kind].high, inputRanges[input.kind].start,
                     input.oneStage);
-    setSpin(mainDialog, IDC_PLAYER_COUNT_SPIN, IDC_PLAYER_COUNT_FIELD, 4, 20, 6, true);
+    setSpin(mainDialog, IDC_PLAYER_COUNT_SPIN, IDC_PLAYER_COUNT_FIELD, minTeamSize, maxTeamSize, defaultTeamSize, true);
 }
 
 void subclassInputs()
