@@ -1,6 +1,7 @@
 // The team overview window: opened from both menus, ordered by a header click, copied, saved.
 #include "main_dialog_fixture.h"
 
+#include "base/atomic_file_win.h"
 #include "team/overview_win.h"
 #include "team/team.h"
 
@@ -135,16 +136,26 @@ TEST_F(OverviewWindow, AFailedWriteSaysSoAndLeavesNothing)
     EXPECT_EQ(boxes.boxes[0].text, L"Die Datei konnte nicht gespeichert werden.");
     EXPECT_EQ(GetFileAttributesW((folder + L"missing").c_str()), INVALID_FILE_ATTRIBUTES);
 
-    // Over an existing file: replaced only by a whole new one.
-    const std::wstring existing = folder + L"alt.csv";
+    // Over an existing file: replaced only by a whole new one, and nothing else is left.
+    const std::wstring sub = folder + L"csv\\";
+    CreateDirectoryW(sub.c_str(), nullptr);
+    const std::wstring existing = sub + L"alt.csv";
     writeFileBytes(existing, "alt");
-    CreateDirectoryW((existing + L".tmp~").c_str(), nullptr); // the temporary file cannot be made
-    EXPECT_FALSE(writeFileWhole(existing, "neu"));
+    {
+        // Open in another program that shares nothing: it cannot be replaced.
+        AutoCloseHandle other(CreateFileW(existing.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        EXPECT_FALSE(writeFileWhole(existing, "neu"));
+    }
     EXPECT_EQ(readFileBytes(existing), "alt");
-    RemoveDirectoryW((existing + L".tmp~").c_str());
     EXPECT_TRUE(writeFileWhole(existing, "neu"));
     EXPECT_EQ(readFileBytes(existing), "neu");
-    EXPECT_EQ(GetFileAttributesW((existing + L".tmp~").c_str()), INVALID_FILE_ATTRIBUTES) << "nothing is left";
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((sub + L"*.tmp").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "nothing is left";
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    DeleteFileW(existing.c_str());
+    RemoveDirectoryW(sub.c_str());
 }
 
 TEST_F(OverviewWindow, ASinglePlayerHasNoOverview)

@@ -2,6 +2,7 @@
 // folder dialog, the download with its progress, and the About box. The server is the tests'
 // own, on the loopback address this test program was built for.
 #include "base/dpi_win.h"
+#include "base/system_win.h"
 #include "http_test_server.h"
 #include "main_dialog_fixture.h"
 #include "update/about_win.h"

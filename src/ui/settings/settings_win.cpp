@@ -1,6 +1,7 @@
 #include "settings/settings_win.h"
 
 #include "base/handles_win.h"
+#include "base/system_win.h"
 #include "base/text_win.h"
 #include "base/view.h"
 #include "settings/startup.h"
@@ -156,9 +157,8 @@ bool replaceIniFile()
 
 void buildIniPath()
 {
-    wchar_t path[MAX_PATH + 1] = L"";
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    iniPath = length > 0 && length < MAX_PATH ? iniPathFor(path) : std::wstring();
+    const std::wstring program = programPath();
+    iniPath = program.empty() ? std::wstring() : iniPathFor(program);
 }
 
 IniStore profileStore() { return profileStoreAt(ansiPath(iniPath)); }

@@ -1,6 +1,8 @@
 #include "team/overview_win.h"
 
+#include "base/atomic_file_win.h"
 #include "base/handles_win.h"
+#include "base/system_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
@@ -27,18 +29,14 @@ OverviewWindow overviewWindow;
 std::wstring saveDialogPath(HWND owner)
 {
     wchar_t path[MAX_PATH] = L"Mannschaft.csv";
-    wchar_t folder[MAX_PATH] = L"";
-    const DWORD length = GetModuleFileNameW(nullptr, folder, MAX_PATH);
-    if (length > 0 && length < MAX_PATH)
-        if (wchar_t* slash = wcsrchr(folder, L'\\'))
-            *slash = L'\0';
+    const std::wstring folder = programFolder();
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = L"CSV-Dateien (*.csv)\0*.csv\0Alle Dateien (*.*)\0*.*\0";
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = folder;
+    dialog.lpstrInitialDir = folder.c_str();
     dialog.lpstrDefExt = L"csv";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     return GetSaveFileNameW(&dialog) ? std::wstring(path) : std::wstring();
@@ -218,25 +216,6 @@ INT_PTR CALLBACK overviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 } // namespace
 
 std::wstring (*chooseOverviewFile)(HWND owner) = saveDialogPath;
-
-bool writeFileWhole(const std::wstring& path, const std::string& bytes)
-{
-    const std::wstring temporary = path + L".tmp~";
-    bool written = false;
-    {
-        AutoCloseHandle file(
-            CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file)
-            return false;
-        DWORD done = 0;
-        written = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
-                  done == bytes.size() && FlushFileBuffers(file.get());
-    }
-    if (written && MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileW(temporary.c_str());
-    return false;
-}
 
 void showTeamOverview()
 {

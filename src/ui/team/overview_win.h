@@ -10,7 +10,3 @@ void showTeamOverview();
 // Where "Speichern..." writes; empty when the user cancels. The system's save dialog unless a
 // test puts another chooser here.
 extern std::wstring (*chooseOverviewFile)(HWND owner);
-
-// Writes the bytes to a temporary file beside path and puts it in place only when all is
-// written: a failure leaves no partial file and an existing one unchanged.
-bool writeFileWhole(const std::wstring& path, const std::string& bytes);

@@ -2,6 +2,7 @@
 
 #include "base/dpi_win.h"
 #include "base/handles_win.h"
+#include "base/system_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
 #include "base/view.h"
@@ -204,15 +205,6 @@ void stopVersionCheck(DWORD milliseconds)
     }
     if (WaitForSingleObject(thread, 0) == WAIT_OBJECT_0)
         versionCheckThread.reset();
-}
-
-std::wstring programFolder()
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    const size_t slash = folder.rfind(L'\\');
-    return slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash);
 }
 
 bool isDirectory(const std::wstring& path)

@@ -12,8 +12,6 @@ bool versionCheckRunning();
 // at most the given time, serving what the worker sends to this thread meanwhile.
 void stopVersionCheck(DWORD milliseconds = 3000);
 
-// The folder of the program's own file, without the last backslash.
-std::wstring programFolder();
 // A directory search for exactly this path finds a folder (or anything, for fileExists). A path
 // with a trailing backslash or a wildcard finds nothing.
 bool isDirectory(const std::wstring& path);

@@ -1,5 +1,6 @@
 #include "update/web_transfer_win.h"
 
+#include "base/atomic_file_win.h"
 #include "base/dpi_win.h"
 #include "base/text_win.h"
 #include "base/view.h"
@@ -85,65 +86,6 @@ private:
     BCRYPT_ALG_HANDLE algorithm_ = nullptr;
     BCRYPT_HASH_HANDLE hash_ = nullptr;
     bool failed_ = false;
-};
-
-// The file a download is written to until it is complete and checked: made fresh in the chosen
-// folder, so putting it in place is a rename, and removed on every other way out.
-class PartialFile {
-public:
-    bool create(const std::wstring& folder)
-    {
-        wchar_t name[MAX_PATH + 16];
-        if (folder.size() >= MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), L"km", 0, name))
-            return false;
-        path_ = name;
-        file_.reset(CreateFileW(name, GENERIC_WRITE | DELETE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file_) {
-            discard();
-            return false;
-        }
-        // Deleted when the handle closes, even when the program is ended in the middle.
-        markForDeletion(true);
-        return true;
-    }
-    ~PartialFile() { discard(); }
-    PartialFile() = default;
-    PartialFile(const PartialFile&) = delete;
-    PartialFile& operator=(const PartialFile&) = delete;
-
-    bool write(const void* bytes, DWORD size)
-    {
-        DWORD written = 0;
-        return WriteFile(file_.get(), bytes, size, &written, nullptr) && written == size;
-    }
-    // Flushed, closed and renamed to target, replacing a file of that name.
-    bool putInPlace(const std::wstring& target)
-    {
-        const bool kept = FlushFileBuffers(file_.get()) && markForDeletion(false);
-        file_.reset();
-        if (!kept || !MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return false;
-        path_.clear();
-        return true;
-    }
-    void discard()
-    {
-        file_.reset();
-        if (!path_.empty())
-            DeleteFileW(path_.c_str());
-        path_.clear();
-    }
-
-private:
-    bool markForDeletion(bool deleteOnClose)
-    {
-        FILE_DISPOSITION_INFO disposition = {};
-        disposition.DeleteFile = deleteOnClose;
-        return SetFileInformationByHandle(file_.get(), FileDispositionInfo, &disposition, sizeof disposition) != 0;
-    }
-
-    AutoCloseHandle file_;
-    std::wstring path_;
 };
 
 // The announced length, which may exceed 4 GB; false when the answer has none.
@@ -269,7 +211,8 @@ DownloadResult WebTransfer::downloadFile(const std::string& sha256)
         tellDownload("Fehler beim Zugriff auf die Webseite.", BoxIcon::Error);
         return DownloadResult::OpenFailed;
     }
-    PartialFile file;
+    // Written under a fresh name in the chosen folder; it takes the file's name only when complete and checked.
+    AtomicFile file;
     if (!file.create(updateFolder)) {
         tellDownload("Fehler beim Erstellen der Empfangsdatei.", BoxIcon::Error);
         return DownloadResult::CreateFailed;
