@@ -2,6 +2,7 @@
 // Meaning of the INI texts: settings of both modes and the saved players. Window-free; the
 // program reads and writes through an IniStore backed by the private-profile functions.
 #include "base/numbers.h"
+#include "base/text.h"
 #include "team/team.h"
 
 #include <cstdint>
@@ -29,14 +30,6 @@ std::string formatPlayerValues(const TeamState& state, const PlayerRecord& recor
 // index, whose lineup becomes index + 1. Missing characters count as no digits.
 void parsePlayerValues(const std::string& text18, TeamState& state, int index);
 
-// Names in the file: older files hold Windows-1252, newer ones UTF-8 where 1252 falls short.
-// Read: valid UTF-8 with at least one multi-byte character is UTF-8, anything else 1252.
-std::string iniTextToUtf8(const std::string& bytes);
-// Written so that reading gives the same name back: 1252 unless those bytes would read as
-// UTF-8, and in quotes when the profile functions would take blanks or quotes off its ends.
-std::string utf8ToIniText(const std::string& utf8);
-// What the profile functions give back of a value written as it stands.
-std::string profileReadBack(const std::string& written);
 
 // "Mannschaft"/"Anzahlspieler" limited to the team sizes.
 int readTeamSize(const IniStore& ini);

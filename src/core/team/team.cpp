@@ -1,5 +1,6 @@
 #include "team/team.h"
 
+#include "base/text.h"
 #include "rating/checks.h"
 
 #include <cmath>
@@ -123,23 +124,6 @@ std::string defaultPlayerName(int lineup)
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "Nr. %d", lineup);
     return buffer;
-}
-
-// The bytes of the first maxChars characters, never ending inside a UTF-8 sequence.
-static size_t utf8PrefixLength(const std::string& text, size_t maxChars, size_t maxBytes)
-{
-    size_t chars = 0;
-    size_t length = 0;
-    while (length < text.size()) {
-        size_t next = length + 1;
-        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80)
-            ++next;
-        if (chars == maxChars || next > maxBytes)
-            break;
-        ++chars;
-        length = next;
-    }
-    return length;
 }
 
 static void storeName(PlayerRecord& record, const std::string& text)
