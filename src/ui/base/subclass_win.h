@@ -1,20 +1,29 @@
 #pragma once
-// A control's own window procedure in front of its class's: the previous procedure waits in the
-// control's user-data slot and gets every message the new one passes on.
+// A control's own window procedure in front of its class's, through the system's subclassing
+// (SetWindowSubclass): the control's user data stays free, the procedures stand in a chain the
+// system keeps, and each is taken out when its control goes. The procedure passes on what it
+// does not handle with callPreviousProc.
 #include <windows.h>
+#include <commctrl.h>
+
+namespace subclass_detail {
+inline LRESULT CALLBACK forward(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR procedure)
+{
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, forward, id);
+    return reinterpret_cast<WNDPROC>(procedure)(window, message, wParam, lParam);
+}
+} // namespace subclass_detail
 
 inline void subclassWindow(HWND window, WNDPROC procedure)
 {
-    if (!window || GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(procedure))
-        return;
-    // The slot is filled first: the new procedure may get a message at once.
-    SetWindowLongPtrW(window, GWLP_USERDATA, GetWindowLongPtrW(window, GWLP_WNDPROC));
-    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+    if (window)
+        SetWindowSubclass(window, subclass_detail::forward, reinterpret_cast<UINT_PTR>(procedure),
+                          reinterpret_cast<DWORD_PTR>(procedure));
 }
 
+// Only from within a procedure installed by subclassWindow, or by SetWindowSubclass.
 inline LRESULT callPreviousProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return previous ? CallWindowProcW(previous, window, message, wParam, lParam)
-                    : DefWindowProcW(window, message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -3,22 +3,25 @@
 #include "base/handles_win.h"
 #include "controls/frame_button.h"
 
-#include <new>
+#include <commctrl.h>
 #include <windowsx.h>
+
+#include <new>
 
 namespace {
 
-// One per equipped field, from installFrameButton to WM_NCDESTROY, in the field's user data.
+// One per equipped field, from installFrameButton to WM_NCDESTROY, as the data of its subclassing.
 struct FrameButton {
     WORD command = 0;
     bool pressed = false;  // drawn pressed: the pointer is over it while the mouse is captured
     bool tracking = false; // a press began on it; the field holds the capture
-    WNDPROC previous = nullptr;
     int width = 0;
     FrameBorders borders;
 };
 
-FrameButton* buttonOf(HWND window) { return reinterpret_cast<FrameButton*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+const UINT_PTR frameButtonId = 1;
+// Marks a field that has its button; the system's import library offers no GetWindowSubclass.
+const wchar_t* const frameButtonProperty = L"Kadermeister.FrameButton";
 
 Box boxOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
@@ -65,7 +68,7 @@ LRESULT onCalcSize(HWND window, FrameButton& button, WPARAM wParam, LPARAM lPara
 {
     RECT* proposed = reinterpret_cast<RECT*>(lParam); // the first rectangle of either form
     const Box windowBox = boxOf(*proposed);
-    CallWindowProcW(button.previous, window, WM_NCCALCSIZE, wParam, lParam);
+    DefSubclassProc(window, WM_NCCALCSIZE, wParam, lParam);
     button.borders = bordersBetween(windowBox, boxOf(*proposed));
     proposed->right -= button.width;
     if (proposed->right < proposed->left)
@@ -80,7 +83,7 @@ LRESULT onHitTest(HWND window, FrameButton& button, LPARAM lParam)
     const Box box = frameButtonBox(boxOf(rect), button.borders, button.width);
     if (boxContains(box, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
         return HTBORDER;
-    return CallWindowProcW(button.previous, window, WM_NCHITTEST, 0, lParam);
+    return DefSubclassProc(window, WM_NCHITTEST, 0, lParam);
 }
 
 void onNonClientPress(HWND window, FrameButton& button, LPARAM lParam)
@@ -113,19 +116,16 @@ void onTrackedRelease(HWND window, FrameButton& button, LPARAM lParam)
     drawButton(window, button);
 }
 
-LRESULT CALLBACK frameButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK frameButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
 {
-    FrameButton* button = buttonOf(window);
-    if (!button)
-        return DefWindowProcW(window, message, wParam, lParam);
-    const WNDPROC previous = button->previous;
+    auto* button = reinterpret_cast<FrameButton*>(data);
     switch (message) {
     case WM_NCCALCSIZE:
         return onCalcSize(window, *button, wParam, lParam);
     case WM_NCHITTEST:
         return onHitTest(window, *button, lParam);
     case WM_NCPAINT:
-        CallWindowProcW(previous, window, message, wParam, lParam);
+        DefSubclassProc(window, message, wParam, lParam);
         drawButton(window, *button);
         return 0;
     case WM_NCLBUTTONDOWN:
@@ -148,28 +148,30 @@ LRESULT CALLBACK frameButtonProc(HWND window, UINT message, WPARAM wParam, LPARA
         }
         break;
     case WM_NCDESTROY:
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+        RemoveWindowSubclass(window, frameButtonProc, frameButtonId);
+        RemovePropW(window, frameButtonProperty);
         delete button;
         break;
     }
-    return CallWindowProcW(previous, window, message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace
 
 bool installFrameButton(HWND window, WORD command, int width)
 {
-    if (!window || buttonOf(window))
+    if (!window || GetPropW(window, frameButtonProperty))
         return false;
     auto* button = new (std::nothrow) FrameButton;
     if (!button)
         return false;
     button->command = command;
     button->width = width;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(button));
-    button->previous =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameButtonProc)));
+    if (!SetWindowSubclass(window, frameButtonProc, frameButtonId, reinterpret_cast<DWORD_PTR>(button))) {
+        delete button;
+        return false;
+    }
+    SetPropW(window, frameButtonProperty, reinterpret_cast<HANDLE>(1));
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     return true;
