@@ -83,9 +83,9 @@ int readTeamSize(const IniStore& ini)
 void readGlobalSettings(const IniStore& ini)
 {
     const int32_t onTop = isOnText(ini.read(globalSection, "OnTop", "0")) ? 1 : 0;
-    teamState.onTop = singleState.onTop = onTop;
+    setOnTop(onTop);
     const int32_t singleMode = isOnText(ini.read(globalSection, "ShowEinzel", "1")) ? 1 : 0;
-    teamState.singleMode = singleState.singleMode = singleMode;
+    setSingleMode(singleMode);
     const std::string colour = ini.read(globalSection, "BKColor", std::to_string(defaultHighlightColour));
     if (!colour.empty())
         highlightColour = static_cast<uint32_t>(decimalValue(colour));

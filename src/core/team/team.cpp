@@ -14,6 +14,10 @@ const char* const singlePlayerName = "Einzelspieler";
 
 TeamState& activeState() { return teamState.singleMode ? singleState : teamState; }
 
+void setSingleMode(int32_t on) { teamState.singleMode = singleState.singleMode = on; }
+
+void setOnTop(int32_t on) { teamState.onTop = singleState.onTop = on; }
+
 int playerIndexOf(TeamState& state)
 {
     if (state.players.empty())

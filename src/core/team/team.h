@@ -57,6 +57,9 @@ extern TeamState teamState;
 extern TeamState singleState;
 
 TeamState& activeState();
+// The two settings that belong to the program rather than to a mode, kept alike in both states.
+void setSingleMode(int32_t on);
+void setOnTop(int32_t on);
 // Array index of the current player of the active mode; 0 when currentLineup matches no one.
 int currentPlayerIndex();
 int playerIndexOf(TeamState& state);

@@ -448,7 +448,7 @@ void toggleOnTop()
     const int on = isChecked(IDC_ON_TOP_CHECK) ? 0 : 1;
     placeOnTop(on);
     setCheck(IDC_ON_TOP_CHECK, on);
-    teamState.onTop = singleState.onTop = on;
+    setOnTop(on);
 }
 
 void toggleAutoCalc()
@@ -484,12 +484,7 @@ void closeMainDialog()
     stopVersionCheck();
     // A commit still queued must not reach the players while they are saved and freed.
     stopNumericFields();
-    if (lkzFont) {
-        // The controls must not keep a font that is gone.
-        SendDlgItemMessageW(mainDialog, IDC_LKZ_DISPLAY, WM_SETFONT, 0, FALSE);
-        SendDlgItemMessageW(mainDialog, IDC_LKZ_LABEL, WM_SETFONT, 0, FALSE);
-        lkzFont.reset();
-    }
+    releaseLkzDisplay();
     highlightBrush.reset();
     saveAll();
     destroyMainTooltips();
@@ -504,7 +499,7 @@ void resetWindowState()
     resetNumericFields();
     resetTabs();
     highlightBrush.reset();
-    lkzFont.reset();
+    releaseLkzDisplay();
 }
 
 INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

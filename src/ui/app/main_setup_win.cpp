@@ -18,7 +18,10 @@
 #include <initializer_list>
 #include <memory>
 
+namespace {
+// The large font of the LKZ display and its label.
 AutoFont lkzFont;
+} // namespace
 
 namespace {
 
@@ -195,4 +198,16 @@ void showLoadedTeam()
     else if (teamState.sortByLkz)
         // Started as a single player: the team's saved order waits in the array for team mode.
         sortByLkzValue(teamState);
+}
+
+void releaseLkzDisplay()
+{
+    if (!lkzFont)
+        return;
+    // The controls must not keep a font that is gone.
+    if (mainDialog && IsWindow(mainDialog)) {
+        SendDlgItemMessageW(mainDialog, IDC_LKZ_DISPLAY, WM_SETFONT, 0, FALSE);
+        SendDlgItemMessageW(mainDialog, IDC_LKZ_LABEL, WM_SETFONT, 0, FALSE);
+    }
+    lkzFont.reset();
 }

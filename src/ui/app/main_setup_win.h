@@ -2,14 +2,14 @@
 // Set-up of the main dialog's controls, run once at its initialisation.
 #include "base/handles_win.h"
 
-// The large font of the LKZ display and its label.
-extern AutoFont lkzFont;
 
 void setFocusOrder();
 void setUpSpins();
 void subclassInputs();
 void setUpSystemMenu();
+// The LKZ display and its label in their large font; and the font taken back from them.
 void setUpLkzDisplay();
+void releaseLkzDisplay();
 // The tooltip of the main dialog's controls, made last so its hook serves it; and its end.
 void createMainTooltips();
 void destroyMainTooltips();

@@ -1,5 +1,6 @@
 #include "display/formula_win.h"
 
+#include "base/dialog_state_win.h"
 #include "base/dpi_win.h"
 #include "base/handles_win.h"
 #include "base/text_win.h"
@@ -16,14 +17,13 @@
 
 namespace {
 
-// The window is modal: one at a time, and the inputs do not change while it is open.
+// With the window (DWLP_USER); the inputs do not change while it is open, since it is modal.
 struct FormulaWindowState {
     bool showStandardFormula = true;
     int templateWidth = 0;
     int valuesWidth = 0;
     AutoBitmap largePicture; // the picture drawn for 150 %, while the window shows it
 };
-FormulaWindowState formulaWindow;
 
 std::wstring number(const char* pattern, int value)
 {
@@ -72,7 +72,7 @@ void setWidth(HWND window, int width)
 void showPicture(HWND window, bool show) { ShowWindow(GetDlgItem(window, IDC_FORMULA_PICTURE), show ? SW_SHOW : SW_HIDE); }
 
 // From 150 % on, the picture drawn for it; the template's would look small in a larger window.
-void useLargePicture(HWND window)
+void useLargePicture(HWND window, FormulaWindowState& formulaWindow)
 {
     if (displayDpi() < 132)
         return;
@@ -91,8 +91,8 @@ void onInitDialog(HWND window)
 {
     RECT rect;
     GetWindowRect(window, &rect);
-    formulaWindow = FormulaWindowState{};
-    useLargePicture(window);
+    FormulaWindowState& formulaWindow = createDialogState<FormulaWindowState>(window);
+    useLargePicture(window, formulaWindow);
     formulaWindow.templateWidth = rect.right - rect.left;
     if (valuesFormulaUnavailable(readInputs()))
         return;
@@ -111,7 +111,7 @@ void onPaint(HWND window)
     drawValuesFormula(window);
 }
 
-void onDoubleClick(HWND window)
+void onDoubleClick(HWND window, FormulaWindowState& formulaWindow)
 {
     if (valuesFormulaUnavailable(readInputs()))
         return;
@@ -171,7 +171,8 @@ int drawValuesFormula(HWND window)
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, RGB(255, 255, 255));
     const LkzInputs in = readInputs();
-    if (valuesFormulaUnavailable(in) || formulaWindow.showStandardFormula)
+    const FormulaWindowState* state = dialogState<FormulaWindowState>(window);
+    if (valuesFormulaUnavailable(in) || !state || state->showStandardFormula)
         return 0;
 
     AutoFont plain = formulaFont(dc, false);
@@ -231,15 +232,19 @@ void showFormulaWindow()
 
 INT_PTR CALLBACK formulaDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM)
 {
-    switch (message) {
-    case WM_INITDIALOG:
+    if (message == WM_INITDIALOG) {
         onInitDialog(window);
         return TRUE;
+    }
+    FormulaWindowState* state = dialogState<FormulaWindowState>(window);
+    if (!state)
+        return FALSE;
+    switch (message) {
     case WM_PAINT:
         onPaint(window);
         return TRUE;
     case WM_LBUTTONDBLCLK:
-        onDoubleClick(window);
+        onDoubleClick(window, *state);
         return TRUE;
     case WM_LBUTTONDOWN:
         onLeftButtonDown(window);
@@ -251,6 +256,9 @@ INT_PTR CALLBACK formulaDialogProc(HWND window, UINT message, WPARAM wParam, LPA
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             EndDialog(window, LOWORD(wParam));
         return TRUE;
+    case WM_NCDESTROY:
+        destroyDialogState<FormulaWindowState>(window);
+        return FALSE;
     }
     return FALSE;
 }

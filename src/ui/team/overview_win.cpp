@@ -1,6 +1,7 @@
 #include "team/overview_win.h"
 
 #include "base/atomic_file_win.h"
+#include "base/dialog_state_win.h"
 #include "base/handles_win.h"
 #include "base/system_win.h"
 #include "base/text_win.h"
@@ -17,14 +18,14 @@
 
 namespace {
 
-// What the open overview shows: a snapshot of the team, and the order of its rows.
+// What the open overview shows: a snapshot of the team, and the order of its rows. With the
+// window (DWLP_USER).
 struct OverviewWindow {
     Overview overview;
     std::vector<int> order;
     int sortColumn = -1; // -1: the order of the tabs
     bool descending = false;
 };
-OverviewWindow overviewWindow;
 
 std::wstring saveDialogPath(HWND owner)
 {
@@ -44,7 +45,7 @@ std::wstring saveDialogPath(HWND owner)
 
 HWND listOf(HWND dialog) { return GetDlgItem(dialog, IDC_OVERVIEW_LIST); }
 
-void fillList(HWND list)
+void fillList(HWND list, const OverviewWindow& overviewWindow)
 {
     ListView_DeleteAllItems(list);
     const Overview& overview = overviewWindow.overview;
@@ -115,7 +116,7 @@ void fitWindow(HWND dialog)
     SetWindowPos(dialog, nullptr, x, y, w, h, SWP_NOZORDER);
 }
 
-void copyTable(HWND dialog)
+void copyTable(HWND dialog, const OverviewWindow& overviewWindow)
 {
     const std::wstring text = widen(overviewText(overviewWindow.overview, overviewWindow.order));
     if (!OpenClipboard(dialog))
@@ -132,7 +133,7 @@ void copyTable(HWND dialog)
     CloseClipboard();
 }
 
-void saveTable(HWND dialog)
+void saveTable(HWND dialog, const OverviewWindow& overviewWindow)
 {
     const std::wstring path = chooseOverviewFile(dialog);
     if (path.empty())
@@ -142,7 +143,7 @@ void saveTable(HWND dialog)
 }
 
 // A click on a column header orders by it; a second click turns the order round.
-void onColumnClick(HWND dialog, int column)
+void onColumnClick(HWND dialog, OverviewWindow& overviewWindow, int column)
 {
     if (column == overviewWindow.sortColumn) {
         overviewWindow.descending = !overviewWindow.descending;
@@ -152,7 +153,7 @@ void onColumnClick(HWND dialog, int column)
         overviewWindow.descending = column != ColName && column != ColLineup;
     }
     overviewWindow.order = overviewOrder(overviewWindow.overview, column, overviewWindow.descending);
-    fillList(listOf(dialog));
+    fillList(listOf(dialog), overviewWindow);
 }
 
 void onInitDialog(HWND dialog)
@@ -160,7 +161,7 @@ void onInitDialog(HWND dialog)
     // The page's values count, even those not yet committed; the team itself stays as it is.
     TeamState team = teamState;
     storeInputs(team, currentPlayerIndex(), readInputs());
-    overviewWindow = OverviewWindow{};
+    OverviewWindow& overviewWindow = createDialogState<OverviewWindow>(dialog);
     overviewWindow.overview = teamOverview(team);
     overviewWindow.order.resize(overviewWindow.overview.rows.size());
     for (size_t i = 0; i < overviewWindow.order.size(); ++i)
@@ -180,23 +181,27 @@ void onInitDialog(HWND dialog)
         info.iSubItem = column;
         SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
     }
-    fillList(list);
+    fillList(list, overviewWindow);
     fitWindow(dialog);
 }
 
 INT_PTR CALLBACK overviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
+    if (message == WM_INITDIALOG) {
         onInitDialog(dialog);
         return TRUE;
+    }
+    OverviewWindow* state = dialogState<OverviewWindow>(dialog);
+    if (!state)
+        return FALSE;
+    switch (message) {
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_OVERVIEW_COPY:
-            copyTable(dialog);
+            copyTable(dialog, *state);
             return TRUE;
         case IDC_OVERVIEW_SAVE:
-            saveTable(dialog);
+            saveTable(dialog, *state);
             return TRUE;
         case IDCANCEL:
             EndDialog(dialog, 0);
@@ -206,9 +211,12 @@ INT_PTR CALLBACK overviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->idFrom == IDC_OVERVIEW_LIST && header->code == LVN_COLUMNCLICK)
-            onColumnClick(dialog, reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
+            onColumnClick(dialog, *state, reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem);
         return FALSE;
     }
+    case WM_NCDESTROY:
+        destroyDialogState<OverviewWindow>(dialog);
+        return FALSE;
     }
     return FALSE;
 }

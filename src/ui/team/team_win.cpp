@@ -165,12 +165,12 @@ void switchMode()
 {
     if (teamState.singleMode) {
         storePageValues(singleState, 0);
-        teamState.singleMode = singleState.singleMode = 0;
+        setSingleMode(0);
         showPlayer(teamState, currentPlayerIndex());
         showPlayerCountControls(true);
     } else {
         storePageValues(teamState, currentPlayerIndex());
-        teamState.singleMode = singleState.singleMode = 1;
+        setSingleMode(1);
         showPlayer(singleState, 0);
         showPlayerCountControls(false);
     }

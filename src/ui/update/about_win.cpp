@@ -1,5 +1,6 @@
 #include "update/about_win.h"
 
+#include "base/dialog_state_win.h"
 #include "base/handles_win.h"
 #include "base/subclass_win.h"
 #include "base/system_win.h"
@@ -19,7 +20,7 @@ namespace {
 constexpr int linkIds[] = {IDC_ABOUT_MAIL_LINK, IDC_ABOUT_WEB_LINK, IDC_ABOUT_UPDATE_LINK};
 constexpr int linkCount = 3;
 
-// What the open box keeps, from WM_INITDIALOG to WM_NCDESTROY.
+// What the open box keeps, from WM_INITDIALOG to WM_NCDESTROY, with the box (DWLP_USER).
 struct AboutBox {
     HWND box = nullptr;
     AutoFont linkFont;      // link 1028's font
@@ -29,7 +30,9 @@ struct AboutBox {
     HCURSOR linkCursor = nullptr;
     AutoHandle<HCURSOR, DestroyCursor> fileCursor; // only where the system has no hand
 };
-AboutBox about;
+
+// The record of the box that holds link.
+AboutBox* aboutOfLink(HWND link) { return dialogState<AboutBox>(GetParent(link)); }
 
 int linkIndex(HWND link)
 {
@@ -48,7 +51,7 @@ LOGFONTW fontOf(HWND control)
     return description;
 }
 
-void onLinkLeave(HWND link)
+void onLinkLeave(HWND link, AboutBox& about)
 {
     const int index = linkIndex(link);
     if (index >= 0)
@@ -61,7 +64,7 @@ void onLinkLeave(HWND link)
     RedrawWindow(about.box, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-void onLinkMouseMove(HWND link)
+void onLinkMouseMove(HWND link, AboutBox& about)
 {
     const int index = linkIndex(link);
     if (index < 0 || about.tracking[index])
@@ -73,6 +76,10 @@ void onLinkMouseMove(HWND link)
 
 LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    AboutBox* state = aboutOfLink(link);
+    if (!state)
+        return callPreviousProc(link, message, wParam, lParam);
+    AboutBox& about = *state;
     switch (message) {
     case WM_SETCURSOR:
         // Every mouse move asks; the link is redrawn only when the underline is new.
@@ -81,16 +88,16 @@ LRESULT CALLBACK linkProc(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
         SetCursor(about.linkCursor);
         return TRUE;
     case WM_MOUSEMOVE:
-        onLinkMouseMove(link);
+        onLinkMouseMove(link, about);
         break;
     case WM_MOUSELEAVE:
-        onLinkLeave(link);
+        onLinkLeave(link, about);
         break;
     }
     return callPreviousProc(link, message, wParam, lParam);
 }
 
-void makeLinkFonts(HWND box)
+void makeLinkFonts(HWND box, AboutBox& about)
 {
     LOGFONTW mailFont = fontOf(GetDlgItem(box, IDC_ABOUT_MAIL_LINK));
     about.linkFont.reset(CreateFontIndirectW(&mailFont));
@@ -103,11 +110,12 @@ void makeLinkFonts(HWND box)
 
 void onInitDialog(HWND box)
 {
+    AboutBox& about = createDialogState<AboutBox>(box);
     about.box = box;
     SetDlgItemTextW(box, IDC_ABOUT_TITLE, windowTitle);
     SetDlgItemTextW(box, IDC_ABOUT_WEB_LINK, widen(updateSite.homepage).c_str());
     SetDlgItemTextW(box, IDC_ABOUT_MAIL_LINK, widen(updateSite.mail).c_str());
-    makeLinkFonts(box);
+    makeLinkFonts(box, about);
     for (int id : {IDC_ABOUT_MAIL_LINK, IDC_ABOUT_WEB_LINK})
         SendDlgItemMessageW(box, id, WM_SETFONT, reinterpret_cast<WPARAM>(about.linkFont.get()), FALSE);
     for (int id : linkIds)
@@ -130,16 +138,16 @@ HBRUSH onControlColour(HDC dc, HWND control)
     return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
 }
 
-void openLink(int id)
+void openLink(HWND box, int id)
 {
     switch (id) {
     case IDC_ABOUT_MAIL_LINK: {
         const std::wstring mail = L"mailto:" + widen(updateSite.mail) + L"?subject=Kadermeister";
-        ShellExecuteW(about.box, L"open", mail.c_str(), nullptr, nullptr, SW_HIDE);
+        ShellExecuteW(box, L"open", mail.c_str(), nullptr, nullptr, SW_HIDE);
         break;
     }
     case IDC_ABOUT_WEB_LINK:
-        ShellExecuteW(about.box, nullptr, widen(updateSite.homepage).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ShellExecuteW(box, nullptr, widen(updateSite.homepage).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;
     case IDC_ABOUT_UPDATE_LINK:
         startVersionCheck(); // the box stays open
@@ -152,11 +160,11 @@ void onCommand(HWND box, int id, int code)
     if (id == IDOK || id == IDCANCEL)
         EndDialog(box, id);
     else if (code == STN_CLICKED)
-        openLink(id);
+        openLink(box, id);
 }
 
 // The links are gone by now, so their fonts can go.
-void onNcDestroy() { about = AboutBox{}; }
+void onNcDestroy(HWND box) { destroyDialogState<AboutBox>(box); }
 
 INT_PTR CALLBACK aboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -170,7 +178,7 @@ INT_PTR CALLBACK aboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
         onCommand(box, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
     case WM_NCDESTROY:
-        onNcDestroy();
+        onNcDestroy(box);
         return FALSE;
     }
     return FALSE;
