@@ -3,6 +3,8 @@
 // own, on the loopback address this test program was built for.
 #include "base/dpi_win.h"
 #include "base/system_win.h"
+#include "base/text_win.h"
+#include "base/version.h"
 #include "http_test_server.h"
 #include "main_dialog_fixture.h"
 #include "update/about_win.h"
@@ -38,6 +40,11 @@ std::string download(size_t size)
     return ::testing::AssertionFailure() << "the file holds " << actual.size() << " bytes, expected "
                                          << expected.size() << (actual.size() == expected.size() ? " (different)" : "");
 }
+
+// Version files relative to the program's own version, so the tests hold after a new release.
+const std::string sameVersion = programVersion;
+const std::string newerVersion = sameVersion + ".1";
+const std::string olderVersion = "0";
 
 HttpReply version(const std::string& body, const std::string& checksum = {})
 {
@@ -187,17 +194,17 @@ TEST_F(UpdateCheck, TheServersAnswerDecidesWhatTheUserIsTold)
         std::wstring told;
         std::vector<int> buttons;
     } cases[] = {
-        {"the same version", version("0.92.1\r\nsetup.zip\r\n"), true, current, {IDOK}},
-        {"an older version", version("0.91.7\r\nalt.zip"), true, current, {IDOK}},
-        {"0.100 sorts before 0.92.1", version("0.100\r\nk.zip"), true, current, {IDOK}},
+        {"the same version", version(sameVersion + "\r\nsetup.zip\r\n"), true, current, {IDOK}},
+        {"an older version", version(olderVersion + "\r\nalt.zip"), true, current, {IDOK}},
+        {"0.100 sorts before the version, as text", version("0.100\r\nk.zip"), true, current, {IDOK}},
         {"1.0 is newer", version("1.0\r\nk.zip"), true, offer, {IDYES, IDNO}},
-        {"empty lines are skipped", version("\r\n\r\n0.92.2\r\n\r\nsetup.zip\r\n"), true, offer, {IDYES, IDNO}},
-        {"one line only", version("0.92.2\r\n"), true, unusable, {IDOK}},
+        {"empty lines are skipped", version("\r\n\r\n" + newerVersion + "\r\n\r\nsetup.zip\r\n"), true, offer, {IDYES, IDNO}},
+        {"one line only", version(newerVersion + "\r\n"), true, unusable, {IDOK}},
         {"an empty answer", version(""), true, unusable, {IDOK}},
         {"an error page", version("<html><body>Error</body></html>\nx.zip"), true, unusable, {IDOK}},
         {"an error status", serverError, true, unusable, {IDOK}},
-        {"a name that leaves the folder", version("0.92.2\r\n..\\..\\evil.exe"), true, unusable, {IDOK}},
-        {"an oversized version file", version("0.92.2\r\nsetup.zip\r\n" + std::string(5000, 'x')), true, unusable, {IDOK}},
+        {"a name that leaves the folder", version(newerVersion + "\r\n..\\..\\evil.exe"), true, unusable, {IDOK}},
+        {"an oversized version file", version(newerVersion + "\r\nsetup.zip\r\n" + std::string(5000, 'x')), true, unusable, {IDOK}},
         {"no version file", {}, false, unusable, {IDOK}},
     };
     for (const auto& c : cases) {
@@ -258,7 +265,7 @@ TEST_F(UpdateCheck, DownloadsIntoTheChosenFolderOrSaysWhyNot)
     const int before = height();
     for (const auto& c : cases) {
         DeleteFileW(target.c_str());
-        server.serve(versionPath, version("0.92.2\r\nsetup.zip", c.checksum));
+        server.serve(versionPath, version(newerVersion + "\r\nsetup.zip", c.checksum));
         server.serve(downloadPath, c.reply);
         folderChoices = {folderA};
         BoxWatcher boxes({IDYES});
@@ -272,6 +279,7 @@ TEST_F(UpdateCheck, DownloadsIntoTheChosenFolderOrSaysWhyNot)
         EXPECT_EQ(folderFields[0], programFolder()) << "an offer starts from the program's folder";
         EXPECT_EQ(tallest, c.taller ? before + scaled(25) : before) << c.what;
         EXPECT_EQ(height(), before) << c.what << ": the window has its height back";
+        EXPECT_EQ(boxes.boxes[1].ownerHeight, before) << c.what << ": before the outcome is told";
         if (c.kept) {
             EXPECT_EQ(filesIn(folderA), std::vector<std::wstring>{L"setup.zip"}) << c.what;
             EXPECT_TRUE(sameBytes(readFileBytes(target), c.reply.body)) << c.what;
@@ -297,7 +305,7 @@ TEST_F(UpdateCheck, TheStatusBarShowsTheProgressAsItGoes)
         reply.contentLength = c.announced;
         reply.firstDelay = 300;
         reply.pieceDelay = 5;
-        server.serve(versionPath, version("0.92.2\r\nsetup.zip"));
+        server.serve(versionPath, version(newerVersion + "\r\nsetup.zip"));
         server.serve(downloadPath, reply);
         DeleteFileW((folderA + L"\\setup.zip").c_str());
         folderChoices = {folderA};
@@ -337,7 +345,7 @@ TEST_F(UpdateCheck, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
         writeFileBytes(inA, "old");
         DeleteFileW(inB.c_str());
         const size_t downloadsBefore = requestsFor(downloadPath);
-        server.serve(versionPath, version("0.92.2\r\nsetup.zip"));
+        server.serve(versionPath, version(newerVersion + "\r\nsetup.zip"));
         server.serve(downloadPath, c.reply);
         folderChoices = c.choices;
         BoxWatcher boxes(c.answers);
@@ -358,7 +366,7 @@ TEST_F(UpdateCheck, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
 
 TEST_F(UpdateCheck, TheFolderDialogRefusesWhatIsNoFolder)
 {
-    server.serve(versionPath, version("0.92.2\r\nsetup.zip"));
+    server.serve(versionPath, version(newerVersion + "\r\nsetup.zip"));
     server.serve(downloadPath, file("neu"));
     // Not there, a trailing backslash, a file; then a real folder.
     writeFileBytes(folderB + L"\\plain.txt", "x");
@@ -421,7 +429,7 @@ TEST_F(UpdateCheck, AServerThatAsksForAPasswordGetsTheSystemsPasswordDialog)
         {"the password entered: the request goes again", true, current, 2},
     };
     for (const auto& c : cases) {
-        HttpReply guarded = version("0.92.1\r\nsetup.zip");
+        HttpReply guarded = version(sameVersion + "\r\nsetup.zip");
         guarded.basicCredentials = "a2FwaXRhZW46Z2VoZWlt"; // kapitaen:geheim
         server.serve(versionPath, guarded);
         const size_t before = requestsFor(versionPath);
@@ -452,7 +460,7 @@ TEST_F(UpdateCheck, AServerThatAsksForAPasswordGetsTheSystemsPasswordDialog)
 
 TEST_F(UpdateCheck, OneCheckRunsAtATime)
 {
-    HttpReply slow = version("0.92.1\r\nsetup.zip");
+    HttpReply slow = version(sameVersion + "\r\nsetup.zip");
     slow.firstDelay = 600;
     server.serve(versionPath, slow);
     BoxWatcher boxes;
@@ -468,7 +476,7 @@ TEST_F(UpdateCheck, ClosingDuringADownloadEndsItWithoutAFileOrAWait)
 {
     HttpReply slow = file(download(400 * 1024));
     slow.pieceDelay = 20; // some eight seconds in all
-    server.serve(versionPath, version("0.92.2\r\nsetup.zip"));
+    server.serve(versionPath, version(newerVersion + "\r\nsetup.zip"));
     server.serve(downloadPath, slow);
     folderChoices = {folderA};
     BoxWatcher boxes({IDYES});
@@ -531,13 +539,13 @@ TEST_F(UpdateCheck, InfoOpensTheAboutBoxFromBothMenus)
         SendMessageW(dialog, message, command, 0);
         EXPECT_TRUE(action.ran);
         EXPECT_EQ(caption, L"Info über Kadermeister");
-        EXPECT_EQ(title, L"Kadermeister 0.92.1 Beta");
+        EXPECT_EQ(title, L"Kadermeister " + widen(programVersion) + L" Beta");
     }
 }
 
 TEST_F(UpdateCheck, TheAboutBoxLinksAreBlueUnderlinedUnderThePointerAndStartTheCheck)
 {
-    server.serve(versionPath, version("0.92.1\r\nsetup.zip"));
+    server.serve(versionPath, version(sameVersion + "\r\nsetup.zip"));
     BoxWatcher boxes;
     bool stayedOpen = false;
     bool mainEnabled = true;

@@ -120,6 +120,9 @@ BOOL CALLBACK closeBox(HWND window, LPARAM)
     SeenBox box;
     box.title = textOf(window);
     box.owner = GetWindow(window, GW_OWNER);
+    RECT ownerRect = {};
+    if (box.owner && GetWindowRect(box.owner, &ownerRect))
+        box.ownerHeight = ownerRect.bottom - ownerRect.top;
     EnumChildWindows(window, collectStatic, reinterpret_cast<LPARAM>(&box.text));
     for (int id : {IDOK, IDYES, IDNO, IDCANCEL})
         if (GetDlgItem(window, id))

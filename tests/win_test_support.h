@@ -23,6 +23,7 @@ struct SeenBox {
     std::wstring text;
     HWND owner;
     std::vector<int> buttons; // IDOK, IDYES, IDNO, IDCANCEL as the box offers them
+    int ownerHeight = 0;      // the owner window's height while the box was open
 };
 
 // While alive, reads and closes every message box of the process, whatever thread shows it, as

@@ -23,6 +23,8 @@ namespace {
 std::atomic<bool> checkRunning{false};
 // The running check's thread; nothing but the exit sequence waits for it.
 AutoCloseHandle versionCheckThread;
+// The folder the running check downloads into, as the folder dialog shows and takes it.
+std::wstring updateFolder;
 
 const char updateTitle[] = "Update";
 
@@ -139,8 +141,9 @@ void runVersionCheck(WebTransfer& transfer)
     updateFolder = programFolder();
     if (!chooseFolder())
         return;
+    const std::string url = downloadUrlFor(updateSite.server, answer.fileName);
+    std::wstring targetPath;
     for (;;) {
-        downloadUrl = downloadUrlFor(updateSite.server, answer.fileName);
         targetPath = updateFolder + L"\\" + widen(answer.fileName);
         if (!fileExists(targetPath) || updateStopping)
             break;
@@ -152,7 +155,7 @@ void runVersionCheck(WebTransfer& transfer)
             return;
     }
     if (!updateStopping)
-        transfer.downloadFile(answer.sha256);
+        transfer.downloadFile(url, updateFolder, targetPath, answer.sha256);
 }
 
 DWORD WINAPI versionCheckWorker(void*)

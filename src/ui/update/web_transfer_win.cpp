@@ -14,9 +14,6 @@
 
 #include <cstring>
 
-std::wstring updateFolder;
-std::string downloadUrl;
-std::wstring targetPath;
 std::atomic<bool> updateStopping{false};
 
 namespace {
@@ -104,20 +101,34 @@ bool contentLengthOf(HINTERNET request, uint64_t& length)
     return true;
 }
 
-// The status bar lies below the window's bottom edge until a download makes room for it; the
-// window gets its height back after every outcome.
-class TallerWindow {
+// The only code of the transfer that touches the main window: the window made taller for the
+// status bar below it, the status text and the progress bar. It runs on the worker thread; the
+// window gets its height back on every way out, before the outcome is told.
+class ProgressDisplay {
 public:
-    TallerWindow()
+    explicit ProgressDisplay(uint64_t total) : total_(total)
     {
+        SendMessageW(progressBar, PBM_SETPOS, 0, 0);
+        show(0, 0.0f);
         GetWindowRect(mainDialog, &before_);
         SetWindowPos(mainDialog, nullptr, 0, 0, before_.right - before_.left, before_.bottom - before_.top + scaled(25),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         UpdateWindow(mainDialog);
     }
-    ~TallerWindow() { restore(); }
-    TallerWindow(const TallerWindow&) = delete;
-    TallerWindow& operator=(const TallerWindow&) = delete;
+    ~ProgressDisplay() { restore(); }
+    ProgressDisplay(const ProgressDisplay&) = delete;
+    ProgressDisplay& operator=(const ProgressDisplay&) = delete;
+
+    void show(uint64_t received, float speed)
+    {
+        if (total_ > 0) {
+            SendMessageW(progressBar, PBM_SETPOS, downloadPercent(received, total_), 0);
+            RedrawWindow(progressBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
+        SendMessageW(statusBar, SB_SETTEXTW, 0,
+                     reinterpret_cast<LPARAM>(widen(downloadStatusText(received, total_, speed)).c_str()));
+        RedrawWindow(mainDialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
     void restore()
     {
         if (restored_)
@@ -126,18 +137,14 @@ public:
         // The height only: the user may have moved the window meanwhile.
         SetWindowPos(mainDialog, nullptr, 0, 0, before_.right - before_.left, before_.bottom - before_.top,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        UpdateWindow(mainDialog);
     }
 
 private:
+    uint64_t total_;
     RECT before_ = {};
     bool restored_ = false;
 };
-
-void showProgress(uint64_t received, uint64_t total, float speed)
-{
-    SendMessageW(statusBar, SB_SETTEXTW, 0,
-                 reinterpret_cast<LPARAM>(widen(downloadStatusText(received, total, speed)).c_str()));
-}
 
 } // namespace
 
@@ -201,84 +208,69 @@ const std::string& WebTransfer::fetchText(HWND owner, const std::string& url)
     return text_;
 }
 
-DownloadResult WebTransfer::downloadFile(const std::string& sha256)
+DownloadResult WebTransfer::downloadFile(const std::string& url, const std::wstring& folder, const std::wstring& target,
+                                        const std::string& sha256)
 {
-    AutoInternet url(InternetOpenUrlA(root_.get(), downloadUrl.c_str(), "Accept: */*\r\n\r\n", static_cast<DWORD>(-1),
-                                      INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE,
-                                      0));
-    if (!url || isErrorStatus(statusCodeOf(url.get()))) {
+    AutoInternet answer(InternetOpenUrlA(root_.get(), url.c_str(), "Accept: */*\r\n\r\n", static_cast<DWORD>(-1),
+                                         INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
+                                             INTERNET_FLAG_PRAGMA_NOCACHE,
+                                         0));
+    if (!answer || isErrorStatus(statusCodeOf(answer.get()))) {
         // An error page is no new version.
         tellDownload("Fehler beim Zugriff auf die Webseite.", BoxIcon::Error);
         return DownloadResult::OpenFailed;
     }
-    // Written under a fresh name in the chosen folder; it takes the file's name only when complete and checked.
+    // Written under a fresh name in the chosen folder; it takes the file's name only when
+    // complete and checked.
     AtomicFile file;
-    if (!file.create(updateFolder)) {
+    if (!file.create(folder)) {
         tellDownload("Fehler beim Erstellen der Empfangsdatei.", BoxIcon::Error);
         return DownloadResult::CreateFailed;
     }
 
     uint64_t total = 0;
-    const bool totalKnown = contentLengthOf(url.get(), total);
+    const bool totalKnown = contentLengthOf(answer.get(), total);
     if (!totalKnown)
         total = 0;
-    SendMessageW(progressBar, PBM_SETPOS, 0, 0);
-    showProgress(0, total, 0.0f);
-    TallerWindow taller;
+    ProgressDisplay progress(total);
+    const auto fail = [&](const std::string& text, DownloadResult result) {
+        file.discard();
+        answer.reset();
+        progress.restore();
+        tellDownload(text, BoxIcon::Error);
+        return result;
+    };
 
     Sha256 hash;
     uint64_t received = 0;
     DWORD elapsed = 10;
     const DWORD start = timeGetTime();
-    const std::string savedFailure = "Fehler beim Speichern der Empfangsdatei \"" + narrow(targetPath) + "\".";
+    const std::string savedFailure = "Fehler beim Speichern der Empfangsdatei \"" + narrow(target) + "\".";
     for (;;) {
         char chunk[1024];
         DWORD read = 0;
         if (updateStopping)
             return DownloadResult::Stopped;
-        const bool ok = InternetReadFile(url.get(), chunk, sizeof chunk, &read) != 0;
+        const bool ok = InternetReadFile(answer.get(), chunk, sizeof chunk, &read) != 0;
         // A connection that ends before the announced length failed as much as a broken read.
-        if (!ok || (read == 0 && totalKnown && received < total)) {
-            file.discard();
-            url.reset();
-            taller.restore();
-            tellDownload("Fehler beim Lesen der Datei.", BoxIcon::Error);
-            return DownloadResult::ReadFailed;
-        }
+        if (!ok || (read == 0 && totalKnown && received < total))
+            return fail("Fehler beim Lesen der Datei.", DownloadResult::ReadFailed);
         if (read == 0)
             break;
-        if (!file.write(chunk, read)) {
-            file.discard();
-            url.reset();
-            taller.restore();
-            tellDownload(savedFailure, BoxIcon::Error);
-            return DownloadResult::WriteFailed;
-        }
+        if (!file.write(chunk, read))
+            return fail(savedFailure, DownloadResult::WriteFailed);
         hash.add(chunk, read);
         received += read;
-        if (totalKnown && total > 0) {
-            SendMessageW(progressBar, PBM_SETPOS, downloadPercent(received, total), 0);
-            RedrawWindow(progressBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        }
-        showProgress(received, total, downloadSpeed(received, elapsed));
-        RedrawWindow(mainDialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        progress.show(received, downloadSpeed(received, elapsed));
         elapsed = timeGetTime() - start;
     }
-    url.reset();
+    answer.reset();
 
-    if (!sha256.empty() && hash.finish() != sha256) {
-        file.discard();
-        taller.restore();
-        tellDownload("Die geladene Datei ist beschädigt und wurde verworfen.", BoxIcon::Error);
-        return DownloadResult::Corrupt;
-    }
-    if (!file.putInPlace(targetPath)) {
-        file.discard();
-        taller.restore();
-        tellDownload(savedFailure, BoxIcon::Error);
-        return DownloadResult::WriteFailed;
-    }
-    tellDownload("Die Datei \"" + narrow(targetPath) + "\" wurde erfolgreich gespeichert.", BoxIcon::Information);
-    taller.restore();
+    if (!sha256.empty() && hash.finish() != sha256)
+        return fail("Die geladene Datei ist beschädigt und wurde verworfen.", DownloadResult::Corrupt);
+    if (!file.putInPlace(target))
+        return fail(savedFailure, DownloadResult::WriteFailed);
+    progress.restore();
+    tellDownload("Die Datei \"" + narrow(target) + "\" wurde erfolgreich gespeichert.", BoxIcon::Information);
     return DownloadResult::Stored;
 }

@@ -11,11 +11,6 @@
 
 using AutoInternet = AutoHandle<HINTERNET, InternetCloseHandle>;
 
-// Shared by the running check and the folder dialog it shows; one check runs at a time.
-extern std::wstring updateFolder; // the folder the user chose
-extern std::string downloadUrl;   // the full URL of the file to download
-extern std::wstring targetPath;   // updateFolder, a backslash, the file name
-
 // Set when the program closes: a running transfer stops at its next chunk, quietly, and leaves
 // no file behind.
 extern std::atomic<bool> updateStopping;
@@ -42,9 +37,10 @@ public:
     // not be reached or answered with an error status. Reading stops once the text is longer
     // than maxVersionFileSize, so a larger answer shows as too large.
     const std::string& fetchText(HWND owner, const std::string& url);
-    // downloadUrl to targetPath, through a temporary file in the same folder. sha256 (lower-case
+    // url to target (a file in folder), through a fresh file in that folder. sha256 (lower-case
     // hex) is checked when not empty. Every outcome is told to the user before it returns.
-    DownloadResult downloadFile(const std::string& sha256 = {});
+    DownloadResult downloadFile(const std::string& url, const std::wstring& folder, const std::wstring& target,
+                                const std::string& sha256 = {});
     void release();
 
 private:
