@@ -2,6 +2,8 @@
 #include "display/calculate.h"
 #include "recording_view.h"
 
+#include "core_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,14 +30,6 @@ std::vector<int> marks()
     return std::vector<int>(p->invalid, p->invalid + 9);
 }
 
-LkzInputs inputs(int league, int teams, int matches, int w1, int l1, int w2 = 0, int l2 = 0, int w3 = 0, int l3 = 0)
-{
-    LkzInputs in;
-    const int values[InputKindCount] = {league, teams, matches, w1, l1, w2, l2, w3, l3};
-    for (int kind = 0; kind < InputKindCount; ++kind)
-        in[kind] = values[kind];
-    return in;
-}
 
 class Calculate : public ::testing::Test {
 protected:

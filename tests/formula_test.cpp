@@ -1,18 +1,12 @@
 // The formula with values: its left part, its value and its result text.
 #include "rating/formula.h"
 
+#include "core_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-LkzInputs inputs(int league, int teams, int matches, int w1, int l1, int w2, int l2, int w3, int l3)
-{
-    LkzInputs in;
-    const int values[InputKindCount] = {league, teams, matches, w1, l1, w2, l2, w3, l3};
-    for (int kind = 0; kind < InputKindCount; ++kind)
-        in[kind] = values[kind];
-    return in;
-}
 
 TEST(Formula, LeftPartForEveryCombinationOfPaarkreuze)
 {

@@ -68,12 +68,7 @@ protected:
 
     std::string ini() const { return readFileBytes(iniPath); }
 
-    static std::wstring text(HWND parent, int id)
-    {
-        wchar_t buffer[256] = L"";
-        GetDlgItemTextW(parent, id, buffer, 256);
-        return buffer;
-    }
+    static std::wstring text(HWND parent, int id) { return controlText(parent, id); }
     std::wstring display() const { return text(dialog, IDC_LKZ_DISPLAY); }
     static void setText(HWND parent, int id, const wchar_t* value) { SetDlgItemTextW(parent, id, value); }
     static void click(HWND parent, int id)

@@ -14,8 +14,6 @@ namespace {
 
 std::wstring programPath; // from the command line
 
-const wchar_t* const title = windowTitle;
-
 struct Program {
     PROCESS_INFORMATION process = {};
 };
@@ -43,32 +41,38 @@ PROCESS_INFORMATION start(const std::wstring& exe)
     return process;
 }
 
-int windowCount()
+// A main window of Kadermeister: a top-level dialog with the league box, whatever its title.
+bool isMainWindow(HWND window) { return IsWindowVisible(window) && GetDlgItem(window, IDC_LEAGUE_BOX) != nullptr; }
+
+// The visible main windows, of processId only or (0) of every process.
+std::vector<HWND> mainWindows(DWORD processId = 0)
 {
-    int count = 0;
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search = {processId, {}};
     EnumWindows(
-        [](HWND window, LPARAM counter) -> BOOL {
-            wchar_t text[64] = L"";
-            GetWindowTextW(window, text, 64);
-            if (wcscmp(text, title) == 0)
-                ++*reinterpret_cast<int*>(counter);
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if ((search->processId == 0 || owner == search->processId) && isMainWindow(window))
+                search->found.push_back(window);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
+int windowCount() { return static_cast<int>(mainWindows().size()); }
+
+// The dialog shows only when its initialisation is done.
 HWND waitForWindow(DWORD processId)
 {
     for (int i = 0; i < 200; ++i) {
-        HWND window = nullptr;
-        while ((window = FindWindowExW(nullptr, window, nullptr, title)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            // The title is set early in the initialisation; the dialog shows only when it is done.
-            if (owner == processId && IsWindowVisible(window))
-                return window;
-        }
+        const std::vector<HWND> windows = mainWindows(processId);
+        if (!windows.empty())
+            return windows.front();
         Sleep(50);
     }
     return nullptr;
@@ -84,13 +88,6 @@ DWORD finish(PROCESS_INFORMATION& process, DWORD milliseconds = 15000)
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return code;
-}
-
-std::wstring controlText(HWND parent, int id)
-{
-    wchar_t text[64] = L"";
-    SendMessageW(GetDlgItem(parent, id), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
-    return text;
 }
 
 HWND playerPage(HWND dialog)

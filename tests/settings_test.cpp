@@ -2,6 +2,8 @@
 #include "recording_view.h"
 #include "settings/settings.h"
 
+#include "core_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -13,34 +15,6 @@
 
 namespace {
 
-// An INI file in memory that logs every access in order.
-struct FakeIni {
-    std::map<std::pair<std::string, std::string>, std::string> values;
-    std::vector<std::string> reads;  // "section/key"
-    std::vector<std::string> writes; // "section/key=value"
-
-    void set(const std::string& section, const std::string& key, const std::string& value)
-    {
-        values[{section, key}] = value;
-    }
-    std::string get(const std::string& section, const std::string& key) const
-    {
-        auto it = values.find({section, key});
-        return it == values.end() ? "<absent>" : it->second;
-    }
-    IniStore store()
-    {
-        return {[this](const std::string& s, const std::string& k, const std::string& fallback) {
-                    reads.push_back(s + "/" + k);
-                    auto it = values.find({s, k});
-                    return it == values.end() ? fallback : profileReadBack(it->second);
-                },
-                [this](const std::string& s, const std::string& k, const std::string& v) {
-                    writes.push_back(s + "/" + k + "=" + v);
-                    values[{s, k}] = v;
-                }};
-    }
-};
 
 class Settings : public ::testing::Test {
 protected:

@@ -500,13 +500,6 @@ TEST_F(UpdateCheck, ClosingDuringADownloadEndsItWithoutAFileOrAWait)
 
 // ---- The About box ----
 
-std::wstring controlText(HWND box, int id)
-{
-    wchar_t buffer[256] = L"";
-    GetDlgItemTextW(box, id, buffer, 256);
-    return buffer;
-}
-
 bool underlined(HWND control)
 {
     LOGFONTW font = {};

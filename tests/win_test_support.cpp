@@ -54,6 +54,13 @@ void fireTimer(HWND window, UINT_PTR id)
     SendMessageW(window, WM_TIMER, id, 0);
 }
 
+std::wstring controlText(HWND parent, int id)
+{
+    wchar_t text[256] = L"";
+    SendMessageW(GetDlgItem(parent, id), WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 std::string readFileBytes(const std::wstring& path)
 {
     std::ifstream file(path.c_str(), std::ios::binary);

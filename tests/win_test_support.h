@@ -16,6 +16,8 @@ void fireTimer(HWND window, UINT_PTR id);
 std::wstring makeTempFolder();
 void removeTempFolder(const std::wstring& folder);
 std::string readFileBytes(const std::wstring& path);
+// The text of a control, in this process or another.
+std::wstring controlText(HWND parent, int id);
 void writeFileBytes(const std::wstring& path, const std::string& bytes);
 
 struct SeenBox {

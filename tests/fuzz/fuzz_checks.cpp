@@ -1,6 +1,7 @@
 #include "fuzz_checks.h"
 
 #include "base/view.h"
+#include "core_test_support.h"
 #include "rating/lkz.h"
 #include "settings/settings.h"
 #include "update/update_rules.h"
@@ -28,22 +29,6 @@ void useSilentView()
     setView(&silent);
 }
 
-// A file as the profile functions present it: values without line breaks, up to a NUL.
-struct File {
-    std::map<std::pair<std::string, std::string>, std::string> values;
-    std::string written; // every write, in order
-    IniStore store()
-    {
-        return {[this](const std::string& s, const std::string& k, const std::string& fallback) {
-                    auto it = values.find({s, k});
-                    return it == values.end() ? fallback : profileReadBack(it->second);
-                },
-                [this](const std::string& s, const std::string& k, const std::string& v) {
-                    values[{s, k}] = v;
-                    written += s + "/" + k + "=" + v + "\n";
-                }};
-    }
-};
 
 std::vector<std::pair<std::string, std::string>> allKeys()
 {
@@ -108,7 +93,7 @@ std::string checkIniFile(const uint8_t* data, size_t size)
 {
     useSilentView();
     // The input gives the values of every key in turn, one per line; a line "-" leaves the key out.
-    File file;
+    FakeIni file;
     const std::string input(reinterpret_cast<const char*>(data), size);
     size_t pos = 0;
     for (const auto& key : allKeys()) {
@@ -133,15 +118,15 @@ std::string checkIniFile(const uint8_t* data, size_t size)
         releaseStates();
         return fault;
     }
-    File first = file;
-    first.written.clear();
+    FakeIni first = file;
+    first.writes.clear();
     saveAll(first.store());
-    File second = first;
-    second.written.clear();
+    FakeIni second = first;
+    second.writes.clear();
     loadSettingsAndPlayers(second.store());
     saveAll(second.store());
-    if (second.written != first.written)
-        return "the second save differs:\n" + first.written + "--\n" + second.written;
+    if (second.writes != first.writes)
+        return "the second save differs:\n" + first.writtenText() + "--\n" + second.writtenText();
     return {};
 }
 
