@@ -62,6 +62,7 @@ protected:
     {
         close();
         resetWindowState();
+        resetIniFile();
         if (!folder.empty())
             removeTempFolder(folder);
     }

@@ -232,13 +232,18 @@ TEST_F(UpdateCheck, DownloadsIntoTheChosenFolderOrSaysWhyNot)
     slow.firstDelay = 300; // long enough to see the first status line
     HttpReply missing = file("<html>404</html>");
     missing.status = 404;
-    // Where the window shrinks before the message, the first byte waits, so the taller window
+    // The window shrinks before the outcome is told; the first byte waits, so the taller window
     // is seen.
     HttpReply cut = file(bytes);
     cut.cutAfter = 10 * 1024;
     cut.firstDelay = 300;
     HttpReply corrupt = file("abd");
     corrupt.firstDelay = 300;
+    HttpReply empty = file("");
+    empty.contentLength = false; // with a length of 0 the transfer would not wait for the delay
+    empty.firstDelay = 300;
+    HttpReply matching = file("abc");
+    matching.firstDelay = 300;
     HttpReply noLength = file(download(20 * 1024));
     noLength.contentLength = false;
     noLength.firstDelay = 300;
@@ -255,8 +260,8 @@ TEST_F(UpdateCheck, DownloadsIntoTheChosenFolderOrSaysWhyNot)
         {"a missing file", missing, "", L"Fehler beim Zugriff auf die Webseite.", false, false},
         {"a connection cut midway", cut, "", L"Fehler beim Lesen der Datei.", false, true},
         {"no content length", noLength, "", stored(target), true, true},
-        {"an empty file", file(""), "", stored(target), true, true},
-        {"a matching checksum", file("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad", stored(target),
+        {"an empty file", empty, "", stored(target), true, true},
+        {"a matching checksum", matching, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad", stored(target),
          true, true},
         {"a checksum that does not match", corrupt,
          "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD",

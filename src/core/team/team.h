@@ -21,7 +21,7 @@ struct PlayerRecord {
     int32_t matches;
     int32_t won1, lost1, won2, lost2, won3, lost3;
     float lkz;                 // last computed LKZ, the key of the LKZ order
-    int32_t invalid[9];        // one plausibility mark per InputKind
+    int32_t invalid[InputKindCount]; // one plausibility mark per InputKind
     int32_t customName;        // name differs from "Nr. <lineup>"
 };
 

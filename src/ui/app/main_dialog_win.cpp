@@ -494,12 +494,15 @@ void closeMainDialog()
 void resetWindowState()
 {
     mainWindow = MainWindowState{};
+    resetVersionCheck();
+    destroyMainTooltips();
     resetDialogWindows();
     resetFieldFocus();
     resetNumericFields();
     resetTabs();
     highlightBrush.reset();
     releaseLkzDisplay();
+    highlightColour = defaultHighlightColour;
 }
 
 INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)

@@ -26,6 +26,8 @@ AutoFont lkzFont;
 namespace {
 
 std::unique_ptr<Tooltip> controlTooltip;
+// Shows the tab tips; its window belongs to the tab strip, which destroys it when it goes.
+std::unique_ptr<Tooltip> tabStripTooltip;
 
 struct ToolText {
     Surface surface;
@@ -163,16 +165,15 @@ void createMainTooltips()
         controlTooltip->addTool(GetDlgItem(surfaceWindow(tool.surface), tool.control), widen(tool.text));
 }
 
-void destroyMainTooltips() { controlTooltip.reset(); }
+void destroyMainTooltips()
+{
+    // With the last instance goes the message hook that relays the mouse to them.
+    controlTooltip.reset();
+    tabStripTooltip.reset();
+}
 
 HWND controlTooltipWindow() { return controlTooltip ? controlTooltip->window() : nullptr; }
 
-namespace {
-
-// Shows the tab tips; its window belongs to the tab strip, which destroys it when it goes.
-std::unique_ptr<Tooltip> tabStripTooltip;
-
-} // namespace
 
 void createTabStripTooltip()
 {

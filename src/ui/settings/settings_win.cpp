@@ -161,6 +161,12 @@ void buildIniPath()
     iniPath = program.empty() ? std::wstring() : iniPathFor(program);
 }
 
+void resetIniFile()
+{
+    iniPath.clear();
+    highlightColour = defaultHighlightColour;
+}
+
 IniStore profileStore() { return profileStoreAt(ansiPath(iniPath)); }
 
 void loadTeamModel()

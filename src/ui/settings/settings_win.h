@@ -8,6 +8,8 @@
 extern std::wstring iniPath;
 
 void buildIniPath();
+// As before the start: no INI path, the default highlight colour.
+void resetIniFile();
 // The private-profile functions on iniPath, as an IniStore.
 IniStore profileStore();
 // Reads the settings and the players of both modes.

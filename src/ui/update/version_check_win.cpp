@@ -189,6 +189,14 @@ void startVersionCheck()
 
 bool versionCheckRunning() { return checkRunning; }
 
+void resetVersionCheck()
+{
+    stopVersionCheck();
+    versionCheckThread.reset();
+    updateStopping = false;
+    updateFolder.clear();
+}
+
 void stopVersionCheck(DWORD milliseconds)
 {
     if (!versionCheckThread)

@@ -11,6 +11,8 @@ bool versionCheckRunning();
 // For the exit sequence: a running check stops at its next step, without messages; waits for it
 // at most the given time, serving what the worker sends to this thread meanwhile.
 void stopVersionCheck(DWORD milliseconds = 3000);
+// As a first start finds it: no check running or stopping, no folder chosen.
+void resetVersionCheck();
 
 // A directory search for exactly this path finds a folder (or anything, for fileExists). A path
 // with a trailing backslash or a wildcard finds nothing.
