@@ -2,6 +2,7 @@
 #include "app/main_dialog_win.h"
 
 #include "app/main_setup_win.h"
+#include "base/dialog_state_win.h"
 #include "base/dpi_win.h"
 #include "base/system_win.h"
 #include "base/version.h"
@@ -37,7 +38,9 @@ struct MainWindowState {
     bool closing = false; // the exit sequence runs once, whatever asks for it
     COLORREF customColours[16] = {};
 };
-MainWindowState mainWindow;
+
+// The main dialog's record, with its window (DWLP_USER) from WM_INITDIALOG to WM_NCDESTROY.
+MainWindowState* mainWindowState() { return mainDialog ? dialogState<MainWindowState>(mainDialog) : nullptr; }
 
 bool isChecked(int id) { return IsDlgButtonChecked(mainDialog, id) == BST_CHECKED; }
 
@@ -60,7 +63,7 @@ void createStatusBar(HWND dialog)
     GetWindowRect(dialog, &window);
     SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - scaled(25),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    GetWindowRect(dialog, &mainWindow.fullWindowRect);
+    GetWindowRect(dialog, &dialogState<MainWindowState>(dialog)->fullWindowRect);
 }
 
 void placePage()
@@ -75,6 +78,10 @@ void placePage()
 
 void onLeagueChange()
 {
+    MainWindowState* state = mainWindowState();
+    if (!state)
+        return;
+    MainWindowState& mainWindow = *state;
     HWND box = inputWindow(League);
     lastFocused = box;
     const int index = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
@@ -93,6 +100,10 @@ void onLeagueChange()
 
 void chooseHighlightColour()
 {
+    MainWindowState* state = mainWindowState();
+    if (!state)
+        return;
+    MainWindowState& mainWindow = *state;
     for (COLORREF& colour : mainWindow.customColours)
         colour = RGB(255, 255, 255);
     mainWindow.customColours[0] = RGB(255, 255, 160);
@@ -113,6 +124,10 @@ void chooseHighlightColour()
 
 void toggleRollUp()
 {
+    MainWindowState* state = mainWindowState();
+    if (!state)
+        return;
+    MainWindowState& mainWindow = *state;
     RECT window;
     GetWindowRect(mainDialog, &window);
     if (!mainWindow.rolledUp) {
@@ -217,6 +232,7 @@ void onInitDialog(HWND dialog)
 {
     resetWindowState();
     mainDialog = dialog;
+    createDialogState<MainWindowState>(dialog);
     installDialogView();
     createStatusBar(dialog);
     SetWindowTextW(dialog, windowTitle);
@@ -422,7 +438,11 @@ void onTimer(WPARAM id)
 }
 
 // A colour request after the exit sequence may have made one more brush.
-void onNcDestroy() { highlightBrush.reset(); }
+void onNcDestroy(HWND dialog)
+{
+    highlightBrush.reset();
+    destroyDialogState<MainWindowState>(dialog);
+}
 
 } // namespace
 
@@ -477,9 +497,10 @@ void toggleSaveData()
 
 void closeMainDialog()
 {
-    if (mainWindow.closing)
+    MainWindowState* state = mainWindowState();
+    if (!state || state->closing)
         return;
-    mainWindow.closing = true;
+    state->closing = true;
     // A running update check ends first: it must not write into windows that are going.
     stopVersionCheck();
     // A commit still queued must not reach the players while they are saved and freed.
@@ -493,7 +514,6 @@ void closeMainDialog()
 
 void resetWindowState()
 {
-    mainWindow = MainWindowState{};
     resetVersionCheck();
     destroyMainTooltips();
     resetDialogWindows();
@@ -559,7 +579,7 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         closeMainDialog();
         return TRUE;
     case WM_NCDESTROY:
-        onNcDestroy();
+        onNcDestroy(dialog);
         return FALSE;
     }
     return FALSE;
