@@ -3,6 +3,7 @@
 
 #include "app/main_setup_win.h"
 #include "controls/tooltip_win.h"
+#include "controls/inputs.h"
 #include "team/team.h"
 
 namespace {
@@ -128,6 +129,108 @@ TEST_F(NumericField, EachFieldKeepsItsLimits)
         EXPECT_EQ(text(dialog, IDC_PLAYER_COUNT_FIELD), c.shown) << c.typed;
         SetFocus(field(IDC_MATCHES_FIELD));
     }
+}
+
+// Digits typed on the numeric keypad: the same text, limits, computation and commit as the same
+// digits on the main keyboard.
+TEST_F(NumericField, KeypadDigitsGiveWhatTheMainKeyboardGives)
+{
+    const struct {
+        bool onPage;
+        int id;
+        const wchar_t* digits;
+    } cases[] = {
+        {false, IDC_MATCHES_FIELD, L"25"}, {false, IDC_TEAM_COUNT_FIELD, L"25"}, {false, IDC_TEAM_COUNT_FIELD, L"1"},
+        {true, IDC_WON1_FIELD, L"25"},     {true, IDC_LOST1_FIELD, L"7"},
+    };
+    for (const auto& c : cases)
+        for (bool computing : {true, false}) {
+            // Without computing, only the commit differs by key; the core's table covers the rest.
+            if (!computing && c.id != IDC_MATCHES_FIELD)
+                continue;
+            std::wstring shown[2], lkz[2];
+            int stored[2] = {};
+            for (int keypad = 0; keypad < 2; ++keypad) {
+                startComputing();
+                if (!computing)
+                    click(dialog, IDC_AUTO_CALC_CHECK);
+                HWND parent = c.onPage ? pageDialog : dialog;
+                HWND target = GetDlgItem(parent, c.id);
+                clickInto(target);
+                for (const wchar_t* d = c.digits; *d; ++d)
+                    press(target, keypad ? VK_NUMPAD0 + (*d - L'0') : LOBYTE(VkKeyScanW(*d)), *d);
+                flushEvents(20);
+                fireCommitTimer();
+                shown[keypad] = text(parent, c.id);
+                lkz[keypad] = display();
+                const InputControl* input = inputOfField(c.onPage ? Surface::PlayerPage : Surface::MainDialog, c.id);
+                stored[keypad] = inputsOf(singleState, 0)[input->kind];
+                close();
+                resetWindowState();
+                removeTempFolder(folder);
+                folder.clear();
+            }
+            SCOPED_TRACE(std::wstring(c.digits) + (computing ? L" computing" : L" not computing"));
+            EXPECT_EQ(shown[1], shown[0]);
+            EXPECT_EQ(lkz[1], lkz[0]);
+            EXPECT_EQ(stored[1], stored[0]);
+            if (c.id == IDC_MATCHES_FIELD && computing)
+                EXPECT_EQ(shown[1], L"13") << "never 25 matches";
+        }
+}
+
+// Leaving a field before its deferred commit fired completes that commit for that field.
+TEST_F(NumericField, LeavingAFieldEarlyCompletesItsCommit)
+{
+    startComputing();
+    HWND teams = field(IDC_TEAM_COUNT_FIELD);
+    clickInto(teams);
+    type(teams, L"1");
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"1") << "waits for a second digit";
+    SetFocus(field(IDC_MATCHES_FIELD)); // Tab
+    EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"2");
+    EXPECT_EQ(singleState.teamCount, 2);
+    fireCommitTimer();
+    EXPECT_EQ(text(dialog, IDC_MATCHES_FIELD), L"5") << "the timer has nothing left to do for another field";
+
+    // A game count: "2" (which may become 20) into won, then a click into its partner; 5 matches
+    // allow 10 games in a row.
+    setText(pageDialog, IDC_LOST2_FIELD, L"9");
+    HWND won = page(IDC_WON2_FIELD);
+    clickInto(won);
+    type(won, L"2");
+    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"2");
+    clickInto(page(IDC_LOST2_FIELD));
+    EXPECT_EQ(_wtoi(text(pageDialog, IDC_WON2_FIELD).c_str()) + _wtoi(text(pageDialog, IDC_LOST2_FIELD).c_str()), 10)
+        << "the pair limit, at once";
+
+    click(dialog, IDC_MODE_BUTTON); // the player count shows in team mode
+    HWND players = field(IDC_PLAYER_COUNT_FIELD);
+    clickInto(players);
+    type(players, L"1");
+    SetFocus(field(IDC_MATCHES_FIELD));
+    EXPECT_EQ(text(dialog, IDC_PLAYER_COUNT_FIELD), L"4") << "a lone digit becomes the smallest team";
+}
+
+// After the count button gave the focus back, the next click into the field selects its text,
+// as any first click does.
+TEST_F(NumericField, AClickAfterTheCountButtonSelectsTheWholeText)
+{
+    open("[LKZ]\r\nShowEinzel=0\r\n");
+    HWND players = field(IDC_PLAYER_COUNT_FIELD);
+    clickInto(players);
+    type(players, L"12");
+    // A click on the button: it takes the focus, then its command hands it back.
+    SetFocus(field(IDC_APPLY_COUNT_BUTTON));
+    click(dialog, IDC_APPLY_COUNT_BUTTON);
+    EXPECT_EQ(tabCount(), 12);
+    EXPECT_EQ(GetFocus(), players);
+    clickInto(players);
+    type(players, L"8"); // replaces "12"; a caret in a full field would refuse it
+    SetFocus(field(IDC_APPLY_COUNT_BUTTON));
+    click(dialog, IDC_APPLY_COUNT_BUTTON);
+    EXPECT_EQ(text(dialog, IDC_PLAYER_COUNT_FIELD), L"8");
+    EXPECT_EQ(tabCount(), 8);
 }
 
 TEST_F(NumericField, PairLimitWithAndWithoutAutomaticCalculation)

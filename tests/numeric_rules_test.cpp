@@ -36,6 +36,26 @@ TEST(NumericFields, CharacterFilter)
         EXPECT_EQ(filterChar(c.text, c.selStart, c.selEnd, c.ch), c.verdict) << c.what;
 }
 
+// A digit from the numeric keypad follows every rule a digit of the main keyboard follows.
+TEST(NumericFields, KeypadDigitsAreDigits)
+{
+    const NumericField fields[] = {NumericField::TeamCount, NumericField::Matches, NumericField::PlayerCount,
+                                   NumericField::Games};
+    const char* texts[] = {"", "0", "1", "2", "5", "13", "25", "99"};
+    for (NumericField field : fields)
+        for (const char* text : texts)
+            for (bool autoCalc : {false, true})
+                for (bool pending : {false, true})
+                    for (unsigned digit = 0; digit <= 9; ++digit) {
+                        FieldState state{field, text, 3, 10, autoCalc, pending};
+                        EXPECT_EQ(keyReleaseSteps(state, 0x60 + digit), keyReleaseSteps(state, '0' + digit))
+                            << "field " << static_cast<int>(field) << ", text \"" << text << "\", digit " << digit
+                            << (autoCalc ? ", computing" : "") << (pending ? ", pending" : "");
+                    }
+    EXPECT_TRUE(isDigitKey(0x60) && isDigitKey(0x69));
+    EXPECT_FALSE(isDigitKey(0x6A)) << "the keypad's * is no digit";
+}
+
 TEST(NumericFields, KeyRelease)
 {
     const unsigned digit = '5', erase = keyBack, other = 0x41 /* A */;

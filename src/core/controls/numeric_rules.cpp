@@ -115,7 +115,8 @@ CharVerdict filterChar(const std::string& text, int selStart, int selEnd, unsign
     return CharVerdict::Pass;
 }
 
-bool isDigitKey(unsigned key) { return key >= 0x30 && key <= 0x39; }
+// The main keyboard's digits and the numeric keypad's (VK_NUMPAD0 to VK_NUMPAD9) alike.
+bool isDigitKey(unsigned key) { return (key >= 0x30 && key <= 0x39) || (key >= 0x60 && key <= 0x69); }
 
 bool isEraseKey(unsigned key) { return key == keyDelete || key == keyBack; }
 

@@ -19,7 +19,8 @@ namespace {
 const wchar_t* const hasFocusProperty = L"Kadermeister.hasFocus";
 
 bool commitPending = false;
-bool fieldsActive = true; // false once the exit sequence runs: the player arrays go
+HWND timerField = nullptr; // the field whose key release armed the commit timer
+bool fieldsActive = true;  // false once the exit sequence runs: the player arrays go
 
 std::optional<NumericField> fieldKind(HWND field)
 {
@@ -88,6 +89,7 @@ void runSteps(HWND field, const Steps& steps)
             break;
         case StepKind::StartTimer:
             startCommitTimer(step.value);
+            timerField = field;
             if (step.value > 1)
                 commitPending = true;
             break;
@@ -110,17 +112,39 @@ void redrawFrame(HWND field)
         SendMessageW(field, WM_NCPAINT, 1, 0);
 }
 
-void onSetFocus(HWND field)
+bool isButton(HWND window)
 {
-    markFocused(field);
+    wchar_t name[16] = L"";
+    return window && GetClassNameW(window, name, 16) && lstrcmpiW(name, L"Button") == 0;
+}
+
+// Focus handed back by a button (its command done) leaves the next click a first click.
+void onSetFocus(HWND field, HWND previous)
+{
+    if (!isButton(previous))
+        markFocused(field);
     InvalidateRect(field, nullptr, FALSE);
     redrawFrame(field);
     SendMessageW(field, EM_SETSEL, 0, -1);
     lastFocused = field;
 }
 
+// The timer's work for field, now: the commit it defers belongs to the field, not to whichever
+// field has the focus when it fires.
+void completeDeferredCommit(HWND field)
+{
+    if (timerField != field || !fieldsActive)
+        return;
+    KillTimer(mainDialog, IDT_COMMIT);
+    timerField = nullptr;
+    commitPending = false;
+    if (const auto kind = fieldKind(field))
+        runSteps(field, commitTimerSteps(stateOf(field, *kind)));
+}
+
 void onKillFocus(HWND field)
 {
+    completeDeferredCommit(field);
     clearHasFocus(field);
     InvalidateRect(field, nullptr, TRUE);
     if (GetDlgCtrlID(field) == IDC_MATCHES_FIELD && GetParent(field) == mainDialog)
@@ -181,7 +205,7 @@ LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARA
         // Arrows and characters, but Tab and Enter stay with the dialog.
         return DLGC_WANTARROWS | DLGC_HASSETSEL | DLGC_WANTCHARS;
     case WM_SETFOCUS:
-        onSetFocus(field);
+        onSetFocus(field, reinterpret_cast<HWND>(wParam));
         break;
     case WM_KILLFOCUS:
         onKillFocus(field);
@@ -233,6 +257,7 @@ void onCommitTimer()
 {
     KillTimer(mainDialog, IDT_COMMIT);
     commitPending = false;
+    timerField = nullptr;
     if (!fieldsActive)
         return;
     const HWND focused = GetFocus();
@@ -248,6 +273,7 @@ void stopNumericFields()
         onCommitTimer();
     fieldsActive = false;
     commitPending = false;
+    timerField = nullptr;
     if (mainDialog)
         KillTimer(mainDialog, IDT_COMMIT);
 }
@@ -256,4 +282,5 @@ void resetNumericFields()
 {
     fieldsActive = true;
     commitPending = false;
+    timerField = nullptr;
 }
