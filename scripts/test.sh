@@ -22,7 +22,7 @@ set_dpi() {
 for d in "${desktops[@]}"; do set_dpi "$d" 96; done
 set_dpi hidpi 144
 
-spec=build/windows/desktops.json
+desktopFile=build/windows/desktops.json
 {
   printf '{"version": {"major": 1, "minor": 0}, "local": [{"hidpi": [{"id": "hidpi", "slots": 1}], "desktops": ['
   for d in "${desktops[@]}"; do
@@ -30,7 +30,7 @@ spec=build/windows/desktops.json
     printf '{"id": "%s", "slots": 1}' "$d"
   done
   printf ']}]}\n'
-} > "$spec"
+} > "$desktopFile"
 KM_EXPECT_DPI=96 ctest --test-dir build/windows --output-on-failure --timeout 300 -j $((count + 2)) \
-  --resource-spec-file "$PWD/$spec" || status=1
+  --resource-spec-file "$PWD/$desktopFile" || status=1
 exit $status

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -41,11 +42,8 @@ PROCESS_INFORMATION start(const std::wstring& exe)
     return process;
 }
 
-// A main window of Kadermeister: a top-level dialog with the league box, whatever its title.
-bool isMainWindow(HWND window) { return IsWindowVisible(window) && GetDlgItem(window, IDC_LEAGUE_BOX) != nullptr; }
-
-// The visible main windows, of processId only or (0) of every process.
-std::vector<HWND> mainWindows(DWORD processId = 0)
+// The visible top-level windows, of processId only or (0) of every process.
+std::vector<HWND> visibleWindows(DWORD processId = 0)
 {
     struct Search {
         DWORD processId;
@@ -56,12 +54,22 @@ std::vector<HWND> mainWindows(DWORD processId = 0)
             auto* search = reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if ((search->processId == 0 || owner == search->processId) && isMainWindow(window))
+            if ((search->processId == 0 || owner == search->processId) && IsWindowVisible(window))
                 search->found.push_back(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// The visible main windows: dialogs with the league box, whatever their title.
+std::vector<HWND> mainWindows(DWORD processId = 0)
+{
+    std::vector<HWND> windows = visibleWindows(processId);
+    windows.erase(std::remove_if(windows.begin(), windows.end(),
+                                 [](HWND window) { return GetDlgItem(window, IDC_LEAGUE_BOX) == nullptr; }),
+                  windows.end());
+    return windows;
 }
 
 int windowCount() { return static_cast<int>(mainWindows().size()); }
@@ -173,22 +181,10 @@ TEST(Program, TwoInstancesClosedTogetherLoseNothing)
 // A visible window of the process other than its main window: a message box, say.
 bool showsAnotherWindow(DWORD processId, HWND mainWindow)
 {
-    struct Search {
-        DWORD processId;
-        HWND mainWindow;
-        bool found;
-    } search = {processId, mainWindow, false};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == search->processId && window != search->mainWindow && IsWindowVisible(window))
-                search->found = true;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window : visibleWindows(processId))
+        if (window != mainWindow)
+            return true;
+    return false;
 }
 
 // Closed, then killed at a moment between the close and the end of the save: Task Manager, a

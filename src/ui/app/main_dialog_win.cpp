@@ -187,6 +187,14 @@ void onCalculateButton()
         restoreFocus();
 }
 
+// A spin of the main dialog or the page finished its steps.
+void onSpinEnded()
+{
+    storePage();
+    recalculate();
+    keepLkzOrder();
+}
+
 // A clear button of the page emptied its row: the player keeps the cleared values.
 void onRowCleared(int button)
 {
@@ -212,9 +220,7 @@ bool onFieldOrPageNotification(int id, int code)
         storePage();
         return true;
     case PN_SPIN_ENDED:
-        storePage();
-        recalculate();
-        keepLkzOrder();
+        onSpinEnded();
         return true;
     case PN_ROW_CLEARED:
         onRowCleared(id);
@@ -371,11 +377,8 @@ LRESULT onNotify(const NMHDR& header)
 // The end of a spin's scroll stores and recomputes; the player-count spin only changes its field.
 void onVScroll(int code)
 {
-    if (code == SB_ENDSCROLL && GetFocus() != GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD)) {
-        storePage();
-        recalculate();
-        keepLkzOrder();
-    }
+    if (code == SB_ENDSCROLL && GetFocus() != GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD))
+        onSpinEnded();
 }
 
 HBRUSH onControlColour(UINT message, HDC dc, HWND control)

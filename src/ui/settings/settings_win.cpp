@@ -8,8 +8,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 std::wstring iniPath;
 
 namespace {
@@ -70,10 +68,9 @@ private:
     bool owned_ = false;
 };
 
-
 // The profile functions on the file at path (in the ANSI code page). A write that fails sets
 // *failed, so that a save can tell a complete file from a partial one.
-IniStore profileStoreAt(const std::string& path, std::shared_ptr<bool> failed = nullptr)
+IniStore profileStoreAt(const std::string& path, bool* failed = nullptr)
 {
     IniStore store;
     store.read = [path](const std::string& section, const std::string& key, const std::string& fallback) {
@@ -143,9 +140,9 @@ bool replaceIniFile()
         DeleteFileW(copy.c_str());
         return false;
     }
-    const auto failed = std::make_shared<bool>(false);
-    saveAll(profileStoreAt(ansiPath(copy), failed));
-    if (*failed || !flushToDisk(copy) ||
+    bool failed = false;
+    saveAll(profileStoreAt(ansiPath(copy), &failed));
+    if (failed || !flushToDisk(copy) ||
         !MoveFileExW(copy.c_str(), iniPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(copy.c_str());
         return false;
