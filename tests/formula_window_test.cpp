@@ -2,9 +2,13 @@
 #include "main_dialog_fixture.h"
 
 #include "base/dpi_win.h"
+#include "base/handles_win.h"
+#include "base/text_win.h"
 #include "display/formula_win.h"
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -43,6 +47,47 @@ protected:
         setText(pageDialog, IDC_LOST2_FIELD, lost2);
     }
 };
+
+// The pixels of a bitmap as 32-bit colours, top row first.
+std::vector<COLORREF> pixels(HBITMAP bitmap, SIZE& size)
+{
+    BITMAP info = {};
+    GetObjectW(bitmap, sizeof info, &info);
+    size = {info.bmWidth, info.bmHeight};
+    BITMAPINFO format = {};
+    format.bmiHeader = {sizeof format.bmiHeader, info.bmWidth, -info.bmHeight, 1, 32, BI_RGB};
+    std::vector<COLORREF> bits(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    ScopedGetDC screen(nullptr);
+    GetDIBits(screen, bitmap, 0, info.bmHeight, bits.data(), &format, DIB_RGB_COLORS);
+    return bits;
+}
+
+// The program carries the pictures run-length encoded; the system must read them back exactly
+// as drawn, at 100 % and at 150 %.
+TEST_F(FormulaWindow, ThePictureIsTheDrawnFormulaPixelForPixel)
+{
+    MainDialogTest::open();
+    const bool large = displayDpi() >= 132;
+    const std::wstring drawn = widen(KM_BUILD_DIR) + (large ? L"/formula150.bmp" : L"/formula.bmp");
+    AutoBitmap plain(static_cast<HBITMAP>(
+        LoadImageW(nullptr, (L"Z:" + drawn).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    ASSERT_TRUE(plain) << narrow(drawn);
+    SIZE plainSize = {}, shownSize = {};
+    const std::vector<COLORREF> expected = pixels(plain.get(), plainSize);
+    EXPECT_EQ(plainSize.cx, large ? 982 : 655);
+    EXPECT_TRUE(open([&](HWND window) {
+        auto shown = reinterpret_cast<HBITMAP>(SendDlgItemMessageW(window, IDC_FORMULA_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        ASSERT_NE(shown, nullptr);
+        const std::vector<COLORREF> actual = pixels(shown, shownSize);
+        EXPECT_EQ(shownSize.cx, plainSize.cx);
+        EXPECT_EQ(shownSize.cy, plainSize.cy);
+        EXPECT_TRUE(actual == expected);
+        const auto dark = std::count_if(actual.begin(), actual.end(), [](COLORREF c) {
+            return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 64;
+        });
+        EXPECT_GT(dark, 500) << "the text of the formula is there";
+    }));
+}
 
 TEST_F(FormulaWindow, ImplausibleInputsKeepTheStandardPicture)
 {
