@@ -10,7 +10,6 @@
 
 #include <bcrypt.h>
 #include <commctrl.h>
-#include <mmsystem.h>
 
 #include <cstring>
 
@@ -244,7 +243,7 @@ DownloadResult WebTransfer::downloadFile(const std::string& url, const std::wstr
     Sha256 hash;
     uint64_t received = 0;
     DWORD elapsed = 10;
-    const DWORD start = timeGetTime();
+    const DWORD start = GetTickCount();
     const std::string savedFailure = "Fehler beim Speichern der Empfangsdatei \"" + narrow(target) + "\".";
     for (;;) {
         char chunk[1024];
@@ -262,7 +261,7 @@ DownloadResult WebTransfer::downloadFile(const std::string& url, const std::wstr
         hash.add(chunk, read);
         received += read;
         progress.show(received, downloadSpeed(received, elapsed));
-        elapsed = timeGetTime() - start;
+        elapsed = GetTickCount() - start;
     }
     answer.reset();
 
