@@ -5,6 +5,7 @@
 #include "resource.h"
 
 #include <gtest/gtest.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -297,6 +298,80 @@ TEST(Program, TeamDataSurvivesARestart)
     EXPECT_EQ(SendMessageW(GetDlgItem(window, IDC_DECIMAL_CHECK), BM_GETCHECK, 0, 0), BST_CHECKED);
     SendMessageW(GetDlgItem(window, IDC_CALCULATE_BUTTON), BM_CLICK, 0, 0);
     EXPECT_EQ(controlText(window, IDC_LKZ_DISPLAY), L"114,79");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(finish(run), 0u);
+}
+
+// The file names of the libraries loaded into a process, in lower case.
+std::vector<std::wstring> loadedLibraries(HANDLE process)
+{
+    HMODULE modules[1024];
+    DWORD size = 0;
+    std::vector<std::wstring> names;
+    if (!K32EnumProcessModules(process, modules, sizeof modules, &size))
+        return names;
+    for (DWORD i = 0; i < size / sizeof(HMODULE) && i < 1024; ++i) {
+        wchar_t name[MAX_PATH] = L"";
+        K32GetModuleBaseNameW(process, modules[i], name, MAX_PATH);
+        names.push_back(CharLowerW(name));
+    }
+    return names;
+}
+
+// The network, the hash, the shell and the common dialogs are loaded when a feature first needs
+// them; a start that uses none of them loads none of them.
+TEST(Program, StartsWithoutTheLibrariesOfItsOccasionalFeatures)
+{
+    const std::wstring exe = installProgram();
+    PROCESS_INFORMATION run = start(exe);
+    HWND window = waitForWindow(run.dwProcessId);
+    ASSERT_NE(window, nullptr);
+    const std::vector<std::wstring> loaded = loadedLibraries(run.hProcess);
+    EXPECT_NE(std::find(loaded.begin(), loaded.end(), L"comctl32.dll"), loaded.end()) << "the list is read";
+    for (const wchar_t* name : {L"wininet.dll", L"bcrypt.dll", L"comdlg32.dll", L"shell32.dll", L"winmm.dll"})
+        EXPECT_EQ(std::find(loaded.begin(), loaded.end(), name), loaded.end()) << std::string(name, name + wcslen(name));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(finish(run), 0u);
+}
+
+// A system that cannot give a library (here Wine told not to load WinINet for this program)
+// gets a message when the feature is used, and the program goes on.
+TEST(Program, AMissingSystemLibraryIsAMessageNotACrash)
+{
+    const std::wstring exe = installProgram();
+    const wchar_t* overrides = L"Software\\Wine\\AppDefaults\\Kadermeister.exe\\DllOverrides";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, overrides, L"wininet", REG_SZ, L"", sizeof(wchar_t)), ERROR_SUCCESS);
+    struct Restore {
+        const wchar_t* key;
+        ~Restore() { RegDeleteKeyW(HKEY_CURRENT_USER, key); }
+    } restore{overrides};
+    PROCESS_INFORMATION run = start(exe);
+    HWND window = waitForWindow(run.dwProcessId);
+    ASSERT_NE(window, nullptr);
+    PostMessageW(window, WM_COMMAND, IDM_CHECK_UPDATE, 0);
+    HWND box = nullptr;
+    for (int i = 0; i < 100 && !box; ++i) {
+        Sleep(50);
+        for (HWND shown : visibleWindows(run.dwProcessId))
+            if (shown != window)
+                box = shown;
+    }
+    ASSERT_NE(box, nullptr) << "a message box";
+    std::wstring message;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[512] = L"";
+        SendMessageW(child, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text)); // whole, across processes
+        if (wcsstr(text, L"wininet"))
+            message = text;
+    }
+    EXPECT_EQ(message, L"Die Systembibliothek \"wininet.dll\" konnte nicht geladen werden. "
+                       L"Diese Funktion steht deshalb nicht zur Verfügung.");
+    wchar_t title[64] = L"";
+    GetWindowTextW(box, title, 64);
+    EXPECT_STREQ(title, L"Fehler");
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    Sleep(200);
+    EXPECT_EQ(mainWindows(run.dwProcessId).size(), 1u) << "the program goes on";
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(finish(run), 0u);
 }

@@ -4,6 +4,7 @@
 #include "app/main_setup_win.h"
 #include "base/dialog_state_win.h"
 #include "base/dpi_win.h"
+#include "base/libraries_win.h"
 #include "base/system_win.h"
 #include "base/version.h"
 #include "controls/dialogs_win.h"
@@ -104,6 +105,8 @@ void chooseHighlightColour()
     if (!state)
         return;
     MainWindowState& mainWindow = *state;
+    if (!loadLibrariesFor(Feature::ColourDialog))
+        return;
     for (COLORREF& colour : mainWindow.customColours)
         colour = RGB(255, 255, 255);
     mainWindow.customColours[0] = RGB(255, 255, 160);

@@ -3,6 +3,7 @@
 #include "base/atomic_file_win.h"
 #include "base/dialog_state_win.h"
 #include "base/handles_win.h"
+#include "base/libraries_win.h"
 #include "base/system_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
@@ -29,6 +30,9 @@ struct OverviewWindow {
 
 std::wstring saveDialogPath(HWND owner)
 {
+    if (!loadLibrariesFor(Feature::SaveDialog))
+        return {};
+    ComApartment com;
     wchar_t path[MAX_PATH] = L"Mannschaft.csv";
     const std::wstring folder = programFolder();
     OPENFILENAMEW dialog = {};

@@ -2,6 +2,7 @@
 
 #include "base/dialog_state_win.h"
 #include "base/handles_win.h"
+#include "base/libraries_win.h"
 #include "base/subclass_win.h"
 #include "base/system_win.h"
 #include "base/text_win.h"
@@ -142,13 +143,20 @@ void openLink(HWND box, int id)
 {
     switch (id) {
     case IDC_ABOUT_MAIL_LINK: {
+        if (!loadLibrariesFor(Feature::Links))
+            break;
+        ComApartment com;
         const std::wstring mail = L"mailto:" + widen(updateSite.mail) + L"?subject=Kadermeister";
         ShellExecuteW(box, L"open", mail.c_str(), nullptr, nullptr, SW_HIDE);
         break;
     }
-    case IDC_ABOUT_WEB_LINK:
+    case IDC_ABOUT_WEB_LINK: {
+        if (!loadLibrariesFor(Feature::Links))
+            break;
+        ComApartment com;
         ShellExecuteW(box, nullptr, widen(updateSite.homepage).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;
+    }
     case IDC_ABOUT_UPDATE_LINK:
         startVersionCheck(); // the box stays open
         break;

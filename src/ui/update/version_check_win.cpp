@@ -2,6 +2,7 @@
 
 #include "base/dpi_win.h"
 #include "base/handles_win.h"
+#include "base/libraries_win.h"
 #include "base/system_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
@@ -160,14 +161,12 @@ void runVersionCheck(WebTransfer& transfer)
 
 DWORD WINAPI versionCheckWorker(void*)
 {
-    // The folder browser needs COM on the thread that shows it.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     {
+        // The folder browser needs COM on the thread that shows it.
+        ComApartment com;
         WebTransfer transfer;
         runVersionCheck(transfer);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
     checkRunning = false;
     return 0;
 }
@@ -180,6 +179,10 @@ void startVersionCheck()
     if (!checkRunning.compare_exchange_strong(idle, true))
         return;
     updateStopping = false;
+    if (!loadLibrariesFor(Feature::UpdateCheck)) {
+        checkRunning = false;
+        return;
+    }
     versionCheckThread.reset(CreateThread(nullptr, 0, versionCheckWorker, nullptr, 0, nullptr));
     if (!versionCheckThread) {
         checkRunning = false;

@@ -1,0 +1,29 @@
+#pragma once
+// The libraries of features most runs never use (the update check and its download, the About
+// box's links, the folder browser, the save and colour dialogs) are delay-loaded: the program
+// loads each the first time it calls into it. A feature asks for its libraries here before that
+// first call, so a system that cannot give one gets a message instead of a crash halfway through.
+#include <windows.h>
+
+enum class Feature {
+    UpdateCheck,  // version file, download and its hash, folder browser
+    Links,        // the About box's mail and web links
+    SaveDialog,   // "Speichern..." of the overview
+    ColourDialog, // the highlight colour
+};
+
+// Loads the feature's libraries from the system folder. False, after telling the user which
+// one is missing, when one cannot be loaded.
+bool loadLibrariesFor(Feature feature);
+
+// COM on this thread for as long as the object lives, as the shell's functions want it.
+class ComApartment {
+public:
+    ComApartment();
+    ~ComApartment();
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_ = false;
+};
