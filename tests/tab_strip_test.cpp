@@ -297,6 +297,75 @@ TEST_F(TabStrip, SortingKeepsTheCurrentPlayer)
     EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"2");
 }
 
+// Counts the messages a window receives that would rebuild or set again what the user sees.
+class RebuildWatch {
+public:
+    explicit RebuildWatch(std::vector<HWND> windows) : windows_(std::move(windows))
+    {
+        for (HWND window : windows_)
+            SetWindowSubclass(window, count, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~RebuildWatch()
+    {
+        for (HWND window : windows_)
+            RemoveWindowSubclass(window, count, 1);
+    }
+    int tabsInsertedOrDeleted = 0;
+    int textsSet = 0;
+    int tabsRelabelled = 0;
+
+private:
+    static LRESULT CALLBACK count(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+    {
+        auto* watch = reinterpret_cast<RebuildWatch*>(data);
+        if (message == TCM_INSERTITEMW || message == TCM_DELETEITEM || message == TCM_DELETEALLITEMS)
+            ++watch->tabsInsertedOrDeleted;
+        else if (message == TCM_SETITEMW)
+            ++watch->tabsRelabelled;
+        else if (message == WM_SETTEXT || message == CB_SETCURSEL)
+            ++watch->textsSet;
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    std::vector<HWND> windows_;
+};
+
+// A change of order relabels the tabs in place: none is removed or inserted, only the labels
+// that change are set, and the page and the display, which show the same player, are not set.
+TEST_F(TabStrip, ReSortingRelabelsTheTabsInPlace)
+{
+    open(teamOfSix); // Eva, number 3, is current
+    std::vector<HWND> watched = {tabControl, GetDlgItem(dialog, IDC_LKZ_DISPLAY), GetDlgItem(dialog, IDC_LEAGUE_BOX),
+                                 GetDlgItem(dialog, IDC_TEAM_COUNT_FIELD), GetDlgItem(dialog, IDC_MATCHES_FIELD),
+                                 GetDlgItem(dialog, IDC_MODE_BUTTON)};
+    for (int id : {IDC_WON1_FIELD, IDC_LOST1_FIELD, IDC_WON2_FIELD, IDC_LOST2_FIELD, IDC_WON3_FIELD, IDC_LOST3_FIELD})
+        watched.push_back(GetDlgItem(pageDialog, id));
+    const std::wstring display = text(dialog, IDC_LKZ_DISPLAY);
+    {
+        RebuildWatch watch(watched);
+        menuCommand(IDM_SORT_BY_LKZ);
+        EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Nr. 5", L"Nr. 2", L"Eva", L"Jürgen Müller", L"Nr. 6", L"Nr. 4"}));
+        EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 2) << "Eva keeps the page";
+        EXPECT_EQ(watch.tabsInsertedOrDeleted, 0);
+        EXPECT_EQ(watch.tabsRelabelled, 4) << "Nr. 2 and Eva keep their places and labels";
+        EXPECT_EQ(watch.textsSet, 0);
+        EXPECT_EQ(text(dialog, IDC_LKZ_DISPLAY), display);
+        EXPECT_EQ(SendMessageW(TabCtrl_GetToolTips(tabControl), TTM_GETTOOLCOUNT, 0, 0), 6);
+
+        menuCommand(IDM_SORT_BY_LKZ);
+        EXPECT_EQ(watch.tabsRelabelled, 4) << "the same order again sets nothing";
+    }
+
+    // A player with other values becomes current on a new place: the page shows him.
+    leftClickTab(3);
+    RebuildWatch watch(watched);
+    menuCommand(IDM_SORT_BY_LINEUP);
+    EXPECT_EQ(labels(), (std::vector<std::wstring>{L"Jürgen Müller", L"Nr. 2", L"Eva", L"Nr. 4", L"Nr. 5", L"Nr. 6"}));
+    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 0);
+    EXPECT_EQ(watch.tabsInsertedOrDeleted, 0);
+    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"2");
+    EXPECT_EQ(text(pageDialog, IDC_LOST1_FIELD), L"4");
+}
+
 TEST_F(TabStrip, AnUnknownOrderIsReportedAndChangesNothing)
 {
     BoxWatcher boxes;

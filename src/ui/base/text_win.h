@@ -33,3 +33,10 @@ inline std::wstring windowText(HWND window)
     text.resize(wcslen(text.c_str()));
     return text;
 }
+
+// A control repaints whenever its text is set, even to the same text; so only a change is set.
+inline void setWindowTextIfChanged(HWND window, const std::wstring& text)
+{
+    if (window && windowText(window) != text)
+        SetWindowTextW(window, text.c_str());
+}

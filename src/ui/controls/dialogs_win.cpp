@@ -20,10 +20,18 @@ HWND modalOwner()
 
 HWND surfaceWindow(Surface surface) { return surface == Surface::PlayerPage ? pageDialog : mainDialog; }
 
-void setCheck(int id, int on) { CheckDlgButton(mainDialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
+void setCheck(int id, int on)
+{
+    const UINT state = on ? BST_CHECKED : BST_UNCHECKED;
+    if (IsDlgButtonChecked(mainDialog, id) != state)
+        CheckDlgButton(mainDialog, id, state);
+}
 
 void placeOnTop(bool onTop)
 {
+    const bool topmost = (GetWindowLongPtrW(mainDialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (topmost == onTop)
+        return;
     SetWindowPos(mainDialog, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

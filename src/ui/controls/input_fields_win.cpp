@@ -2,6 +2,7 @@
 
 #include "base/dpi_win.h"
 #include "base/handles_win.h"
+#include "base/text_win.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
 #include "team/team.h"
@@ -10,6 +11,7 @@
 
 #include <cwchar>
 #include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -70,9 +72,7 @@ int fieldValue(HWND parent, int id)
 
 void setFieldValue(HWND parent, int id, int value)
 {
-    wchar_t text[16];
-    swprintf(text, 16, L"%d", value);
-    SetDlgItemTextW(parent, id, text);
+    setWindowTextIfChanged(GetDlgItem(parent, id), std::to_wstring(value));
 }
 
 LkzInputs readInputs()
@@ -94,7 +94,8 @@ void showInputs(const LkzInputs& in)
     for (const InputControl& input : inputControls) {
         if (input.kind == League) {
             const int league = in[League] >= 0 && in[League] < leagueCount ? in[League] : -1;
-            SendMessageW(inputWindow(League), CB_SETCURSEL, static_cast<WPARAM>(league), 0);
+            if (SendMessageW(inputWindow(League), CB_GETCURSEL, 0, 0) != league)
+                SendMessageW(inputWindow(League), CB_SETCURSEL, static_cast<WPARAM>(league), 0);
         } else {
             setFieldValue(surfaceWindow(input.surface), input.field, in[input.kind]);
         }

@@ -33,7 +33,7 @@ class DialogView final : public View {
 public:
     void showLkzText(const std::string& text) override
     {
-        SetDlgItemTextW(mainDialog, IDC_LKZ_DISPLAY, widen(text).c_str());
+        setWindowTextIfChanged(GetDlgItem(mainDialog, IDC_LKZ_DISPLAY), widen(text));
     }
     void paintInputMarks() override { ::paintInputMarks(); }
     void clearInputMarks() override { ::clearInputMarks(); }

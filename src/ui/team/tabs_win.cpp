@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -139,6 +140,46 @@ void rebuildTabs()
         item.pszText = &text[0];
         SendMessageW(tabControl, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
+    syncTabTips();
+}
+
+void relabelTabs()
+{
+    TeamState& state = activeState();
+    const int count = static_cast<int>(state.players.size());
+    if (TabCtrl_GetItemCount(tabControl) != count) {
+        rebuildTabs();
+        return;
+    }
+    std::vector<std::wstring> changed(count);
+    bool anyChanged = false;
+    for (int i = 0; i < count; ++i) {
+        std::wstring label = widen(tabLabel(state, i));
+        wchar_t shown[256] = L"";
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = shown;
+        item.cchTextMax = 256;
+        SendMessageW(tabControl, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        if (label != shown) {
+            changed[i] = std::move(label);
+            anyChanged = true;
+        }
+    }
+    if (!anyChanged)
+        return;
+    // One repaint of the strip for all the new labels, not one per label.
+    SendMessageW(tabControl, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < count; ++i) {
+        if (changed[i].empty())
+            continue;
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = &changed[i][0];
+        SendMessageW(tabControl, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(tabControl, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(tabControl, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
     syncTabTips();
 }
 

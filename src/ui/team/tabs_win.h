@@ -5,6 +5,10 @@
 
 // One tab per player of the active mode, in array order.
 void rebuildTabs();
+// The same after a change of order only: the tabs stay, and a label is set only where it
+// changed, so the strip is neither emptied nor laid out once per tab. Rebuilds when the number
+// of players differs.
+void relabelTabs();
 // One tooltip tool per tab, over the tab's place in the strip, so each tab can have its tip.
 void syncTabTips();
 // Hooks the strip's scroll arrows once they exist, so a click on them ends a rename.

@@ -62,7 +62,7 @@ void showPlayer(TeamState& state, int index)
     setCheck(IDC_AUTO_CALC_CHECK, activeState().autoCalc);
     setCheck(IDC_SAVE_DATA_CHECK, activeState().saveData);
     setCheck(IDC_ON_TOP_CHECK, onTop);
-    SetDlgItemTextW(mainDialog, IDC_MODE_BUTTON, teamState.singleMode ? L"Mannschaft" : L"Einzelspieler");
+    setWindowTextIfChanged(GetDlgItem(mainDialog, IDC_MODE_BUTTON), teamState.singleMode ? L"Mannschaft" : L"Einzelspieler");
 }
 
 void selectPlayerLeaving(int oldIndex)
@@ -139,7 +139,13 @@ void sortTeam(int order)
         showErrorMessage("Unbekannte Sortierung", "Sortieren");
         return;
     }
-    showTeamAgain();
+    // Only the order changed: the tabs get their new labels in place, the current player keeps
+    // the page, and only what differs is set again.
+    relabelTabs();
+    const int current = currentPlayerIndex();
+    if (TabCtrl_GetCurSel(tabControl) != current)
+        TabCtrl_SetCurSel(tabControl, current);
+    showPlayer(teamState, current);
     if (activeState().autoCalc)
         calculate(0);
 }
