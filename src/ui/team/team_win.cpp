@@ -139,15 +139,13 @@ void sortTeam(int order)
         showErrorMessage("Unbekannte Sortierung", "Sortieren");
         return;
     }
-    // Only the order changed: the tabs get their new labels in place, the current player keeps
-    // the page, and only what differs is set again.
+    // Only the order changed: the tabs get their new labels in place, and the current player
+    // keeps the page, its values, its LKZ and its marks; only what differs is set again.
     relabelTabs();
     const int current = currentPlayerIndex();
     if (TabCtrl_GetCurSel(tabControl) != current)
         TabCtrl_SetCurSel(tabControl, current);
     showPlayer(teamState, current);
-    if (activeState().autoCalc)
-        calculate(0);
 }
 
 void keepLkzOrder()
