@@ -8,7 +8,7 @@ ifeq ($(wildcard build/windows/CMakeCache.txt),)
 WINDOWS_CONFIG += -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 endif
 
-.PHONY: all deps native windows-config windows program test run fuzz dist clean
+.PHONY: all deps native windows-config windows program test run bench fuzz dist clean
 
 all: native windows
 
@@ -34,6 +34,11 @@ test: native windows
 
 run: program
 	scripts/run.sh
+
+# Not a test: prints the start, memory and repaint ratios against a bare dialog (README).
+bench: windows-config
+	cmake --build build/windows -j$(JOBS) --target bench
+	scripts/bench.sh
 
 # build/dist/Kadermeister-<version>.zip: the program and Liesmich.txt.
 dist: windows-config

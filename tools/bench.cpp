@@ -1,8 +1,10 @@
-// How long what users wait for takes: a key release (the window-free rules, storing, the checks
-// and the formula, then the same in the real main dialog, where reading and writing the
-// controls comes on top), sorting a team of 20 by LKZ (the selection alone, then with the
-// tabs rebuilt and the player shown) and the exit save of that team under the INI file's lock.
-// Prints microseconds per round.
+// What users wait for, measured under the conditions they meet it (run it with
+// scripts/bench.sh, or scripts/wine-run.sh build/windows/bench.exe):
+// - the start of the release program beside a bare dialog with the same templates and controls
+//   (tools/bare_dialog.cpp), started in turn: time to the visible window and peak working set;
+// - a re-sort of 20 players with the repaint it causes, beside a full repaint of the main window;
+// - a key release (the window-free rules, storing, the checks and the formula, then the same in
+//   the real main dialog), sorting 20 players by LKZ, and the exit save of that team.
 #include "app/main_dialog_win.h"
 #include "base/view.h"
 #include "controls/numeric_rules.h"
@@ -14,10 +16,13 @@
 #include "team/team_win.h"
 
 #include <commctrl.h>
+#include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -30,6 +35,154 @@ double microsecondsPerRound(int rounds, void (*round)(int))
         round(i);
     QueryPerformanceCounter(&end);
     return 1e6 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart / rounds;
+}
+
+double now()
+{
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return 1e3 * static_cast<double>(counter.QuadPart) / frequency.QuadPart; // milliseconds
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+struct Start {
+    double milliseconds = 0;
+    double peakMegabytes = 0;
+};
+
+// The visible dialog of the process that shows the league box: the program's main window, or
+// the bare dialog's copy of it.
+HWND mainWindowOf(DWORD processId)
+{
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search = {processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search->processId && IsWindowVisible(window) && GetDlgItem(window, IDC_LEAGUE_BOX)) {
+                search->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// From CreateProcess to the visible window; the peak working set once the window is idle.
+Start measureStart(const std::wstring& exe)
+{
+    Start result;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    const double begin = now();
+    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return result;
+    HWND window = nullptr;
+    while (!(window = mainWindowOf(process.dwProcessId)) && now() - begin < 20000)
+        Sleep(1);
+    result.milliseconds = now() - begin;
+    WaitForInputIdle(process.hProcess, 5000);
+    Sleep(300);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    if (K32GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
+        result.peakMegabytes = memory.PeakWorkingSetSize / 1048576.0;
+    if (window)
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return result;
+}
+
+// Both programs copied into a folder of their own, so the program starts with an INI file of
+// its own; then 11 starts of each, in turn.
+void compareStarts(const std::wstring& tempFolder)
+{
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring built(self);
+    built.resize(built.find_last_of(L"\\/") + 1);
+    const std::wstring folder = tempFolder + L"kadermeister_bench\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring program = folder + L"Kadermeister.exe", bare = folder + L"bare_dialog.exe";
+    if (!CopyFileW((built + L"Kadermeister.exe").c_str(), program.c_str(), FALSE) ||
+        !CopyFileW((built + L"bare_dialog.exe").c_str(), bare.c_str(), FALSE)) {
+        std::printf("Kadermeister.exe and bare_dialog.exe must lie beside bench.exe\n");
+        return;
+    }
+    DeleteFileW((folder + L"Kadermeister.ini").c_str());
+    measureStart(program); // the first start writes the INI file every later start reads
+    measureStart(bare);
+    std::vector<double> programTimes, bareTimes, programPeaks, barePeaks;
+    for (int round = 0; round < 11; ++round) {
+        for (int which = 0; which < 2; ++which) {
+            const bool programFirst = round % 2 == 0;
+            const bool isProgram = (which == 0) == programFirst;
+            const Start start = measureStart(isProgram ? program : bare);
+            (isProgram ? programTimes : bareTimes).push_back(start.milliseconds);
+            (isProgram ? programPeaks : barePeaks).push_back(start.peakMegabytes);
+        }
+    }
+    const double programTime = median(programTimes), bareTime = median(bareTimes);
+    const double programPeak = median(programPeaks), barePeak = median(barePeaks);
+    std::printf("start to visible window, median of 11:  program %6.1f ms   bare dialog %6.1f ms   ratio %.2f\n",
+                programTime, bareTime, programTime / bareTime);
+    std::printf("peak working set, median of 11:         program %6.1f MB   bare dialog %6.1f MB   ratio %.2f\n",
+                programPeak, barePeak, programPeak / barePeak);
+    for (const wchar_t* name : {L"Kadermeister.exe", L"bare_dialog.exe", L"Kadermeister.ini"})
+        DeleteFileW((folder + name).c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+void pumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// The sort the tab strip's menu gives, in turn by LKZ and by line-up (every round changes the
+// order of most tabs), with the repaint it causes; against invalidating and repainting the whole
+// main window.
+void compareResortWithRepaint(HWND dialog)
+{
+    for (int k = 0; k < maxTeamSize; ++k)
+        teamState.players[k].lkz = static_cast<float>((k * 7) % maxTeamSize * 10);
+    std::vector<double> sorts, repaints;
+    for (int round = 0; round < 60; ++round) {
+        double begin = now();
+        SendMessageW(tabControl, WM_COMMAND, round % 2 ? IDM_SORT_BY_LINEUP : IDM_SORT_BY_LKZ, 0);
+        RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        pumpMessages();
+        GdiFlush();
+        sorts.push_back(now() - begin);
+
+        begin = now();
+        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pumpMessages();
+        GdiFlush();
+        repaints.push_back(now() - begin);
+    }
+    const double sort = median(sorts), repaint = median(repaints);
+    std::printf("re-sort of 20 players with its repaint: %6.2f ms   full repaint of the main window: %6.2f ms   "
+                "ratio %.2f\n",
+                sort, repaint, sort / repaint);
 }
 
 void coreKeyRelease(int i)
@@ -97,6 +250,7 @@ int main()
     InitCommonControlsEx(&controls);
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
+    compareStarts(folder);
     iniPath = std::wstring(folder) + L"kadermeister_bench.ini";
     DeleteFileW(iniPath.c_str());
     appInstance = GetModuleHandleW(nullptr);
@@ -123,6 +277,11 @@ int main()
     SendMessageW(dialog, WM_COMMAND, IDC_APPLY_COUNT_BUTTON, 0);
     if (teamState.singleMode || teamState.playerCount != maxTeamSize)
         return 1;
+    ShowWindow(dialog, SW_SHOW);
+    UpdateWindow(dialog);
+    pumpMessages();
+    compareResortWithRepaint(dialog);
+    ShowWindow(dialog, SW_HIDE);
     std::printf("sorting 20 players by LKZ:   %.2f us\n", microsecondsPerRound(100000, coreSort));
     std::printf("the same with tabs and page: %.1f us\n", microsecondsPerRound(200, dialogSort));
 
