@@ -31,6 +31,6 @@ desktopFile=build/windows/desktops.json
   done
   printf ']}]}\n'
 } > "$desktopFile"
-KM_EXPECT_DPI=96 ctest --test-dir build/windows --output-on-failure --timeout 300 -j $((count + 2)) \
+KM_TEST_RUN=1 KM_EXPECT_DPI=96 ctest --test-dir build/windows --output-on-failure --timeout 300 -j $((count + 2)) \
   --resource-spec-file "$PWD/$desktopFile" || status=1
 exit $status
