@@ -120,6 +120,37 @@ TEST_F(OverviewWindow, CopiesAndSavesTheTable)
     EXPECT_TRUE(readFileBytes(savedTo + L".tmp~").empty());
 }
 
+// The system's own save dialog, on its first use in a fresh process: its library is loaded
+// then, the name typed into it is where the table goes.
+TEST_F(OverviewWindow, TheSaveDialogLoadsOnFirstUseAndSavesWhereTheUserSays)
+{
+    open(team);
+    const std::wstring target = folder + L"Aufstellung.csv";
+    std::wstring title;
+    ModalAction act(IDC_OVERVIEW_LIST, [&](HWND window) {
+        // cmb13 (0x47C) holds the file name in the system's save dialog.
+        ModalAction save(0x47C, [&](HWND fileDialog) {
+            wchar_t shown[128] = L"";
+            GetWindowTextW(fileDialog, shown, 128);
+            title = shown;
+            HWND name = GetDlgItem(fileDialog, 0x47C);
+            if (HWND edit = FindWindowExW(name, nullptr, L"Edit", nullptr))
+                name = edit;
+            SetWindowTextW(name, target.c_str());
+            SendMessageW(fileDialog, WM_COMMAND, IDOK, 0);
+        });
+        SendMessageW(GetDlgItem(window, IDC_OVERVIEW_SAVE), BM_CLICK, 0, 0);
+        EXPECT_TRUE(save.ran) << "the save dialog showed";
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    SendMessageW(tabControl, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
+    ASSERT_TRUE(act.ran);
+    EXPECT_NE(GetModuleHandleW(L"comdlg32.dll"), nullptr);
+    const std::string csv = readFileBytes(target);
+    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195\r\n"), std::string::npos) << csv;
+    DeleteFileW(target.c_str());
+}
+
 TEST_F(OverviewWindow, AFailedWriteSaysSoAndLeavesNothing)
 {
     BoxWatcher boxes;
