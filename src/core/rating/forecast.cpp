@@ -50,6 +50,14 @@ std::string changeText(double change, int decimal)
 
 } // namespace
 
+int matchResultIndex(MatchResult result)
+{
+    for (int r = 0; r < matchResultCount; ++r)
+        if (matchResults[r].won == result.won && matchResults[r].lost == result.lost)
+            return r;
+    return -1;
+}
+
 int ownPaarkreuz(const LkzInputs& in)
 {
     int own = 0;
@@ -92,7 +100,6 @@ Forecast forecastNextMatch(const LkzInputs& today, int decimal)
             if (!lkz)
                 continue;
             cell.plausible = true;
-            cell.lkz = *lkz;
             cell.lkzText = formatLkz(*lkz, decimal);
             cell.change = shownChange(*now, *lkz, decimal);
             cell.changeText = changeText(cell.change, decimal);

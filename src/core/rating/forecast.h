@@ -18,11 +18,13 @@ extern const MatchResult matchResults[matchResultCount];
 
 struct ForecastCell {
     bool plausible = false; // the inputs after this result pass the checks
-    double lkz = 0;
     std::string lkzText;    // as the LKZ display would show it
     double change = 0;      // against today, as shown: whole, or to a tenth in the decimal form
     std::string changeText; // "+4", "-2,3", "±0"
 };
+
+// The index of a result in matchResults.
+int matchResultIndex(MatchResult result);
 
 struct Forecast {
     // Why there is no table, in the words of the check that fails; empty when there is one.

@@ -27,9 +27,9 @@ int compareNextMatch(const Forecast& a, const Forecast& b)
         return a.available() ? 1 : -1;
     if (!a.available())
         return 0;
-    for (int result : nextMatchResults) {
-        const ForecastCell& x = a.cells[result][a.ownPaarkreuz];
-        const ForecastCell& y = b.cells[result][b.ownPaarkreuz];
+    for (MatchResult result : nextMatchResults) {
+        const ForecastCell& x = a.cells[matchResultIndex(result)][a.ownPaarkreuz];
+        const ForecastCell& y = b.cells[matchResultIndex(result)][b.ownPaarkreuz];
         if (x.plausible != y.plausible)
             return x.plausible ? 1 : -1;
         if (const int order = x.plausible ? cmp(x.change, y.change) : 0)
@@ -72,8 +72,8 @@ std::string nextMatchCell(const Forecast& forecast)
     if (!forecast.available())
         return dash;
     std::string text;
-    for (int result : nextMatchResults) {
-        const ForecastCell& cell = forecast.cells[result][forecast.ownPaarkreuz];
+    for (MatchResult result : nextMatchResults) {
+        const ForecastCell& cell = forecast.cells[matchResultIndex(result)][forecast.ownPaarkreuz];
         text += (text.empty() ? "" : " / ") + (cell.plausible ? cell.changeText : std::string(dash));
     }
     return text;

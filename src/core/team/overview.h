@@ -28,8 +28,8 @@ struct Overview {
 enum OverviewColumn {
     ColLineup, ColName, ColMatches, ColPk1, ColPk2, ColPk3, ColSingles, ColLkz, ColNextMatch, OverviewColumnCount
 };
-// The results the column "Nächstes Spiel" shows, in its order: 2:0, 1:1, 0:2.
-constexpr int nextMatchResults[3] = {2, 3, 4}; // indices into matchResults
+// The results the column "Nächstes Spiel" shows, in its order.
+constexpr MatchResult nextMatchResults[3] = {{2, 0}, {1, 1}, {0, 2}};
 extern const char* const overviewHeaders[OverviewColumnCount];
 
 Overview teamOverview(const TeamState& state);
