@@ -82,6 +82,7 @@
 #define IDM_DELETE_PLAYER 40018
 #define IDM_SAVE_SORT_ORDER 40020
 #define IDM_TEAM_OVERVIEW 40030    /* also in the options menu */
+#define IDM_FORECAST 40031         /* also in the options menu */
 
 //---- Team overview ---------------------------------------------------------------------
 #define IDD_OVERVIEW 130
@@ -89,6 +90,12 @@
 #define IDC_OVERVIEW_LIST 1202
 #define IDC_OVERVIEW_COPY 1203
 #define IDC_OVERVIEW_SAVE 1204
+
+//---- Forecast window ---------------------------------------------------------------------
+#define IDD_FORECAST 131
+#define IDC_FORECAST_SUMMARY 1211
+#define IDC_FORECAST_LIST 1212
+#define IDC_FORECAST_COPY 1213
 
 //---- Update folder ---------------------------------------------------------------------
 #define IDD_UPDATE_FOLDER 128

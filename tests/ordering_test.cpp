@@ -100,7 +100,7 @@ TEST_F(Ordering, APlayerWithoutLkzSortsLastHereAndInTheOverview)
 
         const Overview overview = teamOverview(teamState);
         EXPECT_EQ(overview.rows[0].plausible, c.hasLkz);
-        const std::vector<int> byLkz = overviewOrder(overview, ColLkz, true);
+        const std::vector<int> byLkz = overviewOrder(overview, ColLkz, true, {});
         sortByLkzValue(teamState);
         if (c.hasLkz) {
             EXPECT_EQ(lineups().front(), 1) << "the strongest record leads";

@@ -111,12 +111,12 @@ TEST_F(OverviewWindow, CopiesAndSavesTheTable)
     SendMessageW(dialog, WM_COMMAND, IDM_TEAM_OVERVIEW, 0); // from the options menu
     ASSERT_TRUE(act.ran);
     const std::wstring copied = clipboardText();
-    EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ");
-    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\r\n"), std::wstring::npos) << copied;
+    EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tNächstes Spiel");
+    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\r\n"), std::wstring::npos) << copied;
 
     const std::string csv = readFileBytes(savedTo);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5\r\n"), std::string::npos) << csv;
     EXPECT_TRUE(readFileBytes(savedTo + L".tmp~").empty());
 }
 
@@ -187,6 +187,42 @@ TEST_F(OverviewWindow, AFailedWriteSaysSoAndLeavesNothing)
         FindClose(search);
     DeleteFileW(existing.c_str());
     RemoveDirectoryW(sub.c_str());
+}
+
+// Names as German readers order them, by the system's comparison: umlauts with their base
+// letters, "ß" as "ss", case ignored; names it finds equal keep the order of the tabs.
+TEST_F(OverviewWindow, NamesInGermanOrderAndTheNextMatch)
+{
+    open("[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\nAutoCalc=1\r\nAnzahlspieler=6\r\nAktSpieler=1\r\n"
+         "Spieler1=031005020400000000\r\nSpieler2=031005060000000000\r\nSpieler3=031005040200000000\r\n"
+         "Spieler4=031005001100000000\r\nSpieler5=031005020400000000\r\nSpieler6=031005020400000000\r\n"
+         "SpielerName1=Zora\r\nSpielerName2=\xD6zlem\r\nSpielerName3=emil\r\nSpielerName4=Strasse\r\n"
+         "SpielerName5=Stra\xDF" "e\r\nSpielerName6=Arno\r\n");
+    std::vector<std::wstring> next, header, ascending, descending;
+    ModalAction look(IDC_OVERVIEW_LIST, [&](HWND window) {
+        HWND list = GetDlgItem(window, IDC_OVERVIEW_LIST);
+        wchar_t title[64] = L"";
+        LVCOLUMNW info = {};
+        info.mask = LVCF_TEXT;
+        info.pszText = title;
+        info.cchTextMax = 64;
+        SendMessageW(list, LVM_GETCOLUMNW, 8, reinterpret_cast<LPARAM>(&info));
+        header.push_back(title);
+        next = columnOf(list, 8);
+        clickHeader(list, 1);
+        ascending = columnOf(list, 1);
+        clickHeader(list, 1);
+        descending = columnOf(list, 1);
+        EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL) << "the new column fits too";
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    SendMessageW(tabControl, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
+    ASSERT_TRUE(look.ran);
+    EXPECT_EQ(header[0], L"Nächstes Spiel");
+    EXPECT_EQ(next, (std::vector<std::wstring>{L"+9 / +2 / -4", L"+6 / ±0 / -6", L"+7 / +1 / -5", L"–",
+                                               L"+9 / +2 / -4", L"+9 / +2 / -4"}));
+    EXPECT_EQ(ascending, (std::vector<std::wstring>{L"Arno", L"emil", L"Özlem", L"Strasse", L"Straße", L"Zora"}));
+    EXPECT_EQ(descending, (std::vector<std::wstring>{L"Zora", L"Strasse", L"Straße", L"Özlem", L"emil", L"Arno"}));
 }
 
 TEST_F(OverviewWindow, ASinglePlayerHasNoOverview)

@@ -15,15 +15,6 @@ std::string singlesMessage(int singles, int matches)
     return buffer;
 }
 
-std::string teamsMessage(int matches, int teamCount)
-{
-    char buffer[160];
-    std::snprintf(buffer, sizeof buffer,
-                  "Anzahl Mannschaften/Anzahl Punktspiele nicht plausibel:\n%d Punktspiele bei %d Mannschaften.",
-                  matches, teamCount);
-    return buffer;
-}
-
 void report(CheckResult& result, const std::string& message, const char* title)
 {
     if (!result.message.empty())
@@ -33,6 +24,15 @@ void report(CheckResult& result, const std::string& message, const char* title)
 }
 
 } // namespace
+
+std::string teamsMessage(int matches, int teamCount)
+{
+    char buffer[160];
+    std::snprintf(buffer, sizeof buffer,
+                  "Anzahl Mannschaften/Anzahl Punktspiele nicht plausibel:\n%d Punktspiele bei %d Mannschaften.",
+                  matches, teamCount);
+    return buffer;
+}
 
 CheckResult checkInputs(const LkzInputs& in)
 {

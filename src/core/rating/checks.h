@@ -18,6 +18,8 @@ struct CheckResult {
 };
 
 CheckResult checkInputs(const LkzInputs& inputs);
+// The words of the matches-against-teams check.
+std::string teamsMessage(int matches, int teamCount);
 
 // The LKZ of these inputs when it means something: the checks pass and the team count gives the
 // formula its factor (0 or 1 teams come only from an edited INI file). The one answer to "has

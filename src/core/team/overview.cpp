@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numeric>
 
-const char* const overviewHeaders[OverviewColumnCount] = {"Nr.",   "Name",  "Spiele", "1. PK",
-                                                          "2. PK", "3. PK", "Einzel", "LKZ"};
+const char* const overviewHeaders[OverviewColumnCount] = {"Nr.",   "Name",   "Spiele", "1. PK",         "2. PK",
+                                                          "3. PK", "Einzel", "LKZ",    "N\xC3\xA4" "chstes Spiel"};
 
 namespace {
 
@@ -18,21 +18,32 @@ std::string games(int won, int lost) { return std::to_string(won) + ":" + std::t
 int singlesWon(const OverviewRow& row) { return row.won[0] + row.won[1] + row.won[2]; }
 int singlesLost(const OverviewRow& row) { return row.lost[0] + row.lost[1] + row.lost[2]; }
 
-std::string lowerAscii(std::string text)
+const auto cmp = [](auto x, auto y) { return x < y ? -1 : y < x ? 1 : 0; };
+
+// By the change after 2:0, then 1:1, then 0:2; a result without an LKZ below every number.
+int compareNextMatch(const Forecast& a, const Forecast& b)
 {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
+    if (a.available() != b.available())
+        return a.available() ? 1 : -1;
+    if (!a.available())
+        return 0;
+    for (MatchResult result : nextMatchResults) {
+        const ForecastCell& x = a.cells[matchResultIndex(result)][a.ownPaarkreuz];
+        const ForecastCell& y = b.cells[matchResultIndex(result)][b.ownPaarkreuz];
+        if (x.plausible != y.plausible)
+            return x.plausible ? 1 : -1;
+        if (const int order = x.plausible ? cmp(x.change, y.change) : 0)
+            return order;
+    }
+    return 0;
 }
 
 // Negative when a sorts before b in ascending order.
-int compareRows(const OverviewRow& a, const OverviewRow& b, int column)
+int compareRows(const OverviewRow& a, const OverviewRow& b, int column, const NameComparison& compareNames)
 {
-    const auto cmp = [](auto x, auto y) { return x < y ? -1 : y < x ? 1 : 0; };
     switch (column) {
     case ColLineup: return cmp(a.lineup, b.lineup);
-    case ColName: return cmp(lowerAscii(a.name), lowerAscii(b.name));
+    case ColName: return cmp(compareNames(a.name, b.name), 0);
     case ColMatches: return cmp(a.matches, b.matches);
     case ColPk1:
     case ColPk2:
@@ -51,8 +62,21 @@ int compareRows(const OverviewRow& a, const OverviewRow& b, int column)
         if (a.plausible != b.plausible)
             return a.plausible ? 1 : -1;
         return cmp(a.lkz, b.lkz);
+    case ColNextMatch: return compareNextMatch(a.next, b.next);
     }
     return 0;
+}
+
+std::string nextMatchCell(const Forecast& forecast)
+{
+    if (!forecast.available())
+        return dash;
+    std::string text;
+    for (MatchResult result : nextMatchResults) {
+        const ForecastCell& cell = forecast.cells[matchResultIndex(result)][forecast.ownPaarkreuz];
+        text += (text.empty() ? "" : " / ") + (cell.plausible ? cell.changeText : std::string(dash));
+    }
+    return text;
 }
 
 std::string csvField(const std::string& text)
@@ -114,6 +138,7 @@ Overview teamOverview(const TeamState& state)
         const std::optional<double> lkz = meaningfulLkz(inputsOf(state, record));
         row.plausible = lkz.has_value();
         row.lkz = lkz.value_or(0);
+        row.next = forecastNextMatch(inputsOf(state, record), state.decimal);
         overview.rows.push_back(row);
     }
     return overview;
@@ -130,6 +155,7 @@ std::string overviewCell(const Overview& overview, const OverviewRow& row, int c
     case ColPk3: return games(row.won[column - ColPk1], row.lost[column - ColPk1]);
     case ColSingles: return games(singlesWon(row), singlesLost(row));
     case ColLkz: return row.plausible ? formatLkz(row.lkz, overview.decimal) : dash;
+    case ColNextMatch: return nextMatchCell(row.next);
     }
     return {};
 }
@@ -152,12 +178,13 @@ std::string overviewSummary(const Overview& overview)
            "   Mannschaften: " + std::to_string(overview.teamCount) + "   LKZ im Schnitt: " + overviewAverage(overview);
 }
 
-std::vector<int> overviewOrder(const Overview& overview, int column, bool descending)
+std::vector<int> overviewOrder(const Overview& overview, int column, bool descending,
+                               const NameComparison& compareNames)
 {
     std::vector<int> order(overview.rows.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int result = compareRows(overview.rows[a], overview.rows[b], column);
+        const int result = compareRows(overview.rows[a], overview.rows[b], column, compareNames);
         return descending ? result > 0 : result < 0;
     });
     return order;

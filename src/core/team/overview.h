@@ -1,8 +1,10 @@
 #pragma once
 // The team in one table, for the line-up meeting: the rows, their order by a column, and the
 // table as text for the clipboard and as CSV. Window-free.
+#include "rating/forecast.h"
 #include "team/team.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@ struct OverviewRow {
     int won[3] = {}, lost[3] = {};
     bool plausible = false; // the checks pass: the LKZ means something
     double lkz = 0;
+    Forecast next; // the next match, in the player's own Paarkreuz
 };
 
 struct Overview {
@@ -22,18 +25,27 @@ struct Overview {
     std::vector<OverviewRow> rows; // in the order of the tabs
 };
 
-enum OverviewColumn { ColLineup, ColName, ColMatches, ColPk1, ColPk2, ColPk3, ColSingles, ColLkz, OverviewColumnCount };
+enum OverviewColumn {
+    ColLineup, ColName, ColMatches, ColPk1, ColPk2, ColPk3, ColSingles, ColLkz, ColNextMatch, OverviewColumnCount
+};
+// The results the column "Nächstes Spiel" shows, in its order.
+constexpr MatchResult nextMatchResults[3] = {{2, 0}, {1, 1}, {0, 2}};
 extern const char* const overviewHeaders[OverviewColumnCount];
 
 Overview teamOverview(const TeamState& state);
-// The text of one cell: "5:3" for games, "–" for the LKZ of an implausible player.
+// The text of one cell: "5:3" for games, "–" for the LKZ of an implausible player, "+5 / +1 / -4"
+// for the change after the next match.
 std::string overviewCell(const Overview& overview, const OverviewRow& row, int column);
 // The average LKZ of the plausible players in the display form, "–" when there is none.
 std::string overviewAverage(const Overview& overview);
 // "Spielklasse: Oberliga · Mannschaften: 10 · LKZ im Schnitt: 195"
 std::string overviewSummary(const Overview& overview);
-// Row indices ordered by a column, numbers as numbers; equal rows keep the order of the tabs.
-std::vector<int> overviewOrder(const Overview& overview, int column, bool descending);
+// How two names compare for the reader: negative, 0 or positive. The system's, in the window.
+using NameComparison = std::function<int(const std::string& a, const std::string& b)>;
+// Row indices ordered by a column, numbers as numbers and names by compareNames; equal rows keep
+// the order of the tabs.
+std::vector<int> overviewOrder(const Overview& overview, int column, bool descending,
+                               const NameComparison& compareNames);
 // A header line and one line per row, tabs between the cells, CRLF at every line's end.
 std::string overviewText(const Overview& overview, const std::vector<int>& order);
 // CSV as spreadsheets in Germany read it: UTF-8 with BOM, semicolons, CRLF, quotes where needed.

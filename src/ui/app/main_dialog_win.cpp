@@ -15,6 +15,7 @@
 #include "fields/numeric_field_win.h"
 #include "fields/player_page_win.h"
 #include "display/calculate_win.h"
+#include "display/forecast_win.h"
 #include "display/formula_win.h"
 #include "resource.h"
 #include "settings/settings.h"
@@ -325,6 +326,9 @@ void onCommand(int id, int code)
         break;
     case IDM_TEAM_OVERVIEW:
         showTeamOverview();
+        break;
+    case IDM_FORECAST:
+        showForecast();
         break;
     case IDM_INFO:
         showAboutBox();

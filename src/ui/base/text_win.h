@@ -40,3 +40,16 @@ inline void setWindowTextIfChanged(HWND window, const std::wstring& text)
     if (window && windowText(window) != text)
         SetWindowTextW(window, text.c_str());
 }
+
+// Names as German readers and the Explorer order them: umlauts with their base letters, "ß" as
+// "ss", case ignored, digits by their value ("Nr. 2" before "Nr. 10"). Negative, 0 or positive.
+inline int compareNames(const std::string& a, const std::string& b)
+{
+    const std::wstring x = widen(a), y = widen(b);
+    int result = CompareStringEx(L"de-DE", NORM_IGNORECASE | SORT_DIGITSASNUMBERS, x.c_str(), -1, y.c_str(), -1,
+                                 nullptr, nullptr, 0);
+    // Before Windows 7 the system knows no numbers inside names.
+    if (!result)
+        result = CompareStringEx(L"de-DE", NORM_IGNORECASE, x.c_str(), -1, y.c_str(), -1, nullptr, nullptr, 0);
+    return result ? result - CSTR_EQUAL : x.compare(y);
+}

@@ -1,6 +1,7 @@
 #include "team/overview_win.h"
 
 #include "base/atomic_file_win.h"
+#include "base/clipboard_win.h"
 #include "base/dialog_state_win.h"
 #include "base/handles_win.h"
 #include "base/libraries_win.h"
@@ -122,19 +123,7 @@ void fitWindow(HWND dialog)
 
 void copyTable(HWND dialog, const OverviewWindow& overviewWindow)
 {
-    const std::wstring text = widen(overviewText(overviewWindow.overview, overviewWindow.order));
-    if (!OpenClipboard(dialog))
-        return;
-    EmptyClipboard();
-    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        memcpy(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-        // The clipboard owns the memory once it has taken it.
-        if (!SetClipboardData(CF_UNICODETEXT, memory))
-            GlobalFree(memory);
-    }
-    CloseClipboard();
+    putOnClipboard(dialog, widen(overviewText(overviewWindow.overview, overviewWindow.order)));
 }
 
 void saveTable(HWND dialog, const OverviewWindow& overviewWindow)
@@ -156,7 +145,7 @@ void onColumnClick(HWND dialog, OverviewWindow& overviewWindow, int column)
         // Numbers read best from the highest; names and line-up numbers from the first.
         overviewWindow.descending = column != ColName && column != ColLineup;
     }
-    overviewWindow.order = overviewOrder(overviewWindow.overview, column, overviewWindow.descending);
+    overviewWindow.order = overviewOrder(overviewWindow.overview, column, overviewWindow.descending, compareNames);
     fillList(listOf(dialog), overviewWindow);
 }
 

@@ -3,6 +3,7 @@
 #include "base/subclass_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/focus_win.h"
+#include "display/forecast_win.h"
 #include "resource.h"
 #include "team/ordering.h"
 #include "team/overview_win.h"
@@ -54,6 +55,9 @@ void onMenuCommand(int id)
         break;
     case IDM_TEAM_OVERVIEW:
         showTeamOverview();
+        break;
+    case IDM_FORECAST:
+        showForecast();
         break;
     }
 }
@@ -136,8 +140,8 @@ AutoMenu loadTabMenu()
         return menu;
     HMENU popup = GetSubMenu(menu.get(), 0);
     if (teamState.singleMode) {
-        // Left: "Umbenennen", a separator, "Abbrechen".
-        for (int position : {5, 4, 3, 2, 1})
+        // Left: "Umbenennen", "Prognose...", a separator, "Abbrechen".
+        for (int position : {6, 5, 3, 2, 1})
             DeleteMenu(popup, position, MF_BYPOSITION);
         return menu;
     }
