@@ -7,6 +7,7 @@
 #include "team/team_win.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -18,6 +19,52 @@ std::string menuText(HMENU menu, int position)
     char text[64] = "";
     GetMenuStringA(menu, position, text, sizeof text, MF_BYPOSITION);
     return text;
+}
+
+// The icon at each size the system asks for: 16 and 32 as bitmaps, 48 stored as a PNG.
+TEST(ProgramIcon, EverySizeLoadsAndShowsThePaddle)
+{
+    const HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(IDI_KADERMEISTER), RT_GROUP_ICON);
+    ASSERT_NE(group, nullptr);
+    auto* directory = static_cast<BYTE*>(LockResource(LoadResource(module, group)));
+    for (int size : {16, 32, 48}) {
+        // The image stored for this size, decoded by the system itself.
+        const int id = LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
+        HRSRC image = FindResourceW(module, MAKEINTRESOURCEW(id), RT_ICON);
+        ASSERT_NE(image, nullptr) << size;
+        auto* bytes = static_cast<BYTE*>(LockResource(LoadResource(module, image)));
+        const DWORD length = SizeofResource(module, image);
+        EXPECT_EQ(length >= 4 && std::memcmp(bytes, "\x89PNG", 4) == 0, size == 48) << size;
+        HICON icon = CreateIconFromResourceEx(bytes, length, TRUE, 0x30000, size, size, LR_DEFAULTCOLOR);
+        ASSERT_NE(icon, nullptr) << size;
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP colour = {};
+        GetObjectW(info.hbmColor, sizeof colour, &colour);
+        EXPECT_EQ(colour.bmWidth, size);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        ScopedGetDC screen(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP canvas = CreateCompatibleBitmap(screen, size, size);
+        HGDIOBJ old = SelectObject(memory, canvas);
+        RECT all = {0, 0, size, size};
+        FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        DrawIconEx(memory, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+        int red = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const COLORREF c = GetPixel(memory, x, y);
+                red += GetRValue(c) > 150 && GetGValue(c) < 100 && GetBValue(c) < 100;
+            }
+        EXPECT_GT(red, size * size / 8) << size << ": the red blade is drawn";
+        EXPECT_NE(GetPixel(memory, 0, 0), GetPixel(memory, size / 2, size / 2)) << size;
+        SelectObject(memory, old);
+        DeleteObject(canvas);
+        DeleteDC(memory);
+        DestroyIcon(icon);
+    }
 }
 
 TEST_F(MainDialog, FirstStartShowsTheDefaults)
