@@ -7,13 +7,20 @@
 #include <wininet.h>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 using AutoInternet = AutoHandle<HINTERNET, InternetCloseHandle>;
 
 // Set when the program closes: a running transfer stops at its next chunk, quietly, and leaves
 // no file behind.
 extern std::atomic<bool> updateStopping;
+
+// Whether signature (r then s) is an ECDSA P-256 signature of the SHA-256 of text by publicKey
+// (X then Y), checked by the system's cryptography. False also when the system cannot check.
+bool verifyMakerSignature(const std::vector<uint8_t>& publicKey, const std::string& text,
+                          const std::vector<uint8_t>& signature);
 
 enum class DownloadResult {
     Stored = 0,
