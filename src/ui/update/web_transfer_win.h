@@ -1,7 +1,8 @@
 #pragma once
 // The HTTP side of the update: the version file fetched into memory, and the new version
 // downloaded into a folder with its progress in the main window's status bar. Both run on the
-// version check's worker thread.
+// version check's worker thread. Beside them the system's cryptography: the download's SHA-256
+// and the check of the maker's signature.
 #include "base/handles_win.h"
 
 #include <wininet.h>
