@@ -1,5 +1,7 @@
 # make test: installs what is missing, builds both configurations and runs every test.
 # make run:  builds the Windows program and starts it under Wine.
+# make release: the archive and its version file in build/dist, signed with the private key
+#               that KADERMEISTER_SIGNING_KEY names.
 JOBS ?= 2
 WINDOWS_CONFIG = -DCMAKE_BUILD_TYPE=Release
 # The toolchain file counts only when the tree is first configured; passing it again would
@@ -8,7 +10,7 @@ ifeq ($(wildcard build/windows/CMakeCache.txt),)
 WINDOWS_CONFIG += -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 endif
 
-.PHONY: all deps native windows-config windows program test run bench fuzz dist clean
+.PHONY: all deps native windows-config windows program test run bench fuzz dist release clean
 
 all: native windows
 
@@ -43,6 +45,10 @@ bench: windows-config
 # build/dist/Kadermeister-<version>.zip: the program and Liesmich.txt.
 dist: windows-config
 	cmake --build build/windows --target dist
+
+# build/dist/version.txt beside that archive.
+release: windows-config
+	cmake --build build/windows --target release
 
 # Runs every fuzz target for FUZZ_SECONDS seconds each (default 60).
 fuzz:

@@ -12,6 +12,9 @@
 
 // The update site's server as the tests' program reads it, "127.0.0.1:<port>".
 extern char testSiteServer[32];
+// The maker's key the tests' program checks the version file with; empty, as a program built
+// without a key, unless a test sets it.
+extern char testSiteKey[129];
 
 struct HttpReply {
     int status = 200;

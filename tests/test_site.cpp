@@ -3,5 +3,7 @@
 #include "update/site.h"
 
 char testSiteServer[32] = "127.0.0.1:0";
+char testSiteKey[129] = "";
 
-const UpdateSite updateSite = {testSiteServer, "/km-test/", "http://127.0.0.1/km-test/", "test@kadermeister.invalid"};
+const UpdateSite updateSite = {testSiteServer, "/km-test/", "http://127.0.0.1/km-test/", "test@kadermeister.invalid",
+                               testSiteKey};

@@ -52,6 +52,100 @@ TEST(UpdateRules, AThirdLineOfSixtyFourHexDigitsIsTheChecksum)
         << "anything else on the third line is ignored, as by older versions";
 }
 
+TEST(UpdateRules, AFourthLineIsTheSignatureOfTheFirstThree)
+{
+    const std::string signature = "00ff" + std::string(120, '7') + "A0b1";
+    const std::string signedText = "0.93\nk.zip\n" + sha + "\n";
+    const struct {
+        const char* what;
+        std::string answer;
+        std::string signedText;
+        bool signature;
+    } cases[] = {
+        {"four lines with CR LF", "0.93\r\nk.zip\r\n" + sha + "\r\n" + signature + "\r\n", signedText, true},
+        {"empty lines between", "\n0.93\n\nk.zip\r\r" + sha + "\n\n" + signature, signedText, true},
+        {"a checksum in capitals is signed as it stands", "0.93\nk.zip\n" + std::string(64, 'A') + "\n" + signature,
+         "0.93\nk.zip\n" + std::string(64, 'A') + "\n", true},
+        {"no fourth line", "0.93\nk.zip\n" + sha + "\n", signedText, false},
+        {"63 digits", "0.93\nk.zip\n" + sha + "\n" + signature.substr(0, 63), signedText, false},
+        {"129 digits", "0.93\nk.zip\n" + sha + "\n" + signature + "0", signedText, false},
+        {"a letter past f", "0.93\nk.zip\n" + sha + "\n" + signature.substr(0, 127) + "g", signedText, false},
+        {"blanks around it", "0.93\nk.zip\n" + sha + "\n " + signature, signedText, false},
+        {"no checksum: nothing to sign", "0.93\nk.zip\n" + signature + "\n" + signature, "", false},
+        {"two lines", "0.93\nk.zip\n", "", false},
+    };
+    for (const auto& c : cases) {
+        const VersionAnswer answer = readVersionAnswer(c.answer, "0.92.1");
+        EXPECT_EQ(answer.verdict, UpdateVerdict::Newer) << c.what << ": older programs still read it";
+        EXPECT_EQ(answer.signedText, c.signedText) << c.what;
+        if (c.signature) {
+            ASSERT_EQ(answer.signature.size(), 64u) << c.what;
+            EXPECT_EQ(answer.signature.front(), 0x00) << c.what;
+            EXPECT_EQ(answer.signature[1], 0xFF) << c.what;
+            EXPECT_EQ(answer.signature[2], 0x77) << c.what;
+            EXPECT_EQ(answer.signature[62], 0xA0) << c.what;
+            EXPECT_EQ(answer.signature.back(), 0xB1) << c.what;
+        } else {
+            EXPECT_TRUE(answer.signature.empty()) << c.what;
+        }
+    }
+}
+
+// What the cryptography was asked, and what it answers.
+struct RecordedVerification {
+    int calls = 0;
+    std::vector<uint8_t> key;
+    std::string text;
+    std::vector<uint8_t> signature;
+    bool answer = true;
+} recorded;
+
+bool recordVerification(const std::vector<uint8_t>& key, const std::string& text, const std::vector<uint8_t>& signature)
+{
+    ++recorded.calls;
+    recorded.key = key;
+    recorded.text = text;
+    recorded.signature = signature;
+    return recorded.answer;
+}
+
+TEST(UpdateRules, WithAKeyOnlyAVerifiedSignatureCounts)
+{
+    const std::string key = std::string(126, 'c') + "0F";
+    const std::string signature(128, '5');
+    const std::string signedFile = "0.93\nk.zip\n" + sha + "\n" + signature;
+    const struct {
+        const char* what;
+        std::string key;
+        std::string answer;
+        bool verifies; // what the cryptography says
+        bool fromMaker;
+        bool asked;
+    } cases[] = {
+        {"no key: taken as it is", "", "0.93\nk.zip", false, true, false},
+        {"no key, a signature that would not verify", "", signedFile, false, true, false},
+        {"a signature that verifies", key, signedFile, true, true, true},
+        {"one that does not", key, signedFile, false, false, true},
+        {"no signature", key, "0.93\nk.zip\n" + sha, true, false, false},
+        {"no checksum", key, "0.93\nk.zip\n" + signature, true, false, false},
+        {"a malformed signature", key, "0.93\nk.zip\n" + sha + "\n" + signature.substr(1), true, false, false},
+        {"a key that is no key", key.substr(1), signedFile, true, false, false},
+    };
+    for (const auto& c : cases) {
+        recorded = {};
+        recorded.answer = c.verifies;
+        const VersionAnswer answer = readVersionAnswer(c.answer, "0.92.1");
+        EXPECT_EQ(isFromMaker(answer, c.key, recordVerification), c.fromMaker) << c.what;
+        EXPECT_EQ(recorded.calls, c.asked ? 1 : 0) << c.what;
+        if (c.asked) {
+            EXPECT_EQ(recorded.text, "0.93\nk.zip\n" + sha + "\n") << c.what;
+            EXPECT_EQ(recorded.key, hexBytes(key, 64)) << c.what;
+            EXPECT_EQ(recorded.key.back(), 0x0F) << c.what;
+            EXPECT_EQ(recorded.signature, std::vector<uint8_t>(64, 0x55)) << c.what;
+        }
+    }
+}
+
 TEST(UpdateRules, OnlyPlainFileNamesAreDownloaded)
 {
     for (const char* name : {"setup.zip", "Kadermeister-0.93.zip", "K m.exe", "console.zip", "COM10.zip", ".hidden"})

@@ -8,9 +8,12 @@
 #include "http_test_server.h"
 #include "main_dialog_fixture.h"
 #include "update/about_win.h"
+#include "update/update_rules.h"
 #include "update/version_check_win.h"
+#include "update/web_transfer_win.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -501,6 +504,231 @@ TEST_F(UpdateCheck, ClosingDuringADownloadEndsItWithoutAFileOrAWait)
     EXPECT_FALSE(versionCheckRunning());
     EXPECT_TRUE(filesIn(folderA).empty());
     EXPECT_EQ(boxes.boxes.size(), 1u) << "nothing is told while the program closes";
+}
+
+// ---- A version file signed by the maker ----
+
+// The build makes two key pairs and a release of the program with the release scripts: its
+// archive, its version file signed with the maker's key (the key this test program then
+// carries) and the same file signed with the other key.
+std::string releaseFile(const std::string& name)
+{
+    std::wstring path = L"Z:" + widen(std::string(KM_RELEASE_TEST_DIR) + "/" + name);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return readFileBytes(path);
+}
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+std::string versionFile(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+const std::wstring notSigned =
+    L"Die Versionsinformation des Servers ist nicht vom Hersteller signiert. Es wird nichts geladen.";
+const std::string abcSha256 = "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad";
+
+// The maker's release as the build signed it, read once per test.
+struct SignedRelease {
+    std::vector<std::string> lines = linesOf(releaseFile("maker/version.txt"));
+    std::vector<std::string> otherKeysLines = linesOf(releaseFile("other/version.txt"));
+    std::string archive = lines.size() == 4 ? releaseFile(lines[1]) : std::string();
+
+    bool complete() const { return lines.size() == 4 && otherKeysLines.size() == 4 && !archive.empty(); }
+    // The signed file with line `index` replaced; an empty text removes it.
+    std::string with(size_t index, const std::string& line) const
+    {
+        std::vector<std::string> changed = lines;
+        if (line.empty())
+            changed.erase(changed.begin() + static_cast<std::ptrdiff_t>(index));
+        else
+            changed[index] = line;
+        return versionFile(changed);
+    }
+};
+
+TEST(MakerSignature, TheSystemVerifiesWhatTheReleaseScriptSigned)
+{
+    const SignedRelease release;
+    ASSERT_TRUE(release.complete()) << "the build's signed release is missing";
+    const std::vector<uint8_t> key = hexBytes(KM_TEST_MAKER_KEY, 64);
+    ASSERT_EQ(key.size(), 64u);
+    const std::string text = release.lines[0] + "\n" + release.lines[1] + "\n" + release.lines[2] + "\n";
+    const std::vector<uint8_t> signature = hexBytes(release.lines[3], 64);
+    std::vector<uint8_t> flipped = signature;
+    flipped[63] ^= 1;
+    std::vector<uint8_t> otherKey = key;
+    otherKey[10] ^= 0x40;
+    const struct {
+        const char* what;
+        std::vector<uint8_t> key;
+        std::string text;
+        std::vector<uint8_t> signature;
+        bool valid;
+    } cases[] = {
+        {"the release as signed", key, text, signature, true},
+        {"one bit of s changed", key, text, flipped, false},
+        {"r and s swapped", key, text, [&] { auto s = signature; std::rotate(s.begin(), s.begin() + 32, s.end()); return s; }(), false},
+        {"the other key's signature", key, text, hexBytes(release.otherKeysLines[3], 64), false},
+        {"another point as the key", otherKey, text, signature, false},
+        {"the text without its last LF", key, text.substr(0, text.size() - 1), signature, false},
+        {"CR LF instead of LF", key, versionFile({release.lines[0], release.lines[1], release.lines[2]}), signature, false},
+        {"a short signature", key, text, std::vector<uint8_t>(signature.begin(), signature.end() - 1), false},
+        {"no key", {}, text, signature, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(verifyMakerSignature(c.key, c.text, c.signature), c.valid) << c.what;
+
+    // What the user waits for, on top of the request.
+    const int rounds = 50;
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < rounds; ++i)
+        EXPECT_TRUE(verifyMakerSignature(key, text, signature));
+    QueryPerformanceCounter(&end);
+    const double milliseconds = 1e3 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart / rounds;
+    RecordProperty("verification_microseconds", static_cast<int>(milliseconds * 1000));
+    EXPECT_LT(milliseconds, 100.0) << "one verification";
+}
+
+class SignedUpdate : public UpdateCheck {
+protected:
+    SignedRelease release;
+
+    void SetUp() override
+    {
+        UpdateCheck::SetUp();
+        ASSERT_TRUE(release.complete()) << "the build's signed release is missing";
+        // As a program built with the maker's public key.
+        std::strcpy(testSiteKey, KM_TEST_MAKER_KEY);
+    }
+    void TearDown() override
+    {
+        UpdateCheck::TearDown();
+        testSiteKey[0] = '\0';
+    }
+
+    size_t downloadRequests() const
+    {
+        const std::vector<std::string> all = server.requests();
+        return static_cast<size_t>(std::count_if(all.begin(), all.end(), [](const std::string& path) {
+            return path.rfind("/download/", 0) == 0;
+        }));
+    }
+};
+
+TEST_F(SignedUpdate, OnlyWhatTheMakerSignedIsOffered)
+{
+    const std::vector<std::string>& signedLines = release.lines;
+    const std::string& signature = signedLines[3];
+    const std::string flipped = signature.substr(0, 127) + (signature[127] == '0' ? "1" : "0");
+    const std::string lured = "99.0";
+    const struct {
+        const char* what;
+        std::string versionFile;
+        std::string downloadName; // served too, so that a program taken in could fetch it
+        std::string download;
+    } forgeries[] = {
+        {"a higher version after signing", release.with(0, lured), signedLines[1], release.archive},
+        {"the file name changed", release.with(1, "Kadermeister-neu.zip"), "Kadermeister-neu.zip", release.archive},
+        {"the SHA-256 changed with the download", release.with(2, abcSha256), signedLines[1], "abc"},
+        {"the signature removed", release.with(3, ""), signedLines[1], release.archive},
+        {"no checksum and no signature", versionFile({lured, signedLines[1]}), signedLines[1], release.archive},
+        {"another key's signature", versionFile(release.otherKeysLines), signedLines[1], release.archive},
+        {"one digit of the signature changed", release.with(3, flipped), signedLines[1], release.archive},
+        {"63 hexadecimal digits", release.with(3, signature.substr(0, 63)), signedLines[1], release.archive},
+        {"129 hexadecimal digits", release.with(3, signature + "0"), signedLines[1], release.archive},
+        {"a digit that is no hexadecimal digit", release.with(3, signature.substr(0, 127) + "g"), signedLines[1],
+         release.archive},
+        {"an unsigned answer naming the program's own version", versionFile({sameVersion, "setup.zip"}), "setup.zip",
+         "abc"},
+    };
+    for (const auto& c : forgeries) {
+        server.serve(versionPath, version(c.versionFile));
+        server.serve("/download/" + c.downloadName, file(c.download));
+        folderChoices = {folderA};
+        BoxWatcher boxes({IDYES});
+        runCheck(boxes);
+        ASSERT_EQ(boxes.boxes.size(), 1u) << c.what;
+        EXPECT_EQ(boxes.boxes[0].text, notSigned) << c.what;
+        EXPECT_EQ(boxes.boxes[0].title, L"Update") << c.what;
+        EXPECT_EQ(boxes.boxes[0].buttons, std::vector<int>{IDOK}) << c.what;
+        EXPECT_EQ(boxes.boxes[0].icon, LoadIconW(nullptr, IDI_ERROR)) << c.what;
+        EXPECT_TRUE(folderFields.empty()) << c.what << ": no folder is asked for";
+        EXPECT_EQ(downloadRequests(), 0u) << c.what;
+        EXPECT_TRUE(filesIn(folderA).empty()) << c.what;
+        EXPECT_TRUE(readFileBytes(programFolder() + L"\\" + widen(c.downloadName)).empty()) << c.what;
+    }
+
+    // The release as the maker signed it is offered, fetched and kept byte for byte.
+    server.serve(versionPath, version(versionFile(signedLines)));
+    server.serve("/download/" + signedLines[1], file(release.archive));
+    folderChoices = {folderA};
+    BoxWatcher boxes({IDYES});
+    runCheck(boxes);
+    const std::wstring target = folderA + L"\\" + widen(signedLines[1]);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].text, offer);
+    EXPECT_EQ(boxes.boxes[1].text, stored(target));
+    EXPECT_EQ(downloadRequests(), 1u);
+    EXPECT_TRUE(sameBytes(readFileBytes(target), release.archive));
+}
+
+TEST_F(SignedUpdate, ASignedChecksumStillGuardsTheDownload)
+{
+    // A server that changes only the download: the offer is the maker's, the file is not.
+    server.serve(versionPath, version(versionFile(release.lines)));
+    server.serve("/download/" + release.lines[1], file(release.archive.substr(0, release.archive.size() - 1) + "x"));
+    folderChoices = {folderA};
+    BoxWatcher boxes({IDYES});
+    runCheck(boxes);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].text, offer);
+    EXPECT_EQ(boxes.boxes[1].text, L"Die geladene Datei ist beschädigt und wurde verworfen.");
+    EXPECT_TRUE(filesIn(folderA).empty());
+}
+
+TEST_F(UpdateCheck, AProgramWithoutAKeyReadsAFourLineFileAsBefore)
+{
+    const SignedRelease release;
+    ASSERT_TRUE(release.complete()) << "the build's signed release is missing";
+    const std::wstring target = folderA + L"\\" + widen(release.lines[1]);
+    const struct {
+        const char* what;
+        std::string versionFile;
+        std::string download;
+        std::wstring told;
+    } cases[] = {
+        {"the signed file", versionFile(release.lines), release.archive, stored(target)},
+        {"another key's signature", versionFile(release.otherKeysLines), release.archive, stored(target)},
+        {"a fourth line that is no signature", release.with(3, "signiert"), release.archive, stored(target)},
+        {"the checksum still counts", versionFile(release.lines), "abc",
+         L"Die geladene Datei ist beschädigt und wurde verworfen."},
+    };
+    for (const auto& c : cases) {
+        DeleteFileW(target.c_str());
+        server.serve(versionPath, version(c.versionFile));
+        server.serve("/download/" + release.lines[1], file(c.download));
+        folderChoices = {folderA};
+        BoxWatcher boxes({IDYES});
+        runCheck(boxes);
+        ASSERT_EQ(boxes.boxes.size(), 2u) << c.what;
+        EXPECT_EQ(boxes.boxes[0].text, offer) << c.what;
+        EXPECT_EQ(boxes.boxes[1].text, c.told) << c.what;
+        EXPECT_TRUE(sameBytes(readFileBytes(target), c.download == release.archive ? release.archive : "")) << c.what;
+    }
 }
 
 // ---- The About box ----

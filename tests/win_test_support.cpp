@@ -114,6 +114,15 @@ bool isMessageBox(HWND window)
     return module == GetModuleHandleW(L"user32.dll");
 }
 
+BOOL CALLBACK collectIcon(HWND child, LPARAM icon)
+{
+    wchar_t className[64] = L"";
+    GetClassNameW(child, className, 64);
+    if (_wcsicmp(className, L"Static") == 0 && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        *reinterpret_cast<HICON*>(icon) = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+    return TRUE;
+}
+
 BOOL CALLBACK closeBox(HWND window, LPARAM)
 {
     DWORD process = 0;
@@ -131,6 +140,7 @@ BOOL CALLBACK closeBox(HWND window, LPARAM)
     if (box.owner && GetWindowRect(box.owner, &ownerRect))
         box.ownerHeight = ownerRect.bottom - ownerRect.top;
     EnumChildWindows(window, collectStatic, reinterpret_cast<LPARAM>(&box.text));
+    EnumChildWindows(window, collectIcon, reinterpret_cast<LPARAM>(&box.icon));
     for (int id : {IDOK, IDYES, IDNO, IDCANCEL})
         if (GetDlgItem(window, id))
             box.buttons.push_back(id);

@@ -26,6 +26,7 @@ struct SeenBox {
     HWND owner;
     std::vector<int> buttons; // IDOK, IDYES, IDNO, IDCANCEL as the box offers them
     int ownerHeight = 0;      // the owner window's height while the box was open
+    HICON icon = nullptr;     // the icon it shows, e.g. LoadIconW(nullptr, IDI_ERROR)
 };
 
 // While alive, reads and closes every message box of the process, whatever thread shows it, as

@@ -205,5 +205,31 @@ std::string checkVersionAnswer(const uint8_t* data, size_t size)
     if (!answer.sha256.empty() &&
         (answer.sha256.size() != 64 || answer.sha256.find_first_not_of("0123456789abcdef") != std::string::npos))
         return "a checksum that is no SHA-256 in hexadecimal: " + answer.sha256;
+    // The signed text is the version, the name and the checksum as they stand, and nothing else.
+    if (!answer.signedText.empty()) {
+        const size_t prefix = answer.version.size() + answer.fileName.size() + 2;
+        if (answer.signedText.size() < prefix)
+            return "a signed text shorter than its first two lines";
+        const std::string checksum = answer.signedText.substr(prefix, 64);
+        std::string lower = checksum;
+        for (char& c : lower)
+            if (c >= 'A' && c <= 'F')
+                c = static_cast<char>(c - 'A' + 'a');
+        if (answer.signedText != answer.version + "\n" + answer.fileName + "\n" + checksum + "\n" ||
+            lower != answer.sha256)
+            return "a signed text that is not the first three lines";
+    } else if (!answer.sha256.empty()) {
+        return "a checksum without a signed text";
+    }
+    if (!answer.signature.empty() && (answer.signature.size() != 64 || answer.signedText.empty()))
+        return "a signature of " + std::to_string(answer.signature.size()) + " bytes or without a signed text";
+    // With a key only a signature that verifies counts; without one everything does.
+    const std::string key(128, '1');
+    const auto yes = [](const std::vector<uint8_t>&, const std::string&, const std::vector<uint8_t>&) { return true; };
+    const auto no = [](const std::vector<uint8_t>&, const std::string&, const std::vector<uint8_t>&) { return false; };
+    if (!isFromMaker(answer, "", no) || isFromMaker(answer, key, no))
+        return "a verdict on provenance that ignores the key or the verification";
+    if (isFromMaker(answer, key, yes) != !answer.signature.empty())
+        return "a signature that counts without being there, or is not asked about";
     return {};
 }

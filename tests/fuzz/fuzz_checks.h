@@ -14,7 +14,8 @@ std::string checkName(const uint8_t* data, size_t size);
 // A "Spieler%d" text of any characters: parsed, formatted and parsed again gives the same.
 std::string checkPlayerText(const uint8_t* data, size_t size);
 // A version file of any bytes: an answer that offers or declines is of two lines with a safe file
-// name, and a checksum is 64 hexadecimal digits.
+// name, a checksum is 64 hexadecimal digits, what is signed is the first three lines, and with a
+// key only a verified signature counts.
 std::string checkVersionAnswer(const uint8_t* data, size_t size);
 // The LKZ display text of any double, whole and decimal: short, and with a decimal comma.
 std::string checkLkzText(const uint8_t* data, size_t size);

@@ -24,15 +24,18 @@ std::vector<std::string> lines(const std::string& text)
     return result;
 }
 
-bool isChecksum(const std::string& text)
+int hexValue(char c)
 {
-    if (text.size() != 64)
-        return false;
-    for (char c : text)
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')))
-            return false;
-    return true;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
+
+bool isChecksum(const std::string& text) { return !hexBytes(text, 32).empty(); }
 
 std::string upper(std::string text)
 {
@@ -54,6 +57,32 @@ bool isReservedName(const std::string& name)
 }
 
 } // namespace
+
+std::vector<uint8_t> hexBytes(const std::string& text, size_t count)
+{
+    if (text.size() != 2 * count)
+        return {};
+    std::vector<uint8_t> bytes(count);
+    for (size_t i = 0; i < count; ++i) {
+        const int high = hexValue(text[2 * i]);
+        const int low = hexValue(text[2 * i + 1]);
+        if (high < 0 || low < 0)
+            return {};
+        bytes[i] = static_cast<uint8_t>(high * 16 + low);
+    }
+    return bytes;
+}
+
+bool isFromMaker(const VersionAnswer& answer, const std::string& makerKey, SignatureVerifier verify)
+{
+    if (makerKey.empty())
+        return true;
+    // A key that does not read as one verifies nothing, rather than letting everything through.
+    const std::vector<uint8_t> key = hexBytes(makerKey, 64);
+    if (key.empty() || answer.signedText.empty() || answer.signature.empty())
+        return false;
+    return verify(key, answer.signedText, answer.signature);
+}
 
 bool isNewerVersion(const std::string& offered, const std::string& builtIn)
 {
@@ -114,6 +143,9 @@ VersionAnswer readVersionAnswer(const std::string& answer, const std::string& bu
         for (char& c : result.sha256)
             if (c >= 'A' && c <= 'F')
                 c = static_cast<char>(c - 'A' + 'a');
+        result.signedText = found[0] + '\n' + found[1] + '\n' + found[2] + '\n';
+        if (found.size() >= 4)
+            result.signature = hexBytes(found[3], 64);
     }
     result.verdict = isNewerVersion(result.version, builtIn) ? UpdateVerdict::Newer : UpdateVerdict::Current;
     return result;

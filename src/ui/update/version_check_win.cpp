@@ -131,6 +131,12 @@ void runVersionCheck(WebTransfer& transfer)
         ask("Es konnte nicht festgestellt werden, ob ein Update vorliegt.", BoxButtons::Ok, BoxIcon::Error);
         return;
     }
+    // Before any verdict: an unsigned "current" is as much the server's word as an offer.
+    if (!isFromMaker(answer, updateSite.makerKey, verifyMakerSignature)) {
+        ask("Die Versionsinformation des Servers ist nicht vom Hersteller signiert. Es wird nichts geladen.",
+            BoxButtons::Ok, BoxIcon::Error);
+        return;
+    }
     if (answer.verdict == UpdateVerdict::Current) {
         ask("Der Kadermeister ist aktuell.", BoxButtons::Ok, BoxIcon::Information);
         return;

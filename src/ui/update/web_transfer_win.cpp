@@ -63,11 +63,15 @@ public:
         if (hash_ && BCryptHashData(hash_, static_cast<PUCHAR>(const_cast<void*>(bytes)), size, 0) != 0)
             failed_ = true;
     }
+    bool finish(unsigned char (&digest)[32])
+    {
+        return hash_ && !failed_ && BCryptFinishHash(hash_, digest, sizeof digest, 0) == 0;
+    }
     // Lower-case hex; empty when the system could not hash.
     std::string finish()
     {
         unsigned char digest[32];
-        if (!hash_ || failed_ || BCryptFinishHash(hash_, digest, sizeof digest, 0) != 0)
+        if (!finish(digest))
             return {};
         static const char hex[] = "0123456789abcdef";
         std::string text;
@@ -83,6 +87,42 @@ private:
     BCRYPT_HASH_HANDLE hash_ = nullptr;
     bool failed_ = false;
 };
+
+void closeAlgorithm(BCRYPT_ALG_HANDLE algorithm) { BCryptCloseAlgorithmProvider(algorithm, 0); }
+using AutoAlgorithm = AutoHandle<BCRYPT_ALG_HANDLE, closeAlgorithm>;
+using AutoKey = AutoHandle<BCRYPT_KEY_HANDLE, BCryptDestroyKey>;
+
+} // namespace
+
+bool verifyMakerSignature(const std::vector<uint8_t>& publicKey, const std::string& text,
+                          const std::vector<uint8_t>& signature)
+{
+    if (publicKey.size() != 64 || signature.size() != 64)
+        return false;
+    BCRYPT_ALG_HANDLE opened = nullptr;
+    if (BCryptOpenAlgorithmProvider(&opened, BCRYPT_ECDSA_P256_ALGORITHM, nullptr, 0) != 0)
+        return false;
+    AutoAlgorithm algorithm(opened);
+    // The system's public key record: its header, then X and Y.
+    std::vector<unsigned char> blob(sizeof(BCRYPT_ECCKEY_BLOB) + publicKey.size());
+    const BCRYPT_ECCKEY_BLOB header = {BCRYPT_ECDSA_PUBLIC_P256_MAGIC, 32};
+    std::memcpy(blob.data(), &header, sizeof header);
+    std::memcpy(blob.data() + sizeof header, publicKey.data(), publicKey.size());
+    BCRYPT_KEY_HANDLE imported = nullptr;
+    if (BCryptImportKeyPair(algorithm.get(), nullptr, BCRYPT_ECCPUBLIC_BLOB, &imported, blob.data(),
+                            static_cast<ULONG>(blob.size()), 0) != 0)
+        return false;
+    AutoKey key(imported);
+    Sha256 hash;
+    hash.add(text.data(), static_cast<DWORD>(text.size()));
+    unsigned char digest[32];
+    if (!hash.finish(digest))
+        return false;
+    return BCryptVerifySignature(key.get(), nullptr, digest, sizeof digest, const_cast<PUCHAR>(signature.data()),
+                                 static_cast<ULONG>(signature.size()), 0) == 0;
+}
+
+namespace {
 
 // The announced length, which may exceed 4 GB; false when the answer has none.
 bool contentLengthOf(HINTERNET request, uint64_t& length)

@@ -1,19 +1,27 @@
 #pragma once
 // The HTTP side of the update: the version file fetched into memory, and the new version
 // downloaded into a folder with its progress in the main window's status bar. Both run on the
-// version check's worker thread.
+// version check's worker thread. Beside them the system's cryptography: the download's SHA-256
+// and the check of the maker's signature.
 #include "base/handles_win.h"
 
 #include <wininet.h>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 using AutoInternet = AutoHandle<HINTERNET, InternetCloseHandle>;
 
 // Set when the program closes: a running transfer stops at its next chunk, quietly, and leaves
 // no file behind.
 extern std::atomic<bool> updateStopping;
+
+// Whether signature (r then s) is an ECDSA P-256 signature of the SHA-256 of text by publicKey
+// (X then Y), checked by the system's cryptography. False also when the system cannot check.
+bool verifyMakerSignature(const std::vector<uint8_t>& publicKey, const std::string& text,
+                          const std::vector<uint8_t>& signature);
 
 enum class DownloadResult {
     Stored = 0,
