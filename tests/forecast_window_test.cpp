@@ -104,18 +104,6 @@ protected:
         ListView_GetItemText(list, row, column, buffer, 64);
         return buffer;
     }
-    static std::wstring clipboardText()
-    {
-        std::wstring text;
-        if (OpenClipboard(nullptr)) {
-            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-                text = static_cast<const wchar_t*>(GlobalLock(data));
-                GlobalUnlock(data);
-            }
-            CloseClipboard();
-        }
-        return text;
-    }
 
     // What the display shows after the user types these values into the fields and clicks
     // "Berechnen".

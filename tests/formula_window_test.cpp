@@ -55,7 +55,12 @@ std::vector<COLORREF> pixels(HBITMAP bitmap, SIZE& size)
     GetObjectW(bitmap, sizeof info, &info);
     size = {info.bmWidth, info.bmHeight};
     BITMAPINFO format = {};
-    format.bmiHeader = {sizeof format.bmiHeader, info.bmWidth, -info.bmHeight, 1, 32, BI_RGB};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = info.bmWidth;
+    format.bmiHeader.biHeight = -info.bmHeight; // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
     std::vector<COLORREF> bits(static_cast<size_t>(info.bmWidth) * info.bmHeight);
     ScopedGetDC screen(nullptr);
     GetDIBits(screen, bitmap, 0, info.bmHeight, bits.data(), &format, DIB_RGB_COLORS);

@@ -174,8 +174,9 @@ TEST_F(NumericField, KeypadDigitsGiveWhatTheMainKeyboardGives)
             EXPECT_EQ(shown[1], shown[0]);
             EXPECT_EQ(lkz[1], lkz[0]);
             EXPECT_EQ(stored[1], stored[0]);
-            if (c.id == IDC_MATCHES_FIELD && computing)
+            if (c.id == IDC_MATCHES_FIELD && computing) {
                 EXPECT_EQ(shown[1], L"13") << "never 25 matches";
+            }
         }
 }
 

@@ -61,6 +61,19 @@ std::wstring controlText(HWND parent, int id)
     return text;
 }
 
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
 std::string readFileBytes(const std::wstring& path)
 {
     std::ifstream file(path.c_str(), std::ios::binary);

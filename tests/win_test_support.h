@@ -18,6 +18,8 @@ void removeTempFolder(const std::wstring& folder);
 std::string readFileBytes(const std::wstring& path);
 // The text of a control, in this process or another.
 std::wstring controlText(HWND parent, int id);
+// The text on the clipboard, empty when there is none.
+std::wstring clipboardText();
 void writeFileBytes(const std::wstring& path, const std::string& bytes);
 
 struct SeenBox {
