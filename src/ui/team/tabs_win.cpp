@@ -1,5 +1,6 @@
 #include "team/tabs_win.h"
 
+#include "base/dpi_win.h"
 #include "base/subclass_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
@@ -179,7 +180,13 @@ void relabelTabs()
         SendMessageW(tabControl, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
     SendMessageW(tabControl, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(tabControl, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    // Only the row of tabs changed, not the area below them that the page covers.
+    RECT row;
+    GetClientRect(tabControl, &row);
+    RECT first;
+    if (TabCtrl_GetItemRect(tabControl, 0, &first))
+        row.bottom = std::min(row.bottom, first.bottom + scaled(4)); // the selected tab stands out
+    RedrawWindow(tabControl, &row, nullptr, RDW_INVALIDATE | RDW_ERASE);
     syncTabTips();
 }
 
@@ -264,11 +271,16 @@ void syncTabTips()
             continue;
         }
         // A tab scrolled out of sight keeps an empty place.
-        if (!TabCtrl_GetItemRect(tabControl, i, &tool.rect))
-            SetRectEmpty(&tool.rect);
+        RECT place;
+        if (!TabCtrl_GetItemRect(tabControl, i, &place))
+            SetRectEmpty(&place);
         if (exists) {
-            SendMessageW(tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+            if (!EqualRect(&place, &tool.rect)) {
+                tool.rect = place;
+                SendMessageW(tips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+            }
         } else {
+            tool.rect = place;
             tool.lpszText = LPSTR_TEXTCALLBACKW;
             SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }

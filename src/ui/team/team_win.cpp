@@ -140,12 +140,11 @@ void sortTeam(int order)
         return;
     }
     // Only the order changed: the tabs get their new labels in place, and the current player
-    // keeps the page, its values, its LKZ and its marks; only what differs is set again.
+    // keeps the page as it stands, with its values, its LKZ and its marks.
     relabelTabs();
     const int current = currentPlayerIndex();
     if (TabCtrl_GetCurSel(tabControl) != current)
         TabCtrl_SetCurSel(tabControl, current);
-    showPlayer(teamState, current);
 }
 
 void keepLkzOrder()
