@@ -152,12 +152,7 @@ void toggleRollUp()
 void showOptionsMenu()
 {
     AutoMenu menu = loadOptionsMenu();
-    if (!menu)
-        return;
-    POINT cursor;
-    GetCursorPos(&cursor);
-    TrackPopupMenu(GetSubMenu(menu.get(), 0), TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, mainDialog,
-                   nullptr);
+    showMenuAtCursor(menu.get(), mainDialog);
 }
 
 // A step of the team-count or match-count spin, before the spin changes its field.

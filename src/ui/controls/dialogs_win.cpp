@@ -27,6 +27,15 @@ void setCheck(int id, int on)
         CheckDlgButton(mainDialog, id, state);
 }
 
+void showMenuAtCursor(HMENU menu, HWND owner)
+{
+    if (!menu)
+        return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
+}
+
 void placeOnTop(bool onTop)
 {
     const bool topmost = (GetWindowLongPtrW(mainDialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;

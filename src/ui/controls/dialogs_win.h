@@ -25,3 +25,5 @@ HWND surfaceWindow(Surface surface);
 void setCheck(int id, int on);
 // Puts the main dialog into the topmost band of windows, or out of it.
 void placeOnTop(bool onTop);
+// Shows the first pop-up of menu at the mouse pointer; its commands go to owner.
+void showMenuAtCursor(HMENU menu, HWND owner);

@@ -159,10 +159,5 @@ AutoMenu loadTabMenu()
 void showTabMenu()
 {
     AutoMenu menu = loadTabMenu();
-    if (!menu)
-        return;
-    POINT cursor;
-    GetCursorPos(&cursor);
-    TrackPopupMenu(GetSubMenu(menu.get(), 0), TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, tabControl,
-                   nullptr);
+    showMenuAtCursor(menu.get(), tabControl);
 }
