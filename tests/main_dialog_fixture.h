@@ -42,7 +42,7 @@ protected:
     {
         appInstance = GetModuleHandleW(nullptr);
         dialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc, 0);
-        ASSERT_NE(dialog, nullptr);
+        ASSERT_NE(dialog, nullptr) << "CreateDialogParam failed, error " << GetLastError();
         ShowWindow(dialog, SW_SHOW);
         flushEvents(150);
     }
