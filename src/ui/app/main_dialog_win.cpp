@@ -251,7 +251,6 @@ void onInitDialog(HWND dialog)
 
     pageDialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_PLAYER_PAGE), dialog, pageDialogProc, 0);
     createTabStripTooltip();
-    setFocusOrder();
     if (SendMessageW(tabControl, CCM_GETVERSION, 0, 0) >= 6)
         giveThemedBackground(pageDialog);
     placePage();

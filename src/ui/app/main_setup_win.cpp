@@ -81,21 +81,6 @@ void setSpin(HWND parent, int spin, int buddy, int low, int high, int pos, bool 
 
 } // namespace
 
-void setFocusOrder()
-{
-    // A control put on top goes first in its dialog's Tab order, so the order is built backwards:
-    // the inputs from the last to the first, then the buttons and check boxes that follow them.
-    const auto placeOnTop = [](HWND control) {
-        SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    };
-    for (int kind = InputKindCount - 1; kind >= 0; --kind)
-        placeOnTop(inputWindow(kind));
-    for (int id : {IDC_EXIT_BUTTON, IDC_FORMULA_BUTTON, IDC_CALCULATE_BUTTON, IDC_APPLY_COUNT_BUTTON,
-                   IDC_PLAYER_COUNT_FIELD, IDC_MODE_BUTTON, IDC_DECIMAL_CHECK, IDC_ON_TOP_CHECK,
-                   IDC_SAVE_DATA_CHECK, IDC_AUTO_CALC_CHECK})
-        placeOnTop(GetDlgItem(mainDialog, id));
-}
-
 void setUpSpins()
 {
     for (const InputControl& input : inputControls)

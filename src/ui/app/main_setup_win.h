@@ -3,7 +3,6 @@
 #include "base/handles_win.h"
 
 
-void setFocusOrder();
 void setUpSpins();
 void subclassInputs();
 void setUpSystemMenu();
