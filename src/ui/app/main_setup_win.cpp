@@ -66,6 +66,9 @@ void setSpin(HWND parent, int spin, int buddy, int low, int high, int pos, bool 
     if (!control)
         return;
     SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(parent, buddy)), 0);
+    // The template places the spin; the alignment style, added only once it has its field, makes it
+    // draw the field's border round itself without moving either window.
+    SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) | UDS_ALIGNRIGHT);
     SendMessageW(control, UDM_SETRANGE32, low, high);
     SendMessageW(control, UDM_SETPOS32, 0, pos);
     if (oneStage) {
