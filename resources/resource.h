@@ -34,6 +34,7 @@
 #define IDC_LEAGUE_DROP_LIST 1000 /* the list a drop-down combo box opens */
 
 #define IDT_COMMIT 100            /* timer of the deferred commit of typed numbers */
+#define IDT_TOOLTIPS 101          /* once: the tooltips, made after the window is drawn */
 #define IDM_SYS_INFO 20001        /* "Info..." in the system menu */
 
 //---- Player page -----------------------------------------------------------------------

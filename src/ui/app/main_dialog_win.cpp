@@ -250,7 +250,6 @@ void onInitDialog(HWND dialog)
     SendMessageW(tabControl, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 
     pageDialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_PLAYER_PAGE), dialog, pageDialogProc, 0);
-    createTabStripTooltip();
     if (SendMessageW(tabControl, CCM_GETVERSION, 0, 0) >= 6)
         giveThemedBackground(pageDialog);
     placePage();
@@ -264,7 +263,6 @@ void onInitDialog(HWND dialog)
     setUpSpins();
     subclassInputs();
     setUpSystemMenu();
-    createMainTooltips();
     fillLeagueBox();
     loadTeamModel();
     showLoadedTeam();
@@ -273,6 +271,9 @@ void onInitDialog(HWND dialog)
     recalculate();
     // The focus ends on the league box.
     SetFocus(inputWindow(League));
+    // No tip shows before the pointer has rested on the window, so the tooltips wait until it
+    // has been drawn (a timer comes after the paint).
+    SetTimer(dialog, IDT_TOOLTIPS, 0, nullptr);
 }
 
 void onCommand(int id, int code)
@@ -437,8 +438,12 @@ void onEndSession(bool ending)
 
 void onTimer(WPARAM id)
 {
-    if (id == IDT_COMMIT)
+    if (id == IDT_COMMIT) {
         onCommitTimer();
+    } else if (id == IDT_TOOLTIPS) {
+        KillTimer(mainDialog, IDT_TOOLTIPS);
+        createTooltips();
+    }
 }
 
 // A colour request after the exit sequence may have made one more brush.

@@ -145,8 +145,14 @@ void fillLeagueBox()
     }
 }
 
-void createMainTooltips()
+void createTooltips()
 {
+    tabStripTooltip = std::make_unique<Tooltip>(mainDialog);
+    tabStripTooltip->setMaxTipWidth(550);
+    tabStripTooltip->setReshowDelay(750);
+    SendMessageW(tabControl, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tabStripTooltip->handOver()), 0);
+    syncTabTips();
+
     controlTooltip = std::make_unique<Tooltip>(mainDialog);
     controlTooltip->setMaxTipWidth(550);
     for (const ToolText& tool : toolTexts)
@@ -162,14 +168,6 @@ void destroyMainTooltips()
 
 HWND controlTooltipWindow() { return controlTooltip ? controlTooltip->window() : nullptr; }
 
-
-void createTabStripTooltip()
-{
-    tabStripTooltip = std::make_unique<Tooltip>(mainDialog);
-    tabStripTooltip->setMaxTipWidth(550);
-    tabStripTooltip->setReshowDelay(750);
-    SendMessageW(tabControl, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tabStripTooltip->handOver()), 0);
-}
 
 void showLoadedTeam()
 {

@@ -177,6 +177,8 @@ void clearInputMarks()
 
 void redrawPlayerCountFields()
 {
+    if (!IsWindowVisible(mainDialog))
+        return; // the first paint draws them
     for (int id : {IDC_PLAYER_COUNT_FIELD, IDC_PLAYER_COUNT_SPIN, IDC_TEAM_COUNT_FIELD, IDC_TEAM_COUNT_SPIN})
         RedrawWindow(GetDlgItem(mainDialog, id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
