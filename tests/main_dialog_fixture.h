@@ -100,6 +100,19 @@ protected:
         flushEvents(20);
     }
 
+    // One step of a spin: a click on its arrow, or the arrow key in its field, which then has the focus.
+    static void stepSpin(HWND parent, int spin, bool up, bool byKey)
+    {
+        if (!byKey) {
+            clickSpin(parent, spin, up);
+            return;
+        }
+        HWND field = reinterpret_cast<HWND>(SendDlgItemMessageW(parent, spin, UDM_GETBUDDY, 0, 0));
+        SetFocus(field);
+        press(field, up ? VK_UP : VK_DOWN);
+        flushEvents(20);
+    }
+
     // Whether the frame of an input shows on the screen in red.
     static bool framedRed(int kind)
     {

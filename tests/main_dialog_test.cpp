@@ -201,13 +201,15 @@ TEST_F(MainDialog, SpinStepsKeepMatchesBelowTeams)
         {L"1", L"5", IDC_TEAM_COUNT_SPIN, false, L"1", L"5"},
         {L"13", L"13", IDC_MATCHES_SPIN, true, L"13", L"13"},
     };
-    for (const auto& c : cases) {
-        setText(dialog, IDC_TEAM_COUNT_FIELD, c.teams);
-        setText(dialog, IDC_MATCHES_FIELD, c.matches);
-        clickSpin(dialog, c.spin, c.up);
-        EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), c.teamsAfter) << c.teams << "/" << c.matches;
-        EXPECT_EQ(text(dialog, IDC_MATCHES_FIELD), c.matchesAfter) << c.teams << "/" << c.matches;
-    }
+    for (const bool byKey : {false, true})
+        for (const auto& c : cases) {
+            setText(dialog, IDC_TEAM_COUNT_FIELD, c.teams);
+            setText(dialog, IDC_MATCHES_FIELD, c.matches);
+            stepSpin(dialog, c.spin, c.up, byKey);
+            const auto how = byKey ? " (arrow key)" : " (click)";
+            EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), c.teamsAfter) << c.teams << "/" << c.matches << how;
+            EXPECT_EQ(text(dialog, IDC_MATCHES_FIELD), c.matchesAfter) << c.teams << "/" << c.matches << how;
+        }
 
     // The page spins follow twice the new match count at once.
     setText(dialog, IDC_MATCHES_FIELD, L"4");

@@ -35,13 +35,15 @@ TEST_F(PlayerPage, SpinStepsKeepEachRowWithinTwiceTheMatches)
         {L"3", L"0", IDC_WON2_SPIN, true, L"4", L"0"},
         {L"2", L"8", IDC_WON2_SPIN, true, L"3", L"7"},
     };
-    for (const auto& c : cases) {
-        setText(pageDialog, IDC_WON2_FIELD, c.won);
-        setText(pageDialog, IDC_LOST2_FIELD, c.lost);
-        clickSpin(pageDialog, c.spin, c.up);
-        EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), c.wonAfter) << c.won << ":" << c.lost;
-        EXPECT_EQ(text(pageDialog, IDC_LOST2_FIELD), c.lostAfter) << c.won << ":" << c.lost;
-    }
+    for (const bool byKey : {false, true})
+        for (const auto& c : cases) {
+            setText(pageDialog, IDC_WON2_FIELD, c.won);
+            setText(pageDialog, IDC_LOST2_FIELD, c.lost);
+            stepSpin(pageDialog, c.spin, c.up, byKey);
+            const auto how = byKey ? " (arrow key)" : " (click)";
+            EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), c.wonAfter) << c.won << ":" << c.lost << how;
+            EXPECT_EQ(text(pageDialog, IDC_LOST2_FIELD), c.lostAfter) << c.won << ":" << c.lost << how;
+        }
     EXPECT_EQ(singleState.players[0].won2, 3) << "the end of a step stores the page";
     EXPECT_EQ(singleState.players[0].lost2, 7);
 }

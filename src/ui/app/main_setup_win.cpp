@@ -66,9 +66,11 @@ void setSpin(HWND parent, int spin, int buddy, int low, int high, int pos, bool 
     if (!control)
         return;
     SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(parent, buddy)), 0);
-    // The template places the spin; the alignment style, added only once it has its field, makes it
-    // draw the field's border round itself without moving either window.
-    SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) | UDS_ALIGNRIGHT);
+    // Styles the spin only now has: aligned, it would move both windows (the template has placed
+    // them), yet it draws the field's border round itself; with arrow keys, it would put the
+    // system's subclassing on the field, which costs every message of the field a property
+    // lookup. The field passes the arrow keys on itself.
+    SetWindowLongPtrW(control, GWL_STYLE, GetWindowLongPtrW(control, GWL_STYLE) | UDS_ALIGNRIGHT | UDS_ARROWKEYS);
     SendMessageW(control, UDM_SETRANGE32, low, high);
     SendMessageW(control, UDM_SETPOS32, 0, pos);
     if (oneStage) {

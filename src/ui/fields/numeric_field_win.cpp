@@ -70,6 +70,17 @@ FieldState stateOf(HWND field, NumericField kind)
     return state;
 }
 
+// The spin beside the field.
+HWND spinOf(HWND field)
+{
+    const int id = GetDlgCtrlID(field);
+    const HWND parent = GetParent(field);
+    if (parent == mainDialog && id == IDC_PLAYER_COUNT_FIELD)
+        return GetDlgItem(mainDialog, IDC_PLAYER_COUNT_SPIN);
+    const InputControl* input = inputOfField(parent == pageDialog ? Surface::PlayerPage : Surface::MainDialog, id);
+    return input && input->spin ? GetDlgItem(parent, input->spin) : nullptr;
+}
+
 void setNumber(HWND field, int value) { SetWindowTextW(field, std::to_wstring(value).c_str()); }
 
 void startCommitTimer(UINT milliseconds) { SetTimer(mainDialog, IDT_COMMIT, milliseconds, nullptr); }
@@ -217,6 +228,14 @@ LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARA
     case WM_CHAR:
         if (onChar(field, static_cast<unsigned>(wParam)))
             return 0;
+        break;
+    case WM_KEYDOWN:
+        // Up and down step the spin, as a click on its arrows would.
+        if (wParam == VK_UP || wParam == VK_DOWN) {
+            if (HWND spin = spinOf(field))
+                SendMessageW(spin, WM_KEYDOWN, wParam, lParam);
+            return 0;
+        }
         break;
     case WM_KEYUP:
         onKeyUp(field, static_cast<unsigned>(wParam));
