@@ -174,7 +174,7 @@ HWND controlTooltipWindow() { return controlTooltip ? controlTooltip->window() :
 void showLoadedTeam()
 {
     writePlayerCountField(teamState.playerCount);
-    rebuildTabs();
+    relabelTabs(); // a single player keeps the first tab; a team gets its own
     if (teamState.singleMode) {
         showPlayer(singleState, 0);
         showPlayerCountControls(false);
