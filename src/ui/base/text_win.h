@@ -25,6 +25,9 @@ inline std::string narrow(const std::wstring& wide)
     return utf8;
 }
 
+// A whole number as the fields show it; without the wide printf, which the program does not carry.
+inline std::wstring numberText(int value) { return widen(std::to_string(value)); }
+
 inline std::wstring windowText(HWND window)
 {
     const int length = GetWindowTextLengthW(window);

@@ -72,7 +72,7 @@ int fieldValue(HWND parent, int id)
 
 void setFieldValue(HWND parent, int id, int value)
 {
-    setWindowTextIfChanged(GetDlgItem(parent, id), std::to_wstring(value));
+    setWindowTextIfChanged(GetDlgItem(parent, id), numberText(value));
 }
 
 LkzInputs readInputs()

@@ -81,7 +81,7 @@ HWND spinOf(HWND field)
     return input && input->spin ? GetDlgItem(parent, input->spin) : nullptr;
 }
 
-void setNumber(HWND field, int value) { SetWindowTextW(field, std::to_wstring(value).c_str()); }
+void setNumber(HWND field, int value) { SetWindowTextW(field, numberText(value).c_str()); }
 
 void startCommitTimer(UINT milliseconds) { SetTimer(mainDialog, IDT_COMMIT, milliseconds, nullptr); }
 
