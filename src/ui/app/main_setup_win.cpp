@@ -173,6 +173,10 @@ HWND controlTooltipWindow() { return controlTooltip ? controlTooltip->window() :
 
 void showLoadedTeam()
 {
+    // A saved LKZ order is restored before the tabs are made, so they are made once and in it;
+    // started as a single player, the team's order waits in its array for team mode.
+    if (teamState.sortByLkz)
+        sortByLkzValue(teamState);
     writePlayerCountField(teamState.playerCount);
     relabelTabs(); // a single player keeps the first tab; a team gets its own
     if (teamState.singleMode) {
@@ -182,11 +186,6 @@ void showLoadedTeam()
         TabCtrl_SetCurSel(tabControl, currentPlayerIndex());
         showPlayer(teamState, currentPlayerIndex());
     }
-    if (activeState().sortByLkz)
-        sortTeam(activeState().sortByLkz);
-    else if (teamState.sortByLkz)
-        // Started as a single player: the team's saved order waits in the array for team mode.
-        sortByLkzValue(teamState);
 }
 
 void releaseLkzDisplay()
