@@ -3,7 +3,6 @@
 #include "base/subclass_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/focus_win.h"
-#include "display/forecast_win.h"
 #include "resource.h"
 #include "team/ordering.h"
 #include "team/overview_win.h"
@@ -54,10 +53,9 @@ void onMenuCommand(int id)
         state.saveSortOrder = state.saveSortOrder ? 0 : 1;
         break;
     case IDM_TEAM_OVERVIEW:
-        showTeamOverview();
-        break;
     case IDM_FORECAST:
-        showForecast();
+        // Windows of the whole program: the main dialog opens them, as from its own menu.
+        SendMessageW(mainDialog, WM_COMMAND, id, 0);
         break;
     }
 }
