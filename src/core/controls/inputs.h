@@ -36,6 +36,9 @@ std::optional<int> teamsAfterMatchStep(int pos, int delta, int teams);
 
 // ---- The pair limit: won + lost of a Paarkreuz row stay within twice the matches ----
 
+// The most singles a Paarkreuz row can hold after this many matches.
+constexpr int pairLimitOf(int matches) { return 2 * matches; }
+
 // The upper end a game spin gets before its step: limit = 2 x matches.
 int pairRangeHigh(int limit, int delta);
 struct PairStep {

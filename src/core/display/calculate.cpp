@@ -1,27 +1,23 @@
 #include "display/calculate.h"
 
-#include "base/view.h"
-
-float currentLkz = 0;
-
-void setMark(int kind, int value)
+void setMark(TeamModel& model, int kind, int value)
 {
-    PlayerRecord* player = currentPlayer();
+    PlayerRecord* player = currentPlayer(model.active());
     if (player && kind >= 0 && kind < InputKindCount)
         player->invalid[kind] = value;
 }
 
-int getMark(int kind)
+int getMark(const TeamModel& model, int kind)
 {
-    const PlayerRecord* player = currentPlayer();
+    const PlayerRecord* player = currentPlayer(model.active());
     if (!player || kind < 0 || kind >= InputKindCount)
         return 0;
     return player->invalid[kind];
 }
 
-bool anyMark()
+bool anyMark(const TeamModel& model)
 {
-    const PlayerRecord* player = currentPlayer();
+    const PlayerRecord* player = currentPlayer(model.active());
     if (!player)
         return false;
     for (int mark : player->invalid)
@@ -30,62 +26,71 @@ bool anyMark()
     return false;
 }
 
-void showLkzText(const std::string& text)
+void clearMarks(TeamModel& model)
 {
-    view().showLkzText(text);
-    recomputePlayerLkz(activeState(), currentPlayerIndex());
+    if (PlayerRecord* player = currentPlayer(model.active()))
+        for (int32_t& mark : player->invalid)
+            mark = 0;
 }
 
-void clearLkz()
+void showLkzText(TeamModel& model, View& view, const std::string& text)
 {
-    currentLkz = 0;
-    showLkzText(activeState().decimal ? "0,0" : "0");
+    view.showLkzText(text);
+    TeamState& state = model.active();
+    recomputePlayerLkz(state, currentIndex(state));
 }
 
-void toggleDecimalOutput()
+void clearLkz(TeamModel& model, View& view)
 {
-    const int decimal = activeState().decimal ? 0 : 1;
-    activeState().decimal = decimal;
-    showLkzText(formatLkz(currentLkz, decimal));
-    view().showDecimal(decimal);
+    model.currentLkz = 0;
+    showLkzText(model, view, model.active().decimal ? "0,0" : "0");
 }
 
-int calculateFrom(const LkzInputs& in, int interactive)
+void toggleDecimalOutput(TeamModel& model, View& view)
+{
+    const int decimal = model.active().decimal ? 0 : 1;
+    model.active().decimal = decimal;
+    showLkzText(model, view, formatLkz(model.currentLkz, decimal));
+    view.showDecimal(decimal);
+}
+
+int calculateFrom(TeamModel& model, View& view, const LkzInputs& in, int interactive)
 {
     const CheckResult check = checkInputs(in);
+    const auto reportIf = [&](CheckFailure failure) {
+        if (interactive && check.firstFailure == failure)
+            showErrorMessage(view, check.message, check.title);
+    };
 
     // A missing league is shown at once, framed, with the list dropped for the choice.
-    setMark(League, check.marks[League]);
+    setMark(model, League, check.marks[League]);
     if (check.leagueMissing && interactive) {
-        clearLkz();
-        view().paintInputMarks();
-        showErrorMessage(check.message, check.title);
-        view().dropLeagueList();
+        clearLkz(model, view);
+        view.paintInputMarks();
+        reportIf(CheckFailure::League);
+        view.dropLeagueList();
     }
     // Then the singles check and the team check, each with its marks and, as the first failure,
     // its message.
     for (int kind = Won1; kind <= Lost3; ++kind)
-        setMark(kind, check.marks[kind]);
-    setMark(Matches, check.singlesImplausible ? 1 : 0);
-    const bool reported = check.leagueMissing;
-    if (check.singlesImplausible && interactive && !reported)
-        showErrorMessage(check.message, check.title);
+        setMark(model, kind, check.marks[kind]);
+    setMark(model, Matches, check.singlesImplausible ? 1 : 0);
+    reportIf(CheckFailure::Singles);
     if (check.teamsImplausible)
-        clearLkz();
-    setMark(TeamCount, check.marks[TeamCount]);
-    setMark(Matches, check.marks[Matches]);
-    if (check.teamsImplausible && interactive && !reported && !check.singlesImplausible)
-        showErrorMessage(check.message, check.title);
+        clearLkz(model, view);
+    setMark(model, TeamCount, check.marks[TeamCount]);
+    setMark(model, Matches, check.marks[Matches]);
+    reportIf(CheckFailure::Teams);
 
-    view().clearInputMarks();
-    if (anyMark()) {
-        clearLkz();
+    view.clearInputMarks();
+    if (anyMark(model)) {
+        clearLkz(model, view);
         return 0;
     }
 
     const double x = computeLkz(in);
-    currentLkz = static_cast<float>(x);
-    const std::string text = activeState().decimal ? formatLkz(x, 1) : formatLkz(currentLkz, 0);
-    showLkzText(text);
+    model.currentLkz = static_cast<float>(x);
+    const std::string text = model.active().decimal ? formatLkz(x, 1) : formatLkz(model.currentLkz, 0);
+    showLkzText(model, view, text);
     return 1;
 }

@@ -15,10 +15,11 @@ std::string singlesMessage(int singles, int matches)
     return buffer;
 }
 
-void report(CheckResult& result, const std::string& message, const char* title)
+void report(CheckResult& result, CheckFailure failure, const std::string& message, const char* title)
 {
-    if (!result.message.empty())
+    if (result.firstFailure != CheckFailure::None)
         return;
+    result.firstFailure = failure;
     result.message = message;
     result.title = title;
 }
@@ -40,7 +41,7 @@ CheckResult checkInputs(const LkzInputs& in)
     result.leagueMissing = !(in[League] >= 0 && in[League] < leagueCount);
     result.marks[League] = result.leagueMissing ? 1 : 0;
     if (result.leagueMissing)
-        report(result, "Bitte eine Spielklasse auswählen.", "Fehler");
+        report(result, CheckFailure::League, "Bitte eine Spielklasse auswählen.", "Fehler");
 
     const int singles = in.singles();
     if ((singles < in[Matches] && singles != 0) || singles > 2 * in[Matches]) {
@@ -49,14 +50,14 @@ CheckResult checkInputs(const LkzInputs& in)
         // Only the game counts that contribute are marked.
         for (int kind = Won1; kind <= Lost3; ++kind)
             result.marks[kind] = in[kind] > 0 ? 1 : 0;
-        report(result, singlesMessage(singles, in[Matches]), "LKZ berechnen");
+        report(result, CheckFailure::Singles, singlesMessage(singles, in[Matches]), "LKZ berechnen");
     }
 
     if (in[Matches] >= in[TeamCount]) {
         result.teamsImplausible = true;
         result.marks[TeamCount] = 1;
         result.marks[Matches] = 1;
-        report(result, teamsMessage(in[Matches], in[TeamCount]), "Fehler");
+        report(result, CheckFailure::Teams, teamsMessage(in[Matches], in[TeamCount]), "Fehler");
     }
     return result;
 }

@@ -6,12 +6,16 @@
 #include <optional>
 #include <string>
 
+// The three checks in the order their messages take: only the first failure is reported.
+enum class CheckFailure { None, League, Singles, Teams };
+
 struct CheckResult {
     int32_t marks[InputKindCount] = {}; // 1 for every input the checks find implausible
     bool leagueMissing = false;
     bool singlesImplausible = false;   // singles against matches
     bool teamsImplausible = false;     // matches against teams
-    // The message of the first failing check, in the order above; empty when all pass.
+    CheckFailure firstFailure = CheckFailure::None;
+    // The message of the first failing check; empty when all pass.
     std::string message;
     std::string title;
     bool passed() const { return !leagueMissing && !singlesImplausible && !teamsImplausible; }

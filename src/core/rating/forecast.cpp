@@ -107,6 +107,14 @@ Forecast forecastNextMatch(const LkzInputs& today, int decimal)
     return forecast;
 }
 
+std::string forecastSummary(const Forecast& forecast, const std::string& player, int matches)
+{
+    if (!forecast.available())
+        return forecast.refusal;
+    return player + ": LKZ " + forecast.todayText + " nach " + std::to_string(matches) +
+           (matches == 1 ? " Punktspiel" : " Punktspielen");
+}
+
 std::string matchResultText(MatchResult result)
 {
     return std::to_string(result.won) + ":" + std::to_string(result.lost);

@@ -42,6 +42,9 @@ LkzInputs afterResult(const LkzInputs& today, int paarkreuz, MatchResult result)
 // decimal: the mode's "Dezimalausgabe".
 Forecast forecastNextMatch(const LkzInputs& today, int decimal);
 
+// "Jürgen Müller: LKZ 207 nach 9 Punktspielen", or why there is no forecast.
+std::string forecastSummary(const Forecast& forecast, const std::string& player, int matches);
+
 std::string matchResultText(MatchResult result); // "2:1"
 // "211 (+4)", or "–" for a result that makes the inputs implausible.
 std::string forecastCellText(const ForecastCell& cell);

@@ -33,17 +33,6 @@ std::string formulaLeftPart(const LkzInputs& in)
     return text;
 }
 
-double formulaValue(const LkzInputs& in)
-{
-    const double base = leagueBase(in[League]);
-    const int singles = in.singles();
-    if (singles == 0)
-        return base;
-    const double games = (2.3 * in[Won1] - in[Lost1]) + (1.5 * in[Won2] - in[Lost2]) + (in[Won3] - in[Lost3]);
-    return base + games * ((in[Matches] + in[Matches]) / static_cast<double>(singles)) *
-                      (11.0 / (in[TeamCount] - 1.0));
-}
-
 std::string formulaResultText(double value, int decimal)
 {
     char buffer[64];

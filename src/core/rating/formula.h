@@ -8,8 +8,5 @@
 // only in front of the 1. Paarkreuz's term.
 std::string formulaLeftPart(const LkzInputs& inputs);
 
-// The LKZ as the window computes it: the two factors in the opposite order to computeLkz.
-double formulaValue(const LkzInputs& inputs);
-
 // " = 207" or, with decimal, " = 207,176".
 std::string formulaResultText(double value, int decimal);

@@ -49,10 +49,11 @@ static bool isPowerOfTen(double precision)
     return false;
 }
 
-double roundToPrecision(float value, float precision)
+double roundToPrecision(float value, float precision, View* view)
 {
     if (!isPowerOfTen(precision)) {
-        showErrorMessage("Invalid Rounding Precision Value.", "Fehler");
+        if (view)
+            showErrorMessage(*view, "Invalid Rounding Precision Value.", "Fehler");
         return 0;
     }
     const int sign = value >= 0 ? 1 : -1;

@@ -42,8 +42,10 @@ double computeLkz(double base, double teamCount, double matches, double won1, do
 // The formula on the inputs, with the base value of their league.
 double computeLkz(const LkzInputs& in);
 
-// Rounds half away from zero, judged by the first digit after the point.
-double roundToPrecision(float value, float precision);
+class View;
+// Rounds half away from zero, judged by the first digit after the point. A precision that is no
+// power of ten gives 0, and a message when there is a view to show it.
+double roundToPrecision(float value, float precision, View* view = nullptr);
 
 // The first "." becomes ","; the decimal separator never follows the locale.
 std::string withDecimalComma(std::string text);

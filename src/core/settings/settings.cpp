@@ -1,18 +1,14 @@
 #include "settings/settings.h"
 
-#include "base/view.h"
+#include "team/ordering.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 
-uint32_t highlightColour = defaultHighlightColour;
-
 namespace {
 
 const char* const globalSection = "LKZ";
-const char* const singleSection = "Einzelspieler";
-const char* const teamSection = "Mannschaft";
 
 const char* flagText(int32_t flag) { return flag ? "1" : "0"; }
 
@@ -22,12 +18,10 @@ void fitPlayers(TeamState& state)
     if (state.playerCount < 0)
         state.playerCount = 0;
     const size_t old = state.players.size();
-    state.players.resize(static_cast<size_t>(state.playerCount), blankRecord());
+    state.players.resize(static_cast<size_t>(state.playerCount));
     for (size_t i = old; i < state.players.size(); ++i)
         state.players[i].lineup = static_cast<int32_t>(i + 1);
 }
-
-std::string keyOf(const char* base, int number) { return base + std::to_string(number); }
 
 std::string recordName(const PlayerRecord& record)
 {
@@ -48,6 +42,16 @@ int saveSortOrderFromText(const std::string& text)
 {
     return text.find('1') != std::string::npos && text.find('0') == std::string::npos ? 1 : 0;
 }
+
+uint32_t highlightColourFromText(const std::string& text)
+{
+    const int value = decimalValue(text);
+    return text.empty() || value < 0 || value > 0xFFFFFF ? defaultHighlightColour : static_cast<uint32_t>(value);
+}
+
+const char* sectionOf(const TeamState& state) { return state.isSingle() ? "Einzelspieler" : "Mannschaft"; }
+
+bool severalInstancesAllowed(const IniStore& ini) { return decimalValue(ini.read(globalSection, "MultiInst", "0")) == 1; }
 
 std::string formatPlayerValues(const TeamState& state, const PlayerRecord& record)
 {
@@ -75,44 +79,35 @@ void parsePlayerValues(const std::string& text18, TeamState& state, int index)
     state.players[index].lineup = index + 1;
 }
 
-int readTeamSize(const IniStore& ini)
+void readGlobalSettings(TeamModel& model, const IniStore& ini)
 {
-    return clampTeamSize(decimalValue(ini.read(teamSection, "Anzahlspieler", std::to_string(defaultTeamSize))));
+    model.onTop = isOnText(ini.read(globalSection, "OnTop", "0")) ? 1 : 0;
+    model.singleMode = isOnText(ini.read(globalSection, "ShowEinzel", "1")) ? 1 : 0;
+    model.highlightColour =
+        highlightColourFromText(ini.read(globalSection, "BKColor", std::to_string(defaultHighlightColour)));
 }
 
-void readGlobalSettings(const IniStore& ini)
+void readStateSettings(TeamState& state, const IniStore& ini)
 {
-    const int32_t onTop = isOnText(ini.read(globalSection, "OnTop", "0")) ? 1 : 0;
-    setOnTop(onTop);
-    const int32_t singleMode = isOnText(ini.read(globalSection, "ShowEinzel", "1")) ? 1 : 0;
-    setSingleMode(singleMode);
-    const std::string colour = ini.read(globalSection, "BKColor", std::to_string(defaultHighlightColour));
-    if (!colour.empty())
-        highlightColour = static_cast<uint32_t>(decimalValue(colour));
-}
-
-void readStateSettings(TeamState& state, const std::string& section, const IniStore& ini)
-{
+    const char* section = sectionOf(state);
     state.decimal = isOnText(ini.read(section, "Dezimal", "0")) ? 1 : 0;
     state.autoCalc = isOnText(ini.read(section, "AutoCalc", "0")) ? 1 : 0;
     state.saveData = isOnText(ini.read(section, "SaveData", "0")) ? 1 : 0;
     state.saveSortOrder = saveSortOrderFromText(ini.read(section, "SaveSortOrder", "0"));
     state.sortByLkz = state.saveSortOrder && decimalValue(ini.read(section, "SortOrder", "0")) == 1 ? 1 : 0;
-    if (section == singleSection) {
-        state.playerCount = 1;
-    } else {
-        state.playerCount =
-            clampTeamSize(decimalValue(ini.read(section, "Anzahlspieler", std::to_string(defaultTeamSize))));
-    }
+    state.playerCount = state.isSingle() ? 1
+                                         : clampTeamSize(decimalValue(
+                                               ini.read(section, "Anzahlspieler", std::to_string(defaultTeamSize))));
     fitPlayers(state);
     state.currentLineup = decimalValue(ini.read(section, "AktSpieler", "1"));
 }
 
-void saveStateSettings(const TeamState& state, const std::string& section, const IniStore& ini)
+void saveStateSettings(const TeamModel& model, const TeamState& state, const IniStore& ini)
 {
-    ini.write(globalSection, "OnTop", flagText(state.onTop));
-    ini.write(globalSection, "ShowEinzel", flagText(state.singleMode));
-    ini.write(globalSection, "BKColor", std::to_string(static_cast<int32_t>(highlightColour)));
+    const char* section = sectionOf(state);
+    ini.write(globalSection, "OnTop", flagText(model.onTop));
+    ini.write(globalSection, "ShowEinzel", flagText(model.singleMode));
+    ini.write(globalSection, "BKColor", std::to_string(static_cast<int32_t>(model.highlightColour)));
     ini.write(section, "Dezimal", flagText(state.decimal));
     ini.write(section, "AutoCalc", flagText(state.autoCalc));
     ini.write(section, "SaveData", flagText(state.saveData));
@@ -123,29 +118,30 @@ void saveStateSettings(const TeamState& state, const std::string& section, const
         ini.write(section, "SortOrder", "0");
         ini.write(section, "SaveSortOrder", "0");
     }
-    ini.write(section, "AktSpieler", activeState().saveData ? std::to_string(state.currentLineup) : "1");
+    ini.write(section, "AktSpieler", model.active().saveData ? std::to_string(state.currentLineup) : "1");
     ini.write(section, "Anzahlspieler", std::to_string(state.playerCount));
 }
 
-void loadPlayers(TeamState& state, const std::string& section, const IniStore& ini)
+void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>& faults)
 {
+    const char* section = sectionOf(state);
     fitPlayers(state);
     const int count = state.playerCount;
     if (!state.saveData) {
         for (int k = 0; k < count; ++k) {
-            state.players[k] = blankRecord();
+            state.players[k] = PlayerRecord{};
             resetPlayerValues(state, k);
         }
     } else {
         for (int n = 1; n <= count; ++n) {
             PlayerRecord& record = state.players[n - 1];
             record.lineup = n; // the name's customName is judged against this number
-            std::string name = iniTextToUtf8(ini.read(section, keyOf("SpielerName", n), ""));
+            std::string name = iniTextToUtf8(ini.read(section, playerNameKey(n), ""));
             if (name.empty())
-                name = section == singleSection ? std::string(singlePlayerName) : defaultPlayerName(n);
+                name = startingName(state, n);
             setPlayerName(state, n - 1, name);
 
-            const std::string values = ini.read(section, keyOf("Spieler", n), "");
+            const std::string values = ini.read(section, playerValuesKey(n), "");
             if (values.size() == 18) {
                 parsePlayerValues(values, state, n - 1);
             } else {
@@ -153,7 +149,7 @@ void loadPlayers(TeamState& state, const std::string& section, const IniStore& i
                     char text[128];
                     std::snprintf(text, sizeof text,
                                   "Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler %d sind fehlerhaft!", n);
-                    showErrorMessage(text, "Fehler");
+                    faults.push_back(text);
                 }
                 resetPlayerValues(state, n - 1);
             }
@@ -164,34 +160,38 @@ void loadPlayers(TeamState& state, const std::string& section, const IniStore& i
         recomputePlayerLkz(state, k);
 }
 
-void savePlayers(const TeamState& state, const std::string& section, const IniStore& ini)
+void savePlayers(const TeamState& state, const IniStore& ini)
 {
+    const char* section = sectionOf(state);
     for (const PlayerRecord& record : state.players) {
-        ini.write(section, keyOf("Spieler", record.lineup), formatPlayerValues(state, record));
-        ini.write(section, keyOf("SpielerName", record.lineup), utf8ToIniText(recordName(record)));
+        ini.write(section, playerValuesKey(record.lineup), formatPlayerValues(state, record));
+        ini.write(section, playerNameKey(record.lineup), utf8ToIniText(recordName(record)));
     }
 }
 
-void loadSettingsAndPlayers(const IniStore& ini)
+TeamModel loadModel(const IniStore& ini, std::vector<std::string>& faults)
 {
-    teamState = TeamState{};
-    singleState = TeamState{};
-    highlightColour = defaultHighlightColour;
-    createStates(readTeamSize(ini));
-    readGlobalSettings(ini);
-    readStateSettings(singleState, singleSection, ini);
-    readStateSettings(teamState, teamSection, ini);
-    loadPlayers(singleState, singleSection, ini);
-    loadPlayers(teamState, teamSection, ini);
+    TeamModel model;
+    readGlobalSettings(model, ini);
+    readStateSettings(model.single, ini);
+    readStateSettings(model.team, ini);
+    loadPlayers(model.single, ini, faults);
+    loadPlayers(model.team, ini, faults);
+    // A saved LKZ order is the team's order from the start; started as a single player, it
+    // waits in the array for team mode.
+    if (model.team.sortByLkz)
+        sortByLkzValue(model.team);
+    keepCurrentValid(model.single);
+    keepCurrentValid(model.team);
+    return model;
 }
 
-void saveAll(const IniStore& ini)
+void saveAll(const TeamModel& model, const IniStore& ini)
 {
-    saveStateSettings(singleState, singleSection, ini);
-    saveStateSettings(teamState, teamSection, ini);
-    if (singleState.saveData)
-        savePlayers(singleState, singleSection, ini);
-    if (teamState.saveData)
-        savePlayers(teamState, teamSection, ini);
-    releaseStates();
+    saveStateSettings(model, model.single, ini);
+    saveStateSettings(model, model.team, ini);
+    if (model.single.saveData)
+        savePlayers(model.single, ini);
+    if (model.team.saveData)
+        savePlayers(model.team, ini);
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 struct IniStore {
     // Returns the value of key in section as the file holds it (bytes), or fallback when absent.
@@ -15,14 +16,18 @@ struct IniStore {
     std::function<void(const std::string& section, const std::string& key, const std::string& value)> write;
 };
 
-// The colour of the focused input field (red in the low byte), kept as "BKColor".
-constexpr uint32_t defaultHighlightColour = 10551295; // light yellow 0x00A0FFFF
-extern uint32_t highlightColour;
-
 // Flags read as on only for the exact text "1".
 bool isOnText(const std::string& text);
 // "SaveSortOrder": on when the text holds a '1' and no '0'.
 int saveSortOrderFromText(const std::string& text);
+// "BKColor": a colour (0 to 0xFFFFFF); anything else is the default.
+uint32_t highlightColourFromText(const std::string& text);
+
+// The section of a mode: "Mannschaft" or "Einzelspieler".
+const char* sectionOf(const TeamState& state);
+
+// "MultiInst": whether a start may run beside a running instance.
+bool severalInstancesAllowed(const IniStore& ini);
 
 // A player's "Spieler%d" text: nine "%02d" fields, 18 characters for values in -9..99.
 std::string formatPlayerValues(const TeamState& state, const PlayerRecord& record);
@@ -30,24 +35,21 @@ std::string formatPlayerValues(const TeamState& state, const PlayerRecord& recor
 // index, whose lineup becomes index + 1. Missing characters count as no digits.
 void parsePlayerValues(const std::string& text18, TeamState& state, int index);
 
-
-// "Mannschaft"/"Anzahlspieler" limited to the team sizes.
-int readTeamSize(const IniStore& ini);
-
-// "OnTop", "ShowEinzel" (into both states) and "BKColor" of section "LKZ".
-void readGlobalSettings(const IniStore& ini);
-void readStateSettings(TeamState& state, const std::string& section, const IniStore& ini);
+// "OnTop", "ShowEinzel" and "BKColor" of section "LKZ".
+void readGlobalSettings(TeamModel& model, const IniStore& ini);
+// The mode's options, its number of players (the team's held to the team sizes) and "AktSpieler".
+void readStateSettings(TeamState& state, const IniStore& ini);
 // "AktSpieler" keeps the current player only when the mode active at exit saves its data.
-void saveStateSettings(const TeamState& state, const std::string& section, const IniStore& ini);
+void saveStateSettings(const TeamModel& model, const TeamState& state, const IniStore& ini);
 
-// Fills every record of state from section, or with defaults when state.saveData is off;
-// faulty values are reported through showErrorMessage.
-void loadPlayers(TeamState& state, const std::string& section, const IniStore& ini);
+// Fills every record of state from its section, or with defaults when state.saveData is off.
+// Faulty values give the player defaults; the message for each is added to faults.
+void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>& faults);
 // Writes "Spieler%d" and "SpielerName%d" for every record under its line-up number.
-void savePlayers(const TeamState& state, const std::string& section, const IniStore& ini);
+void savePlayers(const TeamState& state, const IniStore& ini);
 
-// Start-up: creates both states and reads the settings and the saved players of both modes.
-void loadSettingsAndPlayers(const IniStore& ini);
-// Exit: writes the settings of both modes, the players of modes that keep them, and frees
-// the player arrays.
-void saveAll(const IniStore& ini);
+// Start-up: both modes with their settings and saved players, a saved LKZ order applied. The
+// messages for faulty players go to faults, for the caller to show once the file is free.
+TeamModel loadModel(const IniStore& ini, std::vector<std::string>& faults);
+// Exit: writes the settings of both modes and the players of modes that keep them.
+void saveAll(const TeamModel& model, const IniStore& ini);

@@ -7,38 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-TeamState teamState;
-TeamState singleState;
-
 const char* const singlePlayerName = "Einzelspieler";
-
-TeamState& activeState() { return teamState.singleMode ? singleState : teamState; }
-
-void setSingleMode(int32_t on) { teamState.singleMode = singleState.singleMode = on; }
-
-void setOnTop(int32_t on) { teamState.onTop = singleState.onTop = on; }
-
-int playerIndexOf(TeamState& state)
-{
-    if (state.players.empty())
-        return 0;
-    if (state.currentLineup > state.playerCount)
-        state.currentLineup = state.players[0].lineup;
-    for (size_t i = 0; i < state.players.size(); ++i)
-        if (state.players[i].lineup == state.currentLineup)
-            return static_cast<int>(i);
-    return 0;
-}
-
-int currentPlayerIndex() { return playerIndexOf(activeState()); }
-
-PlayerRecord* currentPlayer()
-{
-    TeamState& state = activeState();
-    if (state.players.empty())
-        return nullptr;
-    return &state.players[playerIndexOf(state)];
-}
 
 namespace {
 
@@ -53,7 +22,39 @@ bool validIndex(const TeamState& state, int index)
     return index >= 0 && index < static_cast<int>(state.players.size());
 }
 
+void storeName(PlayerRecord& record, const std::string& text)
+{
+    const size_t length = utf8PrefixLength(text, maxNameLength, nameCapacity - 1);
+    std::memcpy(record.name, text.data(), length);
+    record.name[length] = '\0';
+    record.customName = defaultPlayerName(record.lineup) != record.name ? 1 : 0;
+}
+
 } // namespace
+
+int currentIndex(const TeamState& state)
+{
+    for (size_t i = 0; i < state.players.size(); ++i)
+        if (state.players[i].lineup == state.currentLineup)
+            return static_cast<int>(i);
+    return 0;
+}
+
+PlayerRecord* currentPlayer(TeamState& state)
+{
+    return state.players.empty() ? nullptr : &state.players[currentIndex(state)];
+}
+
+const PlayerRecord* currentPlayer(const TeamState& state)
+{
+    return state.players.empty() ? nullptr : &state.players[currentIndex(state)];
+}
+
+void keepCurrentValid(TeamState& state)
+{
+    if (!state.players.empty())
+        state.currentLineup = state.players[currentIndex(state)].lineup;
+}
 
 LkzInputs inputsOf(const TeamState& state, const PlayerRecord& record)
 {
@@ -94,33 +95,18 @@ void recomputePlayerLkz(TeamState& state, int index)
     record.lkz = playerLkz(state, record);
 }
 
-PlayerRecord blankRecord()
+TeamModel newModel(int teamSize)
 {
-    PlayerRecord record;
-    std::memset(&record, 0, sizeof record);
-    return record;
-}
-
-void createStates(int n)
-{
-    teamState = TeamState{};
-    singleState = TeamState{};
-    teamState.players.assign(n, blankRecord());
-    for (int i = 0; i < n; ++i)
-        teamState.players[i].lineup = i + 1;
-    teamState.playerCount = n;
-    singleState.players.assign(1, blankRecord());
-    singleState.players[0].lineup = 1;
-    singleState.playerCount = 1;
-    singleState.currentLineup = 1;
-}
-
-void releaseStates()
-{
-    teamState.players.clear();
-    teamState.playerCount = 0;
-    singleState.players.clear();
-    singleState.playerCount = 0;
+    TeamModel model;
+    model.team.players.resize(teamSize);
+    for (int i = 0; i < teamSize; ++i)
+        model.team.players[i].lineup = i + 1;
+    model.team.playerCount = teamSize;
+    model.single.players.resize(1);
+    model.single.players[0].lineup = 1;
+    model.single.playerCount = 1;
+    model.single.currentLineup = 1;
+    return model;
 }
 
 std::string defaultPlayerName(int lineup)
@@ -130,12 +116,20 @@ std::string defaultPlayerName(int lineup)
     return buffer;
 }
 
-static void storeName(PlayerRecord& record, const std::string& text)
+std::string playerValuesKey(int lineup) { return "Spieler" + std::to_string(lineup); }
+
+std::string playerNameKey(int lineup) { return "SpielerName" + std::to_string(lineup); }
+
+std::string startingName(const TeamState& state, int lineup)
 {
-    const size_t length = utf8PrefixLength(text, maxNameLength, nameCapacity - 1);
-    std::memcpy(record.name, text.data(), length);
-    record.name[length] = '\0';
-    record.customName = defaultPlayerName(record.lineup) != record.name ? 1 : 0;
+    return state.isSingle() ? std::string(singlePlayerName) : defaultPlayerName(lineup);
+}
+
+void renumber(PlayerRecord& record, int lineup)
+{
+    record.lineup = lineup;
+    if (!record.customName)
+        storeName(record, defaultPlayerName(lineup));
 }
 
 void setPlayerName(TeamState& state, int index, const std::string& text)
@@ -145,15 +139,15 @@ void setPlayerName(TeamState& state, int index, const std::string& text)
     storeName(state.players[index], text);
 }
 
-void initPlayer(PlayerRecord& record, int index)
+PlayerRecord newPlayer(const TeamState& state, int lineup)
 {
-    record = blankRecord();
-    record.lineup = index + 1;
-    storeName(record, teamState.singleMode ? std::string(singlePlayerName) : defaultPlayerName(index + 1));
+    PlayerRecord record;
+    record.lineup = lineup;
+    storeName(record, startingName(state, lineup));
     record.customName = 0;
     record.matches = inputRanges[Matches].start;
-    if (!teamState.singleMode)
-        record.lkz = playerLkz(teamState, record);
+    record.lkz = playerLkz(state, record);
+    return record;
 }
 
 void resetPlayerValues(TeamState& state, int index)
@@ -163,8 +157,7 @@ void resetPlayerValues(TeamState& state, int index)
     PlayerRecord& record = state.players[index];
     record.lineup = index + 1;
     if (record.name[0] == '\0')
-        setPlayerName(state, index,
-                      state.playerCount <= 1 ? std::string(singlePlayerName) : defaultPlayerName(index + 1));
+        setPlayerName(state, index, startingName(state, index + 1));
     state.league = -1;
     state.teamCount = inputRanges[TeamCount].start;
     record.matches = inputRanges[Matches].start;
@@ -176,7 +169,7 @@ std::string tabLabel(const TeamState& state, int index)
     if (!validIndex(state, index))
         return {};
     const PlayerRecord& player = state.players[index];
-    return state.singleMode || player.customName ? std::string(player.name) : defaultPlayerName(player.lineup);
+    return state.isSingle() || player.customName ? std::string(player.name) : defaultPlayerName(player.lineup);
 }
 
 std::string tabTipText(const TeamState& state, int index)
@@ -192,9 +185,7 @@ std::string renamedName(const TeamState& state, int index, const std::string& te
 {
     if (!text.empty())
         return text;
-    if (state.singleMode)
-        return singlePlayerName;
-    return validIndex(state, index) ? defaultPlayerName(state.players[index].lineup) : std::string();
+    return validIndex(state, index) ? startingName(state, state.players[index].lineup) : std::string();
 }
 
 bool removePlayer(TeamState& state, int index)
@@ -202,16 +193,12 @@ bool removePlayer(TeamState& state, int index)
     if (state.playerCount <= minTeamSize || !validIndex(state, index))
         return false;
     const int deleted = state.players[index].lineup;
-    const int cur = playerIndexOf(state);
+    const int cur = currentIndex(state);
     state.players.erase(state.players.begin() + index);
     state.playerCount = static_cast<int32_t>(state.players.size());
-    for (PlayerRecord& record : state.players) {
-        if (record.lineup > deleted) {
-            --record.lineup;
-            if (!record.customName)
-                storeName(record, defaultPlayerName(record.lineup));
-        }
-    }
+    for (PlayerRecord& record : state.players)
+        if (record.lineup > deleted)
+            renumber(record, record.lineup - 1);
     // Another player than the one removed stays current; the removed one hands over to the
     // player that moves into its place, or to the first when it was the last.
     int next = cur;
@@ -223,10 +210,10 @@ bool removePlayer(TeamState& state, int index)
     return true;
 }
 
-CountChange changePlayerCount(int n)
+CountChange changePlayerCount(TeamState& team, int n)
 {
-    const int old = teamState.playerCount;
-    const int cur = playerIndexOf(teamState);
+    const int old = team.playerCount;
+    const int cur = currentIndex(team);
     if (n < minTeamSize || n > maxTeamSize)
         return CountChange::Ignored;
     if (n == old)
@@ -234,16 +221,13 @@ CountChange changePlayerCount(int n)
 
     std::vector<PlayerRecord> players;
     players.reserve(n);
-    for (const PlayerRecord& record : teamState.players)
+    for (const PlayerRecord& record : team.players)
         if (record.lineup <= n && static_cast<int>(players.size()) < n)
             players.push_back(record);
-    for (int index = static_cast<int>(players.size()); index < n; ++index) {
-        PlayerRecord record;
-        initPlayer(record, index);
-        players.push_back(record);
-    }
-    teamState.players.swap(players);
-    teamState.playerCount = n;
-    teamState.currentLineup = cur <= n - 1 ? teamState.players[cur].lineup : teamState.players[0].lineup;
+    for (int index = static_cast<int>(players.size()); index < n; ++index)
+        players.push_back(newPlayer(team, index + 1));
+    team.players.swap(players);
+    team.playerCount = n;
+    team.currentLineup = cur <= n - 1 ? team.players[cur].lineup : team.players[0].lineup;
     return CountChange::Changed;
 }

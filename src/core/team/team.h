@@ -1,5 +1,6 @@
 #pragma once
-// The players of both modes and the operations on their records. Window-free.
+// The players of both modes and the operations on their records. Window-free; the model is one
+// value, owned by the main dialog and handed by reference to whatever works on it.
 #include "rating/lkz.h"
 
 #include <cstdint>
@@ -15,30 +16,52 @@ constexpr int maxNameLength = 63; // characters, whatever their encoding
 // Bytes including the terminating NUL: 63 characters of up to four UTF-8 bytes each.
 constexpr int nameCapacity = 4 * maxNameLength + 1;
 
+// The colour of the focused input field (red in the low byte), kept as "BKColor".
+constexpr uint32_t defaultHighlightColour = 10551295; // light yellow 0x00A0FFFF
+
 struct PlayerRecord {
-    int32_t lineup;            // 1-based line-up number, the player's identity
-    char name[nameCapacity];   // UTF-8, NUL-terminated
-    int32_t matches;
-    int32_t won1, lost1, won2, lost2, won3, lost3;
-    float lkz;                 // last computed LKZ, the key of the LKZ order
-    int32_t invalid[InputKindCount]; // one plausibility mark per InputKind
-    int32_t customName;        // name differs from "Nr. <lineup>"
+    int32_t lineup = 0;           // 1-based line-up number, the player's identity
+    char name[nameCapacity] = {}; // UTF-8, NUL-terminated
+    int32_t matches = 0;
+    int32_t won1 = 0, lost1 = 0, won2 = 0, lost2 = 0, won3 = 0, lost3 = 0;
+    float lkz = 0;                // last computed LKZ, the key of the LKZ order
+    int32_t invalid[InputKindCount] = {}; // one plausibility mark per InputKind
+    int32_t customName = 0;       // name differs from "Nr. <lineup>"
 };
 
+// What a mode's record is: the team ("Mannschaft") or the one single player ("Einzelspieler").
+enum class Mode { Team, Single };
+
 struct TeamState {
+    TeamState() = default;
+    explicit TeamState(Mode kind) : mode(kind) {}
+    Mode mode = Mode::Team;
     int32_t playerCount = 0;
     int32_t currentLineup = 0;
     int32_t league = 0;        // index into LeagueTable, -1 = none
     int32_t teamCount = 0;
     std::vector<PlayerRecord> players; // always playerCount records, in display order
-    int32_t onTop = 0;
     int32_t autoCalc = 0;
     int32_t decimal = 0;
     int32_t saveData = 0;
-    int32_t singleMode = 0;
     int32_t tabTooltip = 0;
     int32_t saveSortOrder = 0;
     int32_t sortByLkz = 0;
+    bool isSingle() const { return mode == Mode::Single; }
+};
+
+// Everything the program knows: both modes, which one is shown, the options of the whole program
+// and the LKZ in the display.
+struct TeamModel {
+    TeamState team{Mode::Team};
+    TeamState single{Mode::Single};
+    int32_t singleMode = 0;
+    int32_t onTop = 0;
+    uint32_t highlightColour = defaultHighlightColour;
+    float currentLkz = 0; // the LKZ last shown
+
+    TeamState& active() { return singleMode ? single : team; }
+    const TeamState& active() const { return singleMode ? single : team; }
 };
 
 // The nine inputs of the player at index: the state's league and team count, the record's games.
@@ -52,29 +75,30 @@ void storeInputs(TeamState& state, int index, const LkzInputs& inputs);
 float playerLkz(const TeamState& state, const PlayerRecord& record);
 void recomputePlayerLkz(TeamState& state, int index);
 
-// Program-wide: team mode ("Mannschaft") and single-player mode ("Einzelspieler").
-extern TeamState teamState;
-extern TeamState singleState;
+// Array index of the current player; 0 when currentLineup matches no one. Changes nothing.
+int currentIndex(const TeamState& state);
+PlayerRecord* currentPlayer(TeamState& state);
+const PlayerRecord* currentPlayer(const TeamState& state);
+// Makes a current player that matches no one the first of the array.
+void keepCurrentValid(TeamState& state);
 
-TeamState& activeState();
-// The two settings that belong to the program rather than to a mode, kept alike in both states.
-void setSingleMode(int32_t on);
-void setOnTop(int32_t on);
-// Array index of the current player of the active mode; 0 when currentLineup matches no one.
-int currentPlayerIndex();
-int playerIndexOf(TeamState& state);
-PlayerRecord* currentPlayer();
+// Both modes as a first start finds them: a team of n players and the single player.
+TeamModel newModel(int teamSize);
 
-// A record with every byte zero: no name, no values, no marks.
-PlayerRecord blankRecord();
+// A player's default name, "Nr. <lineup>", and his keys in the INI file: the line-up number is
+// his identity in all three.
+std::string defaultPlayerName(int lineup);
+std::string playerValuesKey(int lineup); // "Spieler<lineup>"
+std::string playerNameKey(int lineup);   // "SpielerName<lineup>"
+extern const char* const singlePlayerName; // "Einzelspieler"
+// The name a record of this state starts with: the default name, or "Einzelspieler".
+std::string startingName(const TeamState& state, int lineup);
 
-void createStates(int n);
-void releaseStates();
-
-std::string defaultPlayerName(int lineup); // "Nr. %d"
-extern const char* const singlePlayerName;  // "Einzelspieler"
-
-void initPlayer(PlayerRecord& record, int index);
+// Gives the record a new line-up number; a default name follows it, a custom name stays.
+void renumber(PlayerRecord& record, int lineup);
+// A new player at this line-up number: his starting name and values, no marks.
+PlayerRecord newPlayer(const TeamState& state, int lineup);
+// The record at index back to its starting values; its name stays unless it has none.
 void resetPlayerValues(TeamState& state, int index);
 // Cuts text to maxNameLength characters, never inside one, and derives customName.
 void setPlayerName(TeamState& state, int index, const std::string& text);
@@ -83,7 +107,7 @@ void setPlayerName(TeamState& state, int index, const std::string& text);
 std::string tabLabel(const TeamState& state, int index);
 // The tab's tip: "Nr. <lineup>: <name>" and, on a line of its own, the order of the team.
 std::string tabTipText(const TeamState& state, int index);
-// What a rename stores: the text, or the default name when the text is empty.
+// What a rename stores: the text, or the starting name when the text is empty.
 std::string renamedName(const TeamState& state, int index, const std::string& text);
 
 // Removes the player at index and closes the gap in the line-up numbers; default names follow
@@ -93,4 +117,4 @@ bool removePlayer(TeamState& state, int index);
 enum class CountChange { Ignored, Unchanged, Changed };
 // The record part of a new team size: keeps the players whose line-up fits, drops the rest,
 // appends new ones, and picks the current player by position.
-CountChange changePlayerCount(int n);
+CountChange changePlayerCount(TeamState& team, int n);

@@ -1,231 +1,113 @@
-// The main dialog: initialisation, commands, notifications and the exit sequence.
+// The main dialog: its record, its initialisation and the dispatch of its messages.
 #include "app/main_dialog_win.h"
 
-#include "app/main_setup_win.h"
+#include "app/main_window_parts_win.h"
 #include "base/dialog_state_win.h"
-#include "base/dpi_win.h"
-#include "base/libraries_win.h"
-#include "base/system_win.h"
 #include "base/version.h"
 #include "controls/dialogs_win.h"
 #include "controls/focus_win.h"
 #include "controls/highlight_win.h"
 #include "controls/input_fields_win.h"
 #include "controls/notifications_win.h"
-#include "fields/numeric_field_win.h"
-#include "fields/player_page_win.h"
 #include "display/calculate_win.h"
-#include "display/forecast_win.h"
-#include "display/formula_win.h"
+#include "fields/player_page_win.h"
 #include "resource.h"
-#include "settings/settings.h"
 #include "settings/settings_win.h"
-#include "team/overview_win.h"
+#include "team/ordering.h"
+#include "team/tab_strip_win.h"
 #include "team/tabs_win.h"
 #include "team/team_win.h"
 #include "update/about_win.h"
 #include "update/version_check_win.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
+#include <cstring>
 #include <windowsx.h>
 
 namespace {
 
-// What the main dialog keeps between messages.
-struct MainWindowState {
-    RECT fullWindowRect = {}; // the window's size when not rolled up
-    bool rolledUp = false;
-    int lastLeagueIndex = -1;
-    bool closing = false; // the exit sequence runs once, whatever asks for it
-    COLORREF customColours[16] = {};
-};
-
-// The main dialog's record, with its window (DWLP_USER) from WM_INITDIALOG to WM_NCDESTROY.
-MainWindowState* mainWindowState() { return mainDialog ? dialogState<MainWindowState>(mainDialog) : nullptr; }
-
-bool isChecked(int id) { return IsDlgButtonChecked(mainDialog, id) == BST_CHECKED; }
-
-void createStatusBar(HWND dialog)
-{
-    RECT client;
-    GetClientRect(dialog, &client);
-    const int w = client.right;
-    statusBar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, dialog,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), appInstance, nullptr);
-    int parts[] = {w / 2, 2 * (w / 2)};
-    SendMessageW(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
-    progressBar = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, scaled(186), scaled(2), scaled(185),
-                                  scaled(20), statusBar, nullptr, appInstance, nullptr);
-    SendMessageW(progressBar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
-    SendMessageW(progressBar, PBM_SETSTEP, 1, 0);
-
-    // The status bar only shows while a download runs: until then it lies below the bottom edge.
-    RECT window;
-    GetWindowRect(dialog, &window);
-    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - scaled(25),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    GetWindowRect(dialog, &dialogState<MainWindowState>(dialog)->fullWindowRect);
-}
-
-void placePage()
+void placePage(const MainWindow& window)
 {
     RECT rect;
-    GetWindowRect(tabControl, &rect);
-    MapWindowPoints(nullptr, mainDialog, reinterpret_cast<POINT*>(&rect), 2);
-    TabCtrl_AdjustRect(tabControl, FALSE, &rect);
-    SetWindowPos(pageDialog, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+    GetWindowRect(window.tabs, &rect);
+    MapWindowPoints(nullptr, window.dialog, reinterpret_cast<POINT*>(&rect), 2);
+    TabCtrl_AdjustRect(window.tabs, FALSE, &rect);
+    SetWindowPos(window.page, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void onLeagueChange()
+// The team as the INI file left it; a faulty player is reported once the file is free again.
+void loadTeam(MainWindow& window)
 {
-    MainWindowState* state = mainWindowState();
-    if (!state)
-        return;
-    MainWindowState& mainWindow = *state;
-    HWND box = inputWindow(League);
-    lastFocused = box;
-    const int index = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
-    if (index != mainWindow.lastLeagueIndex) {
-        if (getMark(League)) {
-            setMark(League, 0);
-            clearInputMarks();
-            paintInputMarks();
-        }
-        // Stored first, so the player's stored LKZ is computed with the new league.
-        storePage();
-        recalculate();
-    }
-    mainWindow.lastLeagueIndex = index;
+    std::vector<std::string> faults;
+    window.model = loadTeamModel(window.iniPath, faults);
+    for (const std::string& fault : faults)
+        showErrorMessage(window.view, fault, "Fehler");
 }
 
-void chooseHighlightColour()
+void onCalculateButton(MainWindow& window)
 {
-    MainWindowState* state = mainWindowState();
-    if (!state)
-        return;
-    MainWindowState& mainWindow = *state;
-    if (!loadLibrariesFor(Feature::ColourDialog))
-        return;
-    for (COLORREF& colour : mainWindow.customColours)
-        colour = RGB(255, 255, 255);
-    mainWindow.customColours[0] = RGB(255, 255, 160);
-    CHOOSECOLORW choose = {};
-    choose.lStructSize = sizeof choose;
-    choose.hwndOwner = mainDialog;
-    choose.rgbResult = highlightColour;
-    choose.lpCustColors = mainWindow.customColours;
-    choose.Flags = CC_FULLOPEN | CC_ANYCOLOR | CC_RGBINIT;
-    if (ChooseColorW(&choose))
-        highlightColour = choose.rgbResult;
-    if (lastFocused) {
-        restoreFocus();
-        if (!isSystemVersion40())
-            SendMessageW(lastFocused, WM_NCPAINT, 1, 0);
-    }
-}
-
-void toggleRollUp()
-{
-    MainWindowState* state = mainWindowState();
-    if (!state)
-        return;
-    MainWindowState& mainWindow = *state;
-    RECT window;
-    GetWindowRect(mainDialog, &window);
-    if (!mainWindow.rolledUp) {
-        TITLEBARINFO title = {};
-        title.cbSize = sizeof title;
-        GetTitleBarInfo(mainDialog, &title);
-        const int height = title.rcTitleBar.bottom - window.top + scaled(5);
-        SetWindowPos(mainDialog, nullptr, 0, 0, window.right - window.left, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-        const RECT& full = mainWindow.fullWindowRect;
-        SetWindowPos(mainDialog, nullptr, 0, 0, full.right - full.left, full.bottom - full.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    mainWindow.rolledUp = !mainWindow.rolledUp;
-}
-
-void showOptionsMenu()
-{
-    AutoMenu menu = loadOptionsMenu();
-    showMenuAtCursor(menu.get(), mainDialog);
-}
-
-// A step of the team-count or match-count spin, before the spin changes its field.
-void onMainSpinStep(const NMUPDOWN& step)
-{
-    const int pos = step.iPos;
-    const int delta = step.iDelta;
-    int low = 0, high = 0;
-    SendMessageW(step.hdr.hwndFrom, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-    if (!stepStaysInRange(pos, delta, low, high))
-        return;
-    if (step.hdr.idFrom == IDC_TEAM_COUNT_SPIN) {
-        storePage();
-        recalculate();
-        if (const auto matches = matchesAfterTeamStep(pos, delta, fieldValue(mainDialog, IDC_MATCHES_FIELD)))
-            setFieldValue(mainDialog, IDC_MATCHES_FIELD, *matches);
-    } else {
-        storePage();
-        setPageSpinRanges(2 * (pos + delta));
-        if (const auto teams = teamsAfterMatchStep(pos, delta, fieldValue(mainDialog, IDC_TEAM_COUNT_FIELD)))
-            setFieldValue(mainDialog, IDC_TEAM_COUNT_FIELD, *teams);
-        recalculate();
-    }
-}
-
-void onCalculateButton()
-{
-    calculate(1);
+    calculate(window, 1);
     // A list dropped for "no league" stays open; moving the focus would close it.
-    if (!SendMessageW(inputWindow(League), CB_GETDROPPEDSTATE, 0, 0))
-        restoreFocus();
+    if (!SendMessageW(inputWindow(window, League), CB_GETDROPPEDSTATE, 0, 0))
+        restoreFocus(window);
 }
 
-// A spin of the main dialog or the page finished its steps.
-void onSpinEnded()
-{
-    storePage();
-    recalculate();
-    keepLkzOrder();
-}
-
-// A clear button of the page emptied its row: the player keeps the cleared values.
-void onRowCleared(int button)
-{
-    storePage();
-    InputKind won, lost;
-    if (activeState().autoCalc && clearedRow(button, won, lost)) {
-        setMark(won, 0);
-        setMark(lost, 0);
-        calculate(0);
-    } else {
-        // The LKZ order sorts by the stored values, cleared row included.
-        recomputePlayerLkz(activeState(), currentPlayerIndex());
-    }
-    keepLkzOrder();
-    restoreFocus();
-}
-
-// What the number fields and the player page report.
-bool onFieldOrPageNotification(int id, int code)
+// What the number fields, the page, the tab strip and the rename field report.
+bool onNotification(MainWindow& window, int id, int code, HWND from)
 {
     switch (code) {
-    case FN_COMMIT:
-        storePage();
+    case FN_FOCUS_GAINED:
+        onFieldFocusGained(window, from);
+        return true;
+    case FN_FOCUS_LOST:
+        onFieldFocusLost(window, from);
+        return true;
+    case FN_FRAME_PAINTED:
+        onFieldFramePainted(window);
         return true;
     case PN_SPIN_ENDED:
-        onSpinEnded();
+        onSpinEnded(window);
         return true;
     case PN_ROW_CLEARED:
-        onRowCleared(id);
+        onRowCleared(window, id);
         return true;
     case PN_CLICKED:
-        hideRenameEdit();
+        hideRenameEdit(window);
+        return true;
+    case PN_RIGHT_PRESSED:
+    case TN_RIGHT_PRESSED:
+        SendMessageW(window.dialog, WM_CANCELMODE, 0, 0);
+        SendMessageW(window.page, WM_CANCELMODE, 0, 0);
+        if (code == TN_RIGHT_PRESSED)
+            SendMessageW(window.tabs, WM_CANCELMODE, 0, 0);
+        hideRenameEdit(window);
+        return true;
+    case PN_MENU_WANTED:
+        hideRenameEdit(window);
+        showTabMenu(window);
+        return true;
+    case PN_PAINTED:
+        paintInputMarks(window);
+        return true;
+    case TN_PRESSED:
+        window.lastFocused = window.tabs;
+        SetFocus(window.tabs);
+        return true;
+    case TN_DOUBLE_CLICKED:
+        startRename(window);
+        return true;
+    case TN_ARROWS_PRESSED:
+        hideRenameEdit(window);
+        return true;
+    case RN_ACCEPTED:
+        hideRenameEdit(window);
+        return true;
+    case RN_CANCELLED:
+        cancelRename(window);
+        return true;
+    case RN_FOCUSED_HIDDEN:
+        restoreFocus(window);
         return true;
     }
     return false;
@@ -233,359 +115,346 @@ bool onFieldOrPageNotification(int id, int code)
 
 // ---- Message handlers ----
 
-void onInitDialog(HWND dialog)
+void onInitDialog(HWND dialog, const MainDialogStart* start)
 {
-    resetWindowState();
-    mainDialog = dialog;
-    createDialogState<MainWindowState>(dialog);
-    installDialogView();
-    createStatusBar(dialog);
+    MainWindow& window = createDialogState<MainWindow>(dialog, dialog);
+    if (start)
+        window.iniPath = start->iniPath;
+    createStatusBar(window);
     SetWindowTextW(dialog, windowTitle);
 
-    tabControl = GetDlgItem(dialog, IDC_PLAYER_TABS);
+    window.tabs = GetDlgItem(dialog, IDC_PLAYER_TABS);
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
     wchar_t firstTab[] = L"Einzelspieler";
     item.pszText = firstTab;
-    SendMessageW(tabControl, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(window.tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 
-    pageDialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_PLAYER_PAGE), dialog, pageDialogProc, 0);
-    if (SendMessageW(tabControl, CCM_GETVERSION, 0, 0) >= 6)
-        giveThemedBackground(pageDialog);
-    placePage();
+    window.page = CreateDialogParamW(appInstance(), MAKEINTRESOURCEW(IDD_PLAYER_PAGE), dialog, pageDialogProc, 0);
+    if (SendMessageW(window.tabs, CCM_GETVERSION, 0, 0) >= 6)
+        giveThemedBackground(window.page);
+    placePage(window);
 
-    lastFocused = inputWindow(League);
-    SetFocus(lastFocused);
-    HANDLE icon = LoadImageW(appInstance, MAKEINTRESOURCEW(IDI_KADERMEISTER), IMAGE_ICON, 32, 32, LR_SHARED);
+    window.lastFocused = inputWindow(window, League);
+    SetFocus(window.lastFocused);
+    HANDLE icon = LoadImageW(appInstance(), MAKEINTRESOURCEW(IDI_KADERMEISTER), IMAGE_ICON, 32, 32, LR_SHARED);
     if (icon)
         SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 
-    setUpSpins();
-    subclassInputs();
-    setUpSystemMenu();
-    fillLeagueBox();
-    loadTeamModel();
-    showLoadedTeam();
-    hookTabScroller();
-    setUpLkzDisplay();
-    recalculate();
+    setUpSpins(window);
+    subclassInputs(window);
+    setUpSystemMenu(window);
+    fillLeagueBox(window);
+    loadTeam(window);
+    showLoadedTeam(window);
+    hookTabScroller(window);
+    setUpLkzDisplay(window);
+    recalculate(window);
     // The focus ends on the league box.
-    SetFocus(inputWindow(League));
+    SetFocus(inputWindow(window, League));
     // No tip shows before the pointer has rested on the window, so the tooltips wait until it
     // has been drawn (a timer comes after the paint).
     SetTimer(dialog, IDT_TOOLTIPS, 0, nullptr);
 }
 
-void onCommand(int id, int code)
+void onTabMenuCommand(MainWindow& window, int id)
 {
-    if (onFieldOrPageNotification(id, code))
+    TeamState& state = window.model.active();
+    switch (id) {
+    case IDM_RENAME:
+        startRename(window);
+        break;
+    case IDM_DELETE_PLAYER:
+        deletePlayer(window, TabCtrl_GetCurSel(window.tabs));
+        break;
+    case IDM_SORT_BY_LKZ:
+        if (state.sortByLkz == 0)
+            sortTeam(window, SortByLkz);
+        break;
+    case IDM_SORT_BY_LINEUP:
+        if (state.sortByLkz != 0)
+            sortTeam(window, SortByLineup);
+        break;
+    case IDM_TAB_TOOLTIP:
+        state.tabTooltip = state.tabTooltip ? 0 : 1;
+        break;
+    case IDM_SAVE_SORT_ORDER:
+        state.saveSortOrder = state.saveSortOrder ? 0 : 1;
+        break;
+    }
+}
+
+void onCommand(MainWindow& window, int id, int code, HWND from)
+{
+    if (onNotification(window, id, code, from))
         return;
     switch (id) {
     case IDC_CALCULATE_BUTTON:
-        onCalculateButton();
+        onCalculateButton(window);
         break;
     case IDC_LEAGUE_BOX:
         if (code == CBN_SELCHANGE)
-            onLeagueChange();
+            onLeagueChange(window);
         break;
     case IDC_SAVE_DATA_CHECK:
     case IDM_SAVE_DATA:
-        toggleSaveData();
+        toggleSaveData(window);
         break;
     case IDC_ON_TOP_CHECK:
     case IDM_ON_TOP:
-        toggleOnTop();
+        toggleOnTop(window);
         break;
     case IDC_APPLY_COUNT_BUTTON:
-        setPlayerCount();
+        setPlayerCount(window);
         break;
     case IDC_AUTO_CALC_CHECK:
     case IDM_AUTO_CALC:
-        toggleAutoCalc();
+        toggleAutoCalc(window);
         break;
     case IDC_DECIMAL_CHECK:
     case IDM_DECIMAL:
-        toggleDecimalOutput();
+        toggleDecimalOutput(window.model, window.view);
         break;
     case IDC_MODE_BUTTON:
-        switchMode();
+        switchMode(window);
         break;
     case IDC_EXIT_BUTTON:
-        closeMainDialog();
+        closeMainDialog(window);
         break;
     case IDM_HIGHLIGHT_COLOUR:
-        chooseHighlightColour();
+        chooseHighlightColour(window);
         break;
     case IDC_FORMULA_BUTTON:
-        showFormulaWindow();
+        openFormulaWindow(window);
         break;
     case IDM_TEAM_OVERVIEW:
-        showTeamOverview();
+        openTeamOverview(window);
         break;
     case IDM_FORECAST:
-        showForecast();
+        openForecast(window);
         break;
     case IDM_INFO:
-        showAboutBox();
+        showAboutBox(window.dialog);
         break;
     case IDM_CHECK_UPDATE:
-        startVersionCheck();
+        startVersionCheck(window);
+        break;
+    default:
+        onTabMenuCommand(window, id);
         break;
     }
 }
 
 // "Info..." in the system menu; every other system command takes its default course.
-bool onSysCommand(WPARAM command)
+bool onSysCommand(MainWindow& window, WPARAM command)
 {
     if (command != IDM_SYS_INFO)
         return false;
-    showAboutBox();
+    showAboutBox(window.dialog);
     return true;
 }
 
-bool isTabTooltip(const NMHDR& header)
+bool isTabTooltip(const MainWindow& window, const NMHDR& header)
 {
-    return header.hwndFrom && header.hwndFrom == TabCtrl_GetToolTips(tabControl);
+    return header.hwndFrom && header.hwndFrom == TabCtrl_GetToolTips(window.tabs);
 }
 
-LRESULT onNotify(const NMHDR& header)
+LRESULT onNotify(MainWindow& window, NMHDR& header)
 {
     switch (header.code) {
     case TCN_SELCHANGING:
-        if (header.hwndFrom == tabControl)
-            selectPlayerLeaving(TabCtrl_GetCurSel(tabControl));
+        if (header.hwndFrom == window.tabs)
+            selectPlayerLeaving(window, TabCtrl_GetCurSel(window.tabs));
         break;
     case TCN_SELCHANGE:
-        if (header.hwndFrom == tabControl)
-            selectPlayerArriving(TabCtrl_GetCurSel(tabControl));
+        if (header.hwndFrom == window.tabs)
+            selectPlayerArriving(window, TabCtrl_GetCurSel(window.tabs));
         break;
     case UDN_DELTAPOS:
-        if (header.idFrom == IDC_TEAM_COUNT_SPIN || header.idFrom == IDC_MATCHES_SPIN)
-            onMainSpinStep(reinterpret_cast<const NMUPDOWN&>(header));
+        return onSpinStep(window, reinterpret_cast<const NMUPDOWN&>(header)) ? 1 : 0;
+    case FN_KEY_RELEASED:
+        onFieldKeyReleased(window, header.hwndFrom, reinterpret_cast<const FieldKeyNotification&>(header).key);
+        break;
+    case RN_FOCUS_LOST:
+        finishRename(window, reinterpret_cast<const RenameFocusNotification&>(header).gettingFocus);
         break;
     // The tab tips; the tab strip passes its tooltip's requests on to us.
     case TTN_GETDISPINFOA:
-        if (isTabTooltip(header))
-            answerTabTip(const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header)));
+        if (isTabTooltip(window, header))
+            answerTabTip(window, reinterpret_cast<NMTTDISPINFOA&>(header));
         break;
     case TTN_GETDISPINFOW:
-        if (isTabTooltip(header))
-            answerTabTip(const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header)));
+        if (isTabTooltip(window, header))
+            answerTabTip(window, reinterpret_cast<NMTTDISPINFOW&>(header));
         break;
     }
     return 0;
 }
 
 // The end of a spin's scroll stores and recomputes; the player-count spin only changes its field.
-void onVScroll(int code)
+void onVScroll(MainWindow& window, int code)
 {
-    if (code == SB_ENDSCROLL && GetFocus() != GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD))
-        onSpinEnded();
+    if (code == SB_ENDSCROLL && GetFocus() != GetDlgItem(window.dialog, IDC_PLAYER_COUNT_FIELD))
+        onSpinEnded(window);
 }
 
-HBRUSH onControlColour(UINT message, HDC dc, HWND control)
+// The focused field, on the page too, on the highlight colour.
+HBRUSH onControlColour(MainWindow& window, UINT message, HDC dc, HWND control)
 {
     HWND focus = GetFocus();
     if (message == WM_CTLCOLOREDIT) {
-        if (focus == GetDlgItem(mainDialog, IDC_RENAME_FIELD) || control != focus)
+        if (focus == GetDlgItem(window.dialog, IDC_RENAME_FIELD) || control != focus)
             return nullptr;
-        return renewHighlightBrush(dc);
+        return renewHighlightBrush(window, dc);
     }
-    HBRUSH brush = renewHighlightBrush(dc);
+    HBRUSH brush = renewHighlightBrush(window, dc);
     return control == focus || GetDlgCtrlID(control) == IDC_LEAGUE_DROP_LIST ? brush : nullptr;
 }
 
 // Dragging the background moves the window as its caption would.
-void onLeftButtonDown()
+void onLeftButtonDown(MainWindow& window)
 {
     ReleaseCapture();
-    SendMessageW(mainDialog, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
-    hideRenameEdit();
+    SendMessageW(window.dialog, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    hideRenameEdit(window);
 }
 
 // A double click inside the LKZ frame switches between the whole and the decimal form.
-void onLeftButtonDoubleClick(POINT point)
+void onLeftButtonDoubleClick(MainWindow& window, POINT point)
 {
-    ClientToScreen(mainDialog, &point);
+    ClientToScreen(window.dialog, &point);
     RECT frame;
-    GetWindowRect(GetDlgItem(mainDialog, IDC_LKZ_FRAME), &frame);
+    GetWindowRect(GetDlgItem(window.dialog, IDC_LKZ_FRAME), &frame);
     if (PtInRect(&frame, point))
-        toggleDecimalOutput();
+        toggleDecimalOutput(window.model, window.view);
 }
 
-void onRightButtonDown()
+void onRightButtonDown(MainWindow& window)
 {
-    SendMessageW(mainDialog, WM_CANCELMODE, 0, 0);
-    SendMessageW(pageDialog, WM_CANCELMODE, 0, 0);
-    hideRenameEdit();
+    SendMessageW(window.dialog, WM_CANCELMODE, 0, 0);
+    SendMessageW(window.page, WM_CANCELMODE, 0, 0);
+    hideRenameEdit(window);
 }
 
-// A double click on the caption rolls the window up; elsewhere the system handles it.
-bool onNonClientDoubleClick(WPARAM hitTest)
+// The tab strip passes on its context menu; any other is the system's.
+bool onContextMenu(MainWindow& window, HWND from, LPARAM position)
 {
-    if (hitTest != HTCAPTION)
+    if (from != window.tabs)
         return false;
-    toggleRollUp();
+    showTabContextMenu(window, {GET_X_LPARAM(position), GET_Y_LPARAM(position)});
     return true;
 }
 
-// A shutdown or log-off saves like "Beenden" does.
-void onEndSession(bool ending)
+// A double click on the caption rolls the window up; elsewhere the system handles it.
+bool onNonClientDoubleClick(MainWindow& window, WPARAM hitTest)
 {
-    if (ending)
-        closeMainDialog();
+    if (hitTest != HTCAPTION)
+        return false;
+    toggleRollUp(window);
+    return true;
 }
 
-void onTimer(WPARAM id)
+void onPaint(MainWindow& window)
+{
+    {
+        ScopedPaint paint(window.dialog);
+    }
+    paintInputMarks(window);
+}
+
+void onTimer(MainWindow& window, WPARAM id)
 {
     if (id == IDT_COMMIT) {
-        onCommitTimer();
+        onCommitTimer(window);
     } else if (id == IDT_TOOLTIPS) {
-        KillTimer(mainDialog, IDT_TOOLTIPS);
-        createTooltips();
+        KillTimer(window.dialog, IDT_TOOLTIPS);
+        createTooltips(window);
     }
 }
 
-// A colour request after the exit sequence may have made one more brush.
-void onNcDestroy(HWND dialog)
+float floatOf(LPARAM bits)
 {
-    highlightBrush.reset();
-    destroyDialogState<MainWindowState>(dialog);
+    float value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
 }
+
+// The record goes with the window; a colour request after the exit sequence may have made one
+// more brush, which goes with it.
+void onNcDestroy(HWND dialog) { destroyDialogState<MainWindow>(dialog); }
 
 } // namespace
 
-AutoMenu loadOptionsMenu()
-{
-    AutoMenu menu(LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_OPTIONS_MENU)));
-    if (!menu)
-        return menu;
-    const auto check = [&menu](int id, bool on) {
-        CheckMenuItem(menu.get(), id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-    };
-    check(IDM_ON_TOP, teamState.onTop == 1 && singleState.onTop == 1);
-    check(IDM_AUTO_CALC, activeState().autoCalc);
-    check(IDM_DECIMAL, activeState().decimal);
-    check(IDM_SAVE_DATA, activeState().saveData);
-    // A single player has no team to show.
-    EnableMenuItem(menu.get(), IDM_TEAM_OVERVIEW, MF_BYCOMMAND | (teamState.singleMode ? MF_GRAYED : MF_ENABLED));
-    return menu;
-}
-
-void toggleOnTop()
-{
-    const int on = isChecked(IDC_ON_TOP_CHECK) ? 0 : 1;
-    placeOnTop(on);
-    setCheck(IDC_ON_TOP_CHECK, on);
-    setOnTop(on);
-}
-
-void toggleAutoCalc()
-{
-    clearInputMarks();
-    if (isChecked(IDC_AUTO_CALC_CHECK)) {
-        activeState().autoCalc = 0;
-        if (PlayerRecord* player = currentPlayer())
-            for (int32_t& mark : player->invalid)
-                mark = 0;
-        clearLkz();
-        setCheck(IDC_AUTO_CALC_CHECK, 0);
-    } else {
-        activeState().autoCalc = 1;
-        calculate(0);
-        setCheck(IDC_AUTO_CALC_CHECK, 1);
-    }
-}
-
-void toggleSaveData()
-{
-    const int on = isChecked(IDC_SAVE_DATA_CHECK) ? 0 : 1;
-    activeState().saveData = on;
-    setCheck(IDC_SAVE_DATA_CHECK, on);
-}
-
-void closeMainDialog()
-{
-    MainWindowState* state = mainWindowState();
-    if (!state || state->closing)
-        return;
-    state->closing = true;
-    // A running update check ends first: it must not write into windows that are going.
-    stopVersionCheck();
-    // A commit still queued must not reach the players while they are saved and freed.
-    stopNumericFields();
-    releaseLkzDisplay();
-    highlightBrush.reset();
-    saveAll();
-    destroyMainTooltips();
-    EndDialog(mainDialog, 0);
-}
-
-void resetWindowState()
-{
-    resetVersionCheck();
-    destroyMainTooltips();
-    resetDialogWindows();
-    resetFieldFocus();
-    resetNumericFields();
-    resetTabs();
-    highlightBrush.reset();
-    releaseLkzDisplay();
-    highlightColour = defaultHighlightColour;
-}
-
 INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        onInitDialog(dialog);
+    if (message == WM_INITDIALOG) {
+        onInitDialog(dialog, reinterpret_cast<const MainDialogStart*>(lParam));
         return FALSE; // the focus is set
+    }
+    MainWindow* record = dialogState<MainWindow>(dialog);
+    if (!record)
+        return FALSE;
+    MainWindow& window = *record;
+    switch (message) {
     case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam));
+        onCommand(window, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return LOWORD(wParam) == IDC_EXIT_BUTTON;
     case WM_NOTIFY:
-        return SetDlgMsgResult(dialog, message, onNotify(*reinterpret_cast<const NMHDR*>(lParam)));
+        return SetDlgMsgResult(dialog, message, onNotify(window, *reinterpret_cast<NMHDR*>(lParam)));
     case WM_VSCROLL:
-        onVScroll(LOWORD(wParam));
+        onVScroll(window, LOWORD(wParam));
         return FALSE;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
         // Colour requests answer the brush itself, not through DWLP_MSGRESULT.
         return reinterpret_cast<INT_PTR>(
-            onControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+            onControlColour(window, message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
     case WM_PAINT:
-        paintWithInputMarks(dialog);
+        onPaint(window);
         return FALSE;
     case WM_ACTIVATE:
-        redrawPlayerCountFields();
+        redrawPlayerCountFields(window);
         return FALSE;
     case WM_KILLFOCUS:
-        hideRenameEdit();
+        hideRenameEdit(window);
         return FALSE;
     case WM_LBUTTONDOWN:
-        onLeftButtonDown();
+        onLeftButtonDown(window);
         return FALSE;
     case WM_LBUTTONDBLCLK:
-        onLeftButtonDoubleClick({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        onLeftButtonDoubleClick(window, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return FALSE;
     case WM_RBUTTONDOWN:
-        onRightButtonDown();
+        onRightButtonDown(window);
         return FALSE;
     case WM_RBUTTONUP:
-        showOptionsMenu();
+        showOptionsMenu(window);
         return FALSE;
+    case WM_CONTEXTMENU:
+        return onContextMenu(window, reinterpret_cast<HWND>(wParam), lParam);
     case WM_NCLBUTTONDBLCLK:
-        return onNonClientDoubleClick(wParam);
+        return onNonClientDoubleClick(window, wParam);
     case WM_SYSCOMMAND:
-        return onSysCommand(wParam);
+        return onSysCommand(window, wParam);
     case WM_TIMER:
-        onTimer(wParam);
+        onTimer(window, wParam);
         return FALSE;
+    case WM_DOWNLOAD_STARTED:
+        onDownloadStarted(window, static_cast<uint64_t>(wParam));
+        return TRUE;
+    case WM_DOWNLOAD_PROGRESS:
+        onDownloadProgress(window, static_cast<uint64_t>(wParam), floatOf(lParam));
+        return TRUE;
+    case WM_DOWNLOAD_ENDED:
+        onDownloadEnded(window);
+        return TRUE;
     case WM_ENDSESSION:
-        onEndSession(wParam != 0);
+        // A shutdown or log-off saves like "Beenden" does.
+        if (wParam)
+            closeMainDialog(window);
         return FALSE;
     case WM_CLOSE:
-        closeMainDialog();
+        closeMainDialog(window);
         return TRUE;
     case WM_NCDESTROY:
         onNcDestroy(dialog);

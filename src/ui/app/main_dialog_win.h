@@ -1,16 +1,12 @@
 #pragma once
-// The main dialog: its procedure, the options it switches and the exit sequence.
-#include "base/handles_win.h"
+// The main dialog: its procedure and what it is started with.
+#include <windows.h>
+
+#include <string>
+
+// Handed to the main dialog's creation (the last parameter of DialogBoxParam).
+struct MainDialogStart {
+    std::wstring iniPath; // the settings file, read at start and written at exit
+};
 
 INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-void closeMainDialog();
-void toggleOnTop();
-void toggleAutoCalc();
-void toggleSaveData();
-// The options pop-up menu with its check marks.
-AutoMenu loadOptionsMenu();
-
-// The window-level state of the whole program back to how a first start finds it: the main
-// dialog's own, its windows and the numeric fields' focus. Start-up and tests call it.
-void resetWindowState();

@@ -1,33 +1,20 @@
-// Set-up of the main dialog's controls: focus order, spins, fields, system menu, LKZ display.
-#include "app/main_setup_win.h"
+// Set-up of the main dialog's controls: spins, fields, system menu, LKZ display, tooltips.
+#include "app/main_window_parts_win.h"
 
 #include "base/dpi_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/input_fields_win.h"
-#include "fields/numeric_field_win.h"
-#include "controls/tooltip_win.h"
 #include "display/calculate.h"
+#include "fields/numeric_field_win.h"
 #include "resource.h"
 #include "team/tab_strip_win.h"
-#include "team/ordering.h"
 #include "team/tabs_win.h"
-#include "team/team_win.h"
 
-#include <commctrl.h>
 #include <initializer_list>
 #include <memory>
 
 namespace {
-// The large font of the LKZ display and its label.
-AutoFont lkzFont;
-} // namespace
-
-namespace {
-
-std::unique_ptr<Tooltip> controlTooltip;
-// Shows the tab tips; its window belongs to the tab strip, which destroys it when it goes.
-std::unique_ptr<Tooltip> tabStripTooltip;
 
 struct ToolText {
     Surface surface;
@@ -86,28 +73,29 @@ void setSpin(HWND parent, int spin, int buddy, int low, int high, int pos, bool 
 
 } // namespace
 
-void setUpSpins()
+void setUpSpins(MainWindow& window)
 {
     for (const InputControl& input : inputControls)
         if (input.spin)
-            setSpin(surfaceWindow(input.surface), input.spin, input.field, inputRanges[input.kind].low, inputRanges[input.kind].high, inputRanges[input.kind].start,
-                    input.oneStage);
-    setSpin(mainDialog, IDC_PLAYER_COUNT_SPIN, IDC_PLAYER_COUNT_FIELD, minTeamSize, maxTeamSize, defaultTeamSize, true);
+            setSpin(surfaceWindow(window, input.surface), input.spin, input.field, inputRanges[input.kind].low,
+                    inputRanges[input.kind].high, inputRanges[input.kind].start, input.oneStage);
+    setSpin(window.dialog, IDC_PLAYER_COUNT_SPIN, IDC_PLAYER_COUNT_FIELD, minTeamSize, maxTeamSize, defaultTeamSize,
+            true);
 }
 
-void subclassInputs()
+void subclassInputs(MainWindow& window)
 {
     for (const InputControl& input : inputControls)
         if (input.spin)
-            installNumericField(inputWindow(input.kind));
-    installNumericField(GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD));
-    installRenameField();
-    installTabStrip();
+            installNumericField(inputWindow(window, input.kind));
+    installNumericField(GetDlgItem(window.dialog, IDC_PLAYER_COUNT_FIELD));
+    installRenameField(GetDlgItem(window.dialog, IDC_RENAME_FIELD));
+    installTabStrip(window.tabs);
 }
 
-void setUpSystemMenu()
+void setUpSystemMenu(MainWindow& window)
 {
-    HMENU menu = GetSystemMenu(mainDialog, FALSE);
+    HMENU menu = GetSystemMenu(window.dialog, FALSE);
     if (menu) {
         // Maximise, Size and Restore go; left are Move, Minimise, separator, Close.
         for (int position : {4, 2, 0})
@@ -119,83 +107,65 @@ void setUpSystemMenu()
                 position = i - 1;
         InsertMenuW(menu, position, MF_BYPOSITION | MF_STRING, IDM_SYS_INFO, L"Info...");
     }
-    HANDLE icon = LoadImageW(appInstance, MAKEINTRESOURCEW(IDI_KADERMEISTER), IMAGE_ICON,
+    HANDLE icon = LoadImageW(appInstance(), MAKEINTRESOURCEW(IDI_KADERMEISTER), IMAGE_ICON,
                              GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED);
     if (icon)
-        SendMessageW(mainDialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(window.dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
-void setUpLkzDisplay()
+void setUpLkzDisplay(MainWindow& window)
 {
-    lkzFont.reset(CreateFontW(-scaled(27), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_STROKE_PRECIS,
-                              CLIP_STROKE_PRECIS, CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial"));
-    if (lkzFont) {
-        const auto font = reinterpret_cast<WPARAM>(lkzFont.get());
-        SendDlgItemMessageW(mainDialog, IDC_LKZ_DISPLAY, WM_SETFONT, font, TRUE);
-        SendDlgItemMessageW(mainDialog, IDC_LKZ_LABEL, WM_SETFONT, font, TRUE);
+    window.lkzFont.reset(CreateFontW(-scaled(27), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                     OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, CLEARTYPE_QUALITY,
+                                     VARIABLE_PITCH | FF_SWISS, L"Arial"));
+    if (window.lkzFont) {
+        const auto font = reinterpret_cast<WPARAM>(window.lkzFont.get());
+        SendDlgItemMessageW(window.dialog, IDC_LKZ_DISPLAY, WM_SETFONT, font, TRUE);
+        SendDlgItemMessageW(window.dialog, IDC_LKZ_LABEL, WM_SETFONT, font, TRUE);
     }
-    SetDlgItemTextW(mainDialog, IDC_LKZ_LABEL, L"LKZ:");
-    showLkzText("0");
+    SetDlgItemTextW(window.dialog, IDC_LKZ_LABEL, L"LKZ:");
+    showLkzText(window.model, window.view, "0");
 }
 
-void fillLeagueBox()
+void fillLeagueBox(MainWindow& window)
 {
-    HWND box = GetDlgItem(mainDialog, IDC_LEAGUE_BOX);
+    HWND box = GetDlgItem(window.dialog, IDC_LEAGUE_BOX);
     for (int i = 0; i < leagueCount; ++i) {
-        const LRESULT index = SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(LeagueTable[i].name).c_str()));
+        const LRESULT index =
+            SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(LeagueTable[i].name).c_str()));
         SendMessageW(box, CB_SETITEMDATA, index, LeagueTable[i].base);
     }
 }
 
-void createTooltips()
+void createTooltips(MainWindow& window)
 {
-    tabStripTooltip = std::make_unique<Tooltip>(mainDialog);
-    tabStripTooltip->setMaxTipWidth(550);
-    tabStripTooltip->setReshowDelay(750);
-    SendMessageW(tabControl, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tabStripTooltip->handOver()), 0);
-    syncTabTips();
+    window.tabStripTooltip = std::make_unique<Tooltip>(window.dialog);
+    window.tabStripTooltip->setMaxTipWidth(550);
+    window.tabStripTooltip->setReshowDelay(750);
+    SendMessageW(window.tabs, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(window.tabStripTooltip->handOver()), 0);
+    syncTabTips(window.tabs);
 
-    controlTooltip = std::make_unique<Tooltip>(mainDialog);
-    controlTooltip->setMaxTipWidth(550);
+    window.controlTooltip = std::make_unique<Tooltip>(window.dialog);
+    window.controlTooltip->setMaxTipWidth(550);
     for (const ToolText& tool : toolTexts)
-        controlTooltip->addTool(GetDlgItem(surfaceWindow(tool.surface), tool.control), widen(tool.text));
+        window.controlTooltip->addTool(GetDlgItem(surfaceWindow(window, tool.surface), tool.control), widen(tool.text));
 }
 
-void destroyMainTooltips()
+void destroyTooltips(MainWindow& window)
 {
     // With the last instance goes the message hook that relays the mouse to them.
-    controlTooltip.reset();
-    tabStripTooltip.reset();
+    window.controlTooltip.reset();
+    window.tabStripTooltip.reset();
 }
 
-HWND controlTooltipWindow() { return controlTooltip ? controlTooltip->window() : nullptr; }
-
-
-void showLoadedTeam()
+void releaseLkzDisplay(MainWindow& window)
 {
-    // A saved LKZ order is restored before the tabs are made, so they are made once and in it;
-    // started as a single player, the team's order waits in its array for team mode.
-    if (teamState.sortByLkz)
-        sortByLkzValue(teamState);
-    writePlayerCountField(teamState.playerCount);
-    relabelTabs(); // a single player keeps the first tab; a team gets its own
-    if (teamState.singleMode) {
-        showPlayer(singleState, 0);
-        showPlayerCountControls(false);
-    } else {
-        TabCtrl_SetCurSel(tabControl, currentPlayerIndex());
-        showPlayer(teamState, currentPlayerIndex());
-    }
-}
-
-void releaseLkzDisplay()
-{
-    if (!lkzFont)
+    if (!window.lkzFont)
         return;
     // The controls must not keep a font that is gone.
-    if (mainDialog && IsWindow(mainDialog)) {
-        SendDlgItemMessageW(mainDialog, IDC_LKZ_DISPLAY, WM_SETFONT, 0, FALSE);
-        SendDlgItemMessageW(mainDialog, IDC_LKZ_LABEL, WM_SETFONT, 0, FALSE);
+    if (IsWindow(window.dialog)) {
+        SendDlgItemMessageW(window.dialog, IDC_LKZ_DISPLAY, WM_SETFONT, 0, FALSE);
+        SendDlgItemMessageW(window.dialog, IDC_LKZ_LABEL, WM_SETFONT, 0, FALSE);
     }
-    lkzFont.reset();
+    window.lkzFont.reset();
 }

@@ -3,7 +3,6 @@
 #include "base/version.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
-#include "settings/settings.h"
 #include "settings/settings_win.h"
 
 #include <commctrl.h>
@@ -30,11 +29,9 @@ void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
-    appInstance = instance;
-    buildIniPath();
-    wchar_t multiInst[256] = L"";
-    GetPrivateProfileStringW(L"LKZ", L"MultiInst", L"0", multiInst, 256, iniPath.c_str());
-    if (decimalValue(std::string(multiInst, multiInst + wcslen(multiInst))) != 1) {
+    MainDialogStart start;
+    start.iniPath = programIniPath();
+    if (!severalInstancesAllowed(profileStore(start.iniPath))) {
         if (HWND running = FindWindowW(nullptr, windowTitle)) {
             // Hand over to the running instance, as the task switcher would.
             if (IsIconic(running))
@@ -47,5 +44,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                           ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc, 0));
+    return static_cast<int>(DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc,
+                                            reinterpret_cast<LPARAM>(&start)));
 }

@@ -3,6 +3,8 @@
 // freed at WM_NCDESTROY, so two windows of one kind never share state and nothing outlives them.
 #include <windows.h>
 
+#include <utility>
+
 // The record of dialog; nullptr before WM_INITDIALOG and after WM_NCDESTROY.
 template <typename State>
 State* dialogState(HWND dialog)
@@ -10,10 +12,10 @@ State* dialogState(HWND dialog)
     return reinterpret_cast<State*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-template <typename State>
-State& createDialogState(HWND dialog)
+template <typename State, typename... Arguments>
+State& createDialogState(HWND dialog, Arguments&&... arguments)
 {
-    auto* state = new State{};
+    auto* state = new State{std::forward<Arguments>(arguments)...};
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
     return *state;
 }

@@ -1,7 +1,5 @@
 #include "base/libraries_win.h"
 
-#include "base/text_win.h"
-#include "base/view.h"
 
 #include <objbase.h>
 
@@ -35,7 +33,7 @@ bool loadSystemLibrary(const wchar_t* name)
 
 } // namespace
 
-bool loadLibrariesFor(Feature feature)
+bool loadLibrariesFor(Feature feature, HWND owner)
 {
     for (const auto& entry : featureLibraries) {
         if (entry.feature != feature)
@@ -43,9 +41,9 @@ bool loadLibrariesFor(Feature feature)
         for (const wchar_t* name : entry.names) {
             if (!name || loadSystemLibrary(name))
                 continue;
-            showErrorMessage("Die Systembibliothek \"" + narrow(name) +
-                                 "\" konnte nicht geladen werden. Diese Funktion steht deshalb nicht zur Verfügung.",
-                             "Fehler");
+            const std::wstring text = L"Die Systembibliothek \"" + std::wstring(name) +
+                                      L"\" konnte nicht geladen werden. Diese Funktion steht deshalb nicht zur Verfügung.";
+            MessageBoxW(owner, text.c_str(), L"Fehler", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
             return false;
         }
     }

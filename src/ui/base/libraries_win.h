@@ -13,8 +13,8 @@ enum class Feature {
 };
 
 // Loads the feature's libraries from the system folder. False, after telling the user which
-// one is missing, when one cannot be loaded.
-bool loadLibrariesFor(Feature feature);
+// one is missing in a box owned by owner, when one cannot be loaded.
+bool loadLibrariesFor(Feature feature, HWND owner);
 
 // COM on this thread for as long as the object lives, as the shell's functions want it.
 class ComApartment {

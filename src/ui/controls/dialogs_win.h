@@ -1,29 +1,30 @@
 #pragma once
-// The windows every window half works on: the main dialog, its player page and its bars. Set
-// by the main dialog's initialisation, valid until it is destroyed.
+// What every window half does with the main dialog's windows: the owner of its message boxes,
+// the surface an input lies on, its check boxes, its place in the topmost band, pop-up menus.
+#include "base/view.h"
 #include "controls/inputs.h"
+#include "controls/main_window_win.h"
 
 #include <windows.h>
 
-extern HINSTANCE appInstance;
-extern HWND mainDialog;
-extern HWND pageDialog;
-extern HWND tabControl;
-extern HWND statusBar;
-extern HWND progressBar;
+#include <string>
 
-void resetDialogWindows();
+// The module that holds the dialogs and pictures: the program, or a test program beside it.
+inline HINSTANCE appInstance() { return GetModuleHandleW(nullptr); }
 
 // The owner for a message box or dialog that belongs to the main dialog: the main dialog, or
 // the modal window open over it (the About box), so that the new window stays in front of both
 // and closing it enables only what it disabled. Safe from any thread.
-HWND modalOwner();
+HWND modalOwner(HWND mainDialog);
+// A message box owned that way, brought to the foreground. Safe from any thread.
+BoxAnswer showMessageBox(HWND mainDialog, const std::string& text, const std::string& title, BoxButtons buttons,
+                         BoxIcon icon);
 
 // The dialog that holds the controls of a surface.
-HWND surfaceWindow(Surface surface);
-// Sets a check box of the main dialog.
-void setCheck(int id, int on);
+HWND surfaceWindow(const MainWindow& window, Surface surface);
+// Sets a check box of a dialog.
+void setCheck(HWND dialog, int id, int on);
 // Puts the main dialog into the topmost band of windows, or out of it.
-void placeOnTop(bool onTop);
+void placeOnTop(HWND dialog, bool onTop);
 // Shows the first pop-up of menu at the mouse pointer; its commands go to owner.
 void showMenuAtCursor(HMENU menu, HWND owner);

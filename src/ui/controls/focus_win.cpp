@@ -1,17 +1,12 @@
 #include "controls/focus_win.h"
 
-#include "controls/dialogs_win.h"
 #include "resource.h"
 
-HWND lastFocused = nullptr;
-
-void resetFieldFocus() { lastFocused = nullptr; }
-
-void restoreFocus()
+void restoreFocus(MainWindow& window)
 {
-    if (!lastFocused)
+    if (!window.lastFocused)
         return;
-    if (!IsWindowVisible(lastFocused))
-        lastFocused = GetDlgItem(mainDialog, IDC_LEAGUE_BOX);
-    SetFocus(lastFocused);
+    if (!IsWindowVisible(window.lastFocused))
+        window.lastFocused = GetDlgItem(window.dialog, IDC_LEAGUE_BOX);
+    SetFocus(window.lastFocused);
 }

@@ -1,8 +1,6 @@
 #pragma once
 // The control that gets the focus back after a button.
-#include <windows.h>
+#include "controls/main_window_win.h"
 
-extern HWND lastFocused;
-void resetFieldFocus();
 // Gives the focus back to lastFocused; a control hidden meanwhile hands it to the league box.
-void restoreFocus();
+void restoreFocus(MainWindow& window);

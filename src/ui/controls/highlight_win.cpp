@@ -1,14 +1,11 @@
 #include "controls/highlight_win.h"
 
-#include "settings/settings.h"
-
-AutoBrush highlightBrush;
-
-HBRUSH renewHighlightBrush(HDC dc)
+HBRUSH renewHighlightBrush(MainWindow& window, HDC dc)
 {
+    const COLORREF colour = window.model.highlightColour;
     SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, highlightColour);
+    SetBkColor(dc, colour);
     // The colour may have changed since the last request.
-    highlightBrush.reset(CreateSolidBrush(highlightColour));
-    return highlightBrush.get();
+    window.highlightBrush.reset(CreateSolidBrush(colour));
+    return window.highlightBrush.get();
 }

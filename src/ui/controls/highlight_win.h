@@ -1,8 +1,6 @@
 #pragma once
-// The background of the focused input field, in highlightColour.
-#include "base/handles_win.h"
+// The background of the focused input field, in the model's highlight colour.
+#include "controls/main_window_win.h"
 
-extern AutoBrush highlightBrush;
-
-// Sets the DC's background to highlightColour and answers a fresh highlightBrush for it.
-HBRUSH renewHighlightBrush(HDC dc);
+// Sets the DC's background to the highlight colour and answers a fresh brush of it.
+HBRUSH renewHighlightBrush(MainWindow& window, HDC dc);

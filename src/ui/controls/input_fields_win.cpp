@@ -5,7 +5,6 @@
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
-#include "team/team.h"
 
 #include <commctrl.h>
 
@@ -28,10 +27,10 @@ RECT childRect(HWND parent, HWND child)
 // The red frame: 2 px at 96 dpi.
 int frameWidth() { return scaled(2); }
 
-void drawFrame(int kind, COLORREF colour)
+void drawFrame(const MainWindow& window, int kind, COLORREF colour)
 {
     HWND surface = nullptr;
-    RECT rect = inputFrameRect(kind, &surface);
+    RECT rect = inputFrameRect(window, kind, &surface);
     if (!surface || IsRectEmpty(&rect))
         return;
     ScopedGetDC dc(surface);
@@ -55,12 +54,12 @@ COLORREF backgroundColour(HWND surface)
 
 } // namespace
 
-HWND inputWindow(int kind)
+HWND inputWindow(const MainWindow& window, int kind)
 {
     if (kind < 0 || kind >= InputKindCount)
         return nullptr;
     const InputControl& input = inputControls[kind];
-    return GetDlgItem(surfaceWindow(input.surface), input.field);
+    return GetDlgItem(surfaceWindow(window, input.surface), input.field);
 }
 
 int fieldValue(HWND parent, int id)
@@ -75,49 +74,51 @@ void setFieldValue(HWND parent, int id, int value)
     setWindowTextIfChanged(GetDlgItem(parent, id), numberText(value));
 }
 
-LkzInputs readInputs()
+LkzInputs readInputs(const MainWindow& window)
 {
     LkzInputs in;
     for (const InputControl& input : inputControls) {
         if (input.kind == League) {
-            const LRESULT selection = SendMessageW(inputWindow(League), CB_GETCURSEL, 0, 0);
+            const LRESULT selection = SendMessageW(inputWindow(window, League), CB_GETCURSEL, 0, 0);
             in[League] = selection == CB_ERR ? -1 : static_cast<int>(selection);
         } else {
-            in[input.kind] = fieldValue(surfaceWindow(input.surface), input.field);
+            in[input.kind] = fieldValue(surfaceWindow(window, input.surface), input.field);
         }
     }
     return in;
 }
 
-void showInputs(const LkzInputs& in)
+void showInputs(const MainWindow& window, const LkzInputs& in)
 {
     for (const InputControl& input : inputControls) {
         if (input.kind == League) {
             const int league = in[League] >= 0 && in[League] < leagueCount ? in[League] : -1;
-            if (SendMessageW(inputWindow(League), CB_GETCURSEL, 0, 0) != league)
-                SendMessageW(inputWindow(League), CB_SETCURSEL, static_cast<WPARAM>(league), 0);
+            HWND box = inputWindow(window, League);
+            if (SendMessageW(box, CB_GETCURSEL, 0, 0) != league)
+                SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(league), 0);
         } else {
-            setFieldValue(surfaceWindow(input.surface), input.field, in[input.kind]);
+            setFieldValue(surfaceWindow(window, input.surface), input.field, in[input.kind]);
         }
     }
 }
 
-void setPageSpinRanges(int high)
+void setPageSpinRanges(const MainWindow& window, int matches)
 {
+    const int high = pairLimitOf(matches);
     for (const InputControl& input : inputControls)
         if (input.surface == Surface::PlayerPage)
-            SendDlgItemMessageW(pageDialog, input.spin, UDM_SETRANGE, 0, MAKELPARAM(static_cast<short>(high), 0));
+            SendDlgItemMessageW(window.page, input.spin, UDM_SETRANGE, 0, MAKELPARAM(static_cast<short>(high), 0));
 }
 
-RECT inputFrameRect(int kind, HWND* surface)
+RECT inputFrameRect(const MainWindow& window, int kind, HWND* surface)
 {
     RECT rect = {};
     *surface = nullptr;
-    HWND field = inputWindow(kind);
+    HWND field = inputWindow(window, kind);
     if (!field || !IsWindowVisible(field))
         return rect;
     const InputControl& input = inputControls[kind];
-    HWND parent = surfaceWindow(input.surface);
+    HWND parent = surfaceWindow(window, input.surface);
     rect = childRect(parent, field);
     if (input.spin) {
         // A field and its spin are one input: the frame goes round both, 2 px wide, 1 px away.
@@ -131,35 +132,29 @@ RECT inputFrameRect(int kind, HWND* surface)
     return rect;
 }
 
-void paintInputMarks()
+void paintInputMarks(const MainWindow& window)
 {
-    if (!mainDialog || !pageDialog)
+    if (!window.page)
         return;
-    const PlayerRecord* player = currentPlayer();
+    const PlayerRecord* player = currentPlayer(window.model.active());
     if (!player)
         return;
     // A frame without a mark takes the colour of the background it stands on, so it vanishes.
-    const COLORREF mainNeutral = backgroundColour(mainDialog);
-    const COLORREF pageNeutral = backgroundColour(pageDialog);
+    const COLORREF mainNeutral = backgroundColour(window.dialog);
+    const COLORREF pageNeutral = backgroundColour(window.page);
     for (const InputControl& input : inputControls) {
         if (player->invalid[input.kind])
-            drawFrame(input.kind, markColour);
-        else if (teamState.singleMode)
-            drawFrame(input.kind, input.surface == Surface::PlayerPage ? pageNeutral : mainNeutral);
+            drawFrame(window, input.kind, markColour);
+        else if (window.model.singleMode)
+            drawFrame(window, input.kind, input.surface == Surface::PlayerPage ? pageNeutral : mainNeutral);
     }
 }
 
-void paintWithInputMarks(HWND window)
-{
-    ScopedPaint paint(window);
-    paintInputMarks();
-}
-
-void clearInputMarks()
+void clearInputMarks(const MainWindow& window)
 {
     for (const InputControl& input : inputControls) {
         HWND surface = nullptr;
-        const RECT frame = inputFrameRect(input.kind, &surface);
+        const RECT frame = inputFrameRect(window, input.kind, &surface);
         if (!surface)
             continue;
         // Four strips, as wide as the frame, that the background covers again.
@@ -175,10 +170,10 @@ void clearInputMarks()
     }
 }
 
-void redrawPlayerCountFields()
+void redrawPlayerCountFields(const MainWindow& window)
 {
-    if (!IsWindowVisible(mainDialog))
+    if (!IsWindowVisible(window.dialog))
         return; // the first paint draws them
     for (int id : {IDC_PLAYER_COUNT_FIELD, IDC_PLAYER_COUNT_SPIN, IDC_TEAM_COUNT_FIELD, IDC_TEAM_COUNT_SPIN})
-        RedrawWindow(GetDlgItem(mainDialog, id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RedrawWindow(GetDlgItem(window.dialog, id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

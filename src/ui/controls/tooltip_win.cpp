@@ -1,18 +1,21 @@
 #include "controls/tooltip_win.h"
 
-#include "base/system_win.h"
 #include "controls/dialogs_win.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
-// The instance the hooks serve: the one made last, until it goes.
-Tooltip* hookTarget = nullptr;
-bool clickSuppress = false;
-HWND clickWindow = nullptr;
-AutoHook messageHook;
-int instancesWithWindow = 0;
+// A hook procedure carries no data of its own, so the interface thread keeps the tooltips its
+// hook serves; the hook is installed with the first of them and removed with the last.
+struct HookedTooltips {
+    std::vector<Tooltip*> served;
+    AutoHook hook;
+};
+HookedTooltips hooked;
 
 bool isChildOf(HWND window, HWND owner) { return owner && window && IsChild(owner, window); }
 
@@ -22,41 +25,47 @@ Tooltip::Tooltip(HWND owner) : owner_(owner)
 {
     if (!owner)
         return;
-    hookTarget = this;
     // Not owned by the dialog: Wine refuses to make a window topmost ("On Top") while it owns
     // topmost windows, and a tooltip always is one.
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                              WS_POPUP | WS_BORDER | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr, appInstance, nullptr);
+                              WS_POPUP | WS_BORDER | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr, appInstance(),
+                              nullptr);
     if (!window_)
         return;
     SendMessageW(window_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(850, 0));
-    SendMessageW(window_, TTM_SETDELAYTIME, TTDT_RESHOW, MAKELPARAM(isSystemVersion51() ? 5000 : 850, 0));
-    if (instancesWithWindow++ == 0)
-        messageHook.reset(SetWindowsHookExW(WH_GETMESSAGE, hookProcedure, nullptr, GetCurrentThreadId()));
+    SendMessageW(window_, TTM_SETDELAYTIME, TTDT_RESHOW, MAKELPARAM(850, 0));
+    serve(true);
 }
 
 Tooltip::~Tooltip()
 {
-    // No hook may reach an instance that is gone.
-    if (hookTarget == this) {
-        hookTarget = nullptr;
-        clickSuppress = false;
-        clickWindow = nullptr;
-    }
     if (window_) {
+        serve(false);
         DestroyWindow(window_);
-        if (--instancesWithWindow == 0)
-            messageHook.reset();
     }
+}
+
+void Tooltip::serve(bool on)
+{
+    std::vector<Tooltip*>& served = hooked.served;
+    if (on) {
+        served.push_back(this);
+        if (!hooked.hook)
+            hooked.hook.reset(SetWindowsHookExW(WH_GETMESSAGE, hookProcedure, nullptr, GetCurrentThreadId()));
+        return;
+    }
+    // No hook may reach an instance that is gone.
+    served.erase(std::remove(served.begin(), served.end(), this), served.end());
+    if (served.empty())
+        hooked.hook.reset();
 }
 
 HWND Tooltip::handOver()
 {
     HWND window = window_;
     if (window_) {
+        serve(false);
         window_ = nullptr;
-        if (--instancesWithWindow == 0)
-            messageHook.reset();
     }
     return window;
 }
@@ -86,31 +95,35 @@ void Tooltip::setReshowDelay(int milliseconds)
         SendMessageW(window_, TTM_SETDELAYTIME, TTDT_RESHOW, MAKELPARAM(static_cast<WORD>(milliseconds), 0));
 }
 
-bool Tooltip::clickSuppressed() { return clickSuppress; }
+bool Tooltip::clickSuppressed(HWND owner)
+{
+    for (const Tooltip* tooltip : hooked.served)
+        if (tooltip->owner_ == owner && tooltip->clickSuppress_)
+            return true;
+    return false;
+}
 
 void Tooltip::onHookedMessage(const MSG& message)
 {
-    if (!window_)
-        return;
     switch (message.message) {
     case WM_MOUSEMOVE:
         if (isChildOf(message.hwnd, owner_))
             SendMessageW(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
-        if (clickSuppress && WindowFromPoint(message.pt) != clickWindow) {
+        if (clickSuppress_ && WindowFromPoint(message.pt) != clickWindow_) {
             SendMessageW(window_, TTM_ACTIVATE, TRUE, 0);
-            clickSuppress = false;
+            clickSuppress_ = false;
         }
         break;
     case WM_LBUTTONDOWN:
         if (isChildOf(message.hwnd, owner_)) {
-            clickSuppress = true;
+            clickSuppress_ = true;
             SendMessageW(window_, TTM_ACTIVATE, FALSE, 0);
-            clickWindow = WindowFromPoint(message.pt);
+            clickWindow_ = WindowFromPoint(message.pt);
         }
         break;
     case WM_MOUSELEAVE:
         // Hides a tip that is showing.
-        if (!clickSuppress) {
+        if (!clickSuppress_) {
             SendMessageW(window_, TTM_ACTIVATE, FALSE, 0);
             SendMessageW(window_, TTM_ACTIVATE, TRUE, 0);
         }
@@ -120,7 +133,8 @@ void Tooltip::onHookedMessage(const MSG& message)
 
 LRESULT CALLBACK Tooltip::hookProcedure(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code >= 0 && hookTarget && lParam)
-        hookTarget->onHookedMessage(*reinterpret_cast<const MSG*>(lParam));
+    if (code >= 0 && lParam)
+        for (size_t i = 0; i < hooked.served.size(); ++i)
+            hooked.served[i]->onHookedMessage(*reinterpret_cast<const MSG*>(lParam));
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A system tooltip window whose tools are the owner's child controls. The tools are not
 // subclassed: a message hook relays the mouse to the tooltip and keeps a tip away after a click
-// until the pointer moves onto another window. One hook serves all instances while any lives.
+// until the pointer moves onto another window.
 #include "base/handles_win.h"
 
 #include <string>
@@ -22,13 +22,17 @@ public:
     // TCM_SETTOOLTIPS); the instance no longer touches it.
     HWND handOver();
 
-    // Whether a click has switched the tips off until the pointer moves onto another window.
-    static bool clickSuppressed();
+    // Whether a click has switched the tips of owner's controls off until the pointer moves
+    // onto another window.
+    static bool clickSuppressed(HWND owner);
 
 private:
     static LRESULT CALLBACK hookProcedure(int code, WPARAM wParam, LPARAM lParam);
     void onHookedMessage(const MSG& message);
+    void serve(bool on);
 
     HWND owner_ = nullptr;
     HWND window_ = nullptr;
+    bool clickSuppress_ = false;
+    HWND clickWindow_ = nullptr;
 };

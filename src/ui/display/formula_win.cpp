@@ -5,11 +5,9 @@
 #include "base/handles_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
-#include "controls/input_fields_win.h"
 #include "rating/checks.h"
 #include "rating/formula.h"
 #include "resource.h"
-#include "team/team.h"
 
 #include <windowsx.h>
 
@@ -17,8 +15,9 @@
 
 namespace {
 
-// With the window (DWLP_USER); the inputs do not change while it is open, since it is modal.
+// With the window (DWLP_USER).
 struct FormulaWindowState {
+    FormulaSnapshot shown;
     bool showStandardFormula = true;
     int templateWidth = 0;
     int valuesWidth = 0;
@@ -77,7 +76,7 @@ void useLargePicture(HWND window, FormulaWindowState& formulaWindow)
     if (displayDpi() < 132)
         return;
     formulaWindow.largePicture.reset(static_cast<HBITMAP>(
-        LoadImageW(appInstance, MAKEINTRESOURCEW(IDB_FORMULA_LARGE), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+        LoadImageW(appInstance(), MAKEINTRESOURCEW(IDB_FORMULA_LARGE), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     if (!formulaWindow.largePicture)
         return;
     const auto previous = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageW(
@@ -87,14 +86,19 @@ void useLargePicture(HWND window, FormulaWindowState& formulaWindow)
         DeleteObject(previous);
 }
 
-void onInitDialog(HWND window)
+int drawValuesFormula(HWND window);
+void centreOnScreen(HWND window);
+void centreHorizontally(HWND window);
+
+void onInitDialog(HWND window, const FormulaSnapshot& snapshot)
 {
     RECT rect;
     GetWindowRect(window, &rect);
     FormulaWindowState& formulaWindow = createDialogState<FormulaWindowState>(window);
+    formulaWindow.shown = snapshot;
     useLargePicture(window, formulaWindow);
     formulaWindow.templateWidth = rect.right - rect.left;
-    if (valuesFormulaUnavailable(readInputs()))
+    if (!snapshot.lkz)
         return;
     formulaWindow.showStandardFormula = false;
     showPicture(window, false);
@@ -113,7 +117,7 @@ void onPaint(HWND window)
 
 void onDoubleClick(HWND window, FormulaWindowState& formulaWindow)
 {
-    if (valuesFormulaUnavailable(readInputs()))
+    if (!formulaWindow.shown.lkz)
         return;
     formulaWindow.showStandardFormula = !formulaWindow.showStandardFormula;
     showPicture(window, formulaWindow.showStandardFormula);
@@ -146,10 +150,8 @@ void centre(HWND window, bool vertically)
     SetWindowPlacement(window, &placement);
 }
 
-} // namespace
-
-double formulaValue() { return formulaValue(readInputs()); }
-
+// Paints the client area white and, unless the picture is shown, the formula with values; the
+// right end of what it drew, in client pixels, or 0.
 int drawValuesFormula(HWND window)
 {
     RECT client;
@@ -170,10 +172,10 @@ int drawValuesFormula(HWND window)
     SelectClipRgn(dc, nullptr);
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, RGB(255, 255, 255));
-    const LkzInputs in = readInputs();
     const FormulaWindowState* state = dialogState<FormulaWindowState>(window);
-    if (valuesFormulaUnavailable(in) || !state || state->showStandardFormula)
+    if (!state || !state->shown.lkz || state->showStandardFormula)
         return 0;
+    const LkzInputs& in = state->shown.inputs;
 
     AutoFont plain = formulaFont(dc, false);
     AutoFont underlined = formulaFont(dc, true);
@@ -216,7 +218,7 @@ int drawValuesFormula(HWND window)
     drawCentred(dc, bonus, x, 0, bottom);
     x += extent(dc, bonus).cx + 1;
 
-    const std::wstring result = widen(formulaResultText(formulaValue(in), activeState().decimal));
+    const std::wstring result = widen(formulaResultText(*state->shown.lkz, state->shown.decimal));
     drawCentred(dc, result, x, 0, bottom);
     return x + extent(dc, result).cx;
 }
@@ -225,15 +227,10 @@ void centreOnScreen(HWND window) { centre(window, true); }
 
 void centreHorizontally(HWND window) { centre(window, false); }
 
-void showFormulaWindow()
-{
-    DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_FORMULA), mainDialog, formulaDialogProc, 0);
-}
-
-INT_PTR CALLBACK formulaDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK formulaDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        onInitDialog(window);
+        onInitDialog(window, *reinterpret_cast<const FormulaSnapshot*>(lParam));
         return TRUE;
     }
     FormulaWindowState* state = dialogState<FormulaWindowState>(window);
@@ -261,4 +258,22 @@ INT_PTR CALLBACK formulaDialogProc(HWND window, UINT message, WPARAM wParam, LPA
         return FALSE;
     }
     return FALSE;
+}
+
+} // namespace
+
+FormulaSnapshot formulaSnapshot(const LkzInputs& inputs, int decimal)
+{
+    FormulaSnapshot snapshot;
+    snapshot.inputs = inputs;
+    snapshot.decimal = decimal;
+    if (!valuesFormulaUnavailable(inputs))
+        snapshot.lkz = meaningfulLkz(inputs);
+    return snapshot;
+}
+
+void showFormulaWindow(HWND owner, const FormulaSnapshot& snapshot)
+{
+    DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_FORMULA), owner, formulaDialogProc,
+                    reinterpret_cast<LPARAM>(&snapshot));
 }

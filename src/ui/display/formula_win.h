@@ -1,16 +1,20 @@
 #pragma once
 // The formula window: the standard formula picture, or the formula with the entered values.
+#include "rating/lkz.h"
+
 #include <windows.h>
 
-// Opens it modally over the main dialog; it closes on Enter, Escape or a right-button release.
-void showFormulaWindow();
-INT_PTR CALLBACK formulaDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+#include <optional>
 
-// The LKZ for the window, from the values the controls show.
-double formulaValue();
-// Paints the client area white and, unless the picture is shown, the formula with values; the
-// right end of what it drew, in client pixels, or 0.
-int drawValuesFormula(HWND window);
+// What the window shows, taken when it opens.
+struct FormulaSnapshot {
+    LkzInputs inputs;
+    std::optional<double> lkz; // the LKZ the display shows for them; none: only the picture
+    int decimal = 0;
+};
+// The snapshot of these inputs: the formula with values only when they give a meaningful LKZ
+// and there are games.
+FormulaSnapshot formulaSnapshot(const LkzInputs& inputs, int decimal);
 
-void centreOnScreen(HWND window);
-void centreHorizontally(HWND window);
+// Opens it modally over owner; it closes on Enter, Escape or a right-button release.
+void showFormulaWindow(HWND owner, const FormulaSnapshot& snapshot);

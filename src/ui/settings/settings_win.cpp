@@ -3,12 +3,9 @@
 #include "base/handles_win.h"
 #include "base/system_win.h"
 #include "base/text_win.h"
-#include "base/view.h"
 #include "settings/startup.h"
 
 #include <windows.h>
-
-std::wstring iniPath;
 
 namespace {
 
@@ -128,20 +125,19 @@ bool flushToDisk(const std::wstring& path)
 // The whole exit save as one replacement: the settings and players are written into a copy of
 // the file beside it, which takes the file's place in one move when it is complete and on disk.
 // Interrupted at any point, the file is the old one or the new one, never a part; keys the
-// program does not know stay, since the copy starts from the file. The players are freed either way.
-bool replaceIniFile()
+// program does not know stay, since the copy starts from the file.
+bool replaceIniFile(const std::wstring& iniPath, const TeamModel& model)
 {
     const std::wstring copy = iniSavingPathFor(iniPath);
     // A file the user made read-only stays as it is; Windows would refuse to replace it, Wine not.
     const DWORD attributes = GetFileAttributesW(iniPath.c_str());
     const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
     if (readOnly || !copyForSaving(iniPath, copy)) {
-        releaseStates();
         DeleteFileW(copy.c_str());
         return false;
     }
     bool failed = false;
-    saveAll(profileStoreAt(ansiPath(copy), &failed));
+    saveAll(model, profileStoreAt(ansiPath(copy), &failed));
     if (failed || !flushToDisk(copy) ||
         !MoveFileExW(copy.c_str(), iniPath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(copy.c_str());
@@ -152,44 +148,27 @@ bool replaceIniFile()
 
 } // namespace
 
-void buildIniPath()
+std::wstring programIniPath()
 {
     const std::wstring program = programPath();
-    iniPath = program.empty() ? std::wstring() : iniPathFor(program);
+    return program.empty() ? std::wstring() : iniPathFor(program);
 }
 
-void resetIniFile()
-{
-    iniPath.clear();
-    highlightColour = defaultHighlightColour;
-}
+IniStore profileStore(const std::wstring& path) { return profileStoreAt(ansiPath(path)); }
 
-IniStore profileStore() { return profileStoreAt(ansiPath(iniPath)); }
-
-void loadTeamModel()
+TeamModel loadTeamModel(const std::wstring& path, std::vector<std::string>& faults)
 {
-    // A faulty player is reported once the file is free again.
-    HeldMessages messages;
-    IniLock lock(iniPath);
+    IniLock lock(path);
     // What an interrupted save left is never read: the file itself is whole.
-    if (!iniPath.empty())
-        DeleteFileW(iniSavingPathFor(iniPath).c_str());
-    loadSettingsAndPlayers(profileStore());
+    if (!path.empty())
+        DeleteFileW(iniSavingPathFor(path).c_str());
+    return loadModel(profileStore(path), faults);
 }
 
-bool saveAll()
+bool saveTeamModel(const std::wstring& path, const TeamModel& model)
 {
-    if (iniPath.empty()) {
-        releaseStates();
+    if (path.empty())
         return false;
-    }
-    bool saved;
-    {
-        IniLock lock(iniPath);
-        saved = replaceIniFile();
-    }
-    // Told once the file is free again for other instances.
-    if (!saved)
-        showErrorMessage(iniSaveFailedText(narrow(iniPath)), "Speichern");
-    return saved;
+    IniLock lock(path);
+    return replaceIniFile(path, model);
 }

@@ -3,18 +3,15 @@
 #include "settings/settings.h"
 
 #include <string>
+#include <vector>
 
-// The INI file's path; empty when it could not be built.
-extern std::wstring iniPath;
-
-void buildIniPath();
-// As before the start: no INI path, the default highlight colour.
-void resetIniFile();
-// The private-profile functions on iniPath, as an IniStore.
-IniStore profileStore();
-// Reads the settings and the players of both modes.
-void loadTeamModel();
-// Writes the settings and, where asked for, the players, as one replacement of the file; then
-// frees the players. When the file cannot be replaced it stays as it was, the user is told, and
-// the result is false.
-bool saveAll();
+// The INI file beside the program; empty when its path could not be built.
+std::wstring programIniPath();
+// The private-profile functions on the file at path, as an IniStore.
+IniStore profileStore(const std::wstring& path);
+// Reads the settings and the players of both modes under the file's lock; the messages for
+// faulty players go to faults, to be shown once the file is free again.
+TeamModel loadTeamModel(const std::wstring& path, std::vector<std::string>& faults);
+// Writes the settings and, where asked for, the players, as one replacement of the file. When
+// the file cannot be replaced it stays as it was and the result is false.
+bool saveTeamModel(const std::wstring& path, const TeamModel& model);

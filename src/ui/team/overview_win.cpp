@@ -3,19 +3,16 @@
 #include "base/atomic_file_win.h"
 #include "base/clipboard_win.h"
 #include "base/dialog_state_win.h"
-#include "base/handles_win.h"
 #include "base/libraries_win.h"
 #include "base/system_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
+#include "controls/table_window_win.h"
 #include "resource.h"
-#include "team/overview.h"
-#include "controls/input_fields_win.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -31,7 +28,7 @@ struct OverviewWindow {
 
 std::wstring saveDialogPath(HWND owner)
 {
-    if (!loadLibrariesFor(Feature::SaveDialog))
+    if (!loadLibrariesFor(Feature::SaveDialog, owner))
         return {};
     ComApartment com;
     wchar_t path[MAX_PATH] = L"Mannschaft.csv";
@@ -68,59 +65,6 @@ void fillList(HWND list, const OverviewWindow& overviewWindow)
     }
 }
 
-// Every column as wide as its widest cell, and the window as wide as all columns and as high
-// as a team of 20, so no scroll bar is needed.
-void fitWindow(HWND dialog)
-{
-    HWND list = listOf(dialog);
-    int width = 0;
-    for (int column = 0; column < OverviewColumnCount; ++column) {
-        ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
-        const int header = ListView_GetStringWidth(list, widen(overviewHeaders[column]).c_str()) + 16;
-        const int cells = ListView_GetColumnWidth(list, column);
-        ListView_SetColumnWidth(list, column, std::max(cells, header));
-        width += std::max(cells, header);
-    }
-    RECT row = {};
-    ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
-    RECT header = {};
-    GetWindowRect(ListView_GetHeader(list), &header);
-    RECT frame = {0, 0, width, (header.bottom - header.top) + (row.bottom - row.top) * maxTeamSize};
-    AdjustWindowRectEx(&frame, 0, FALSE, WS_EX_CLIENTEDGE);
-    RECT list0;
-    GetWindowRect(list, &list0);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&list0), 2);
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int listWidth = std::min<int>(std::max<int>(frame.right - frame.left + 4, list0.right - list0.left),
-                                        (work.right - work.left) * 9 / 10);
-    const int listHeight = std::max<int>(frame.bottom - frame.top + 4, list0.bottom - list0.top);
-    const int growX = listWidth - (list0.right - list0.left);
-    const int growY = listHeight - (list0.bottom - list0.top);
-    SetWindowPos(list, nullptr, 0, 0, listWidth, listHeight, SWP_NOMOVE | SWP_NOZORDER);
-    for (int id : {IDC_OVERVIEW_COPY, IDC_OVERVIEW_SAVE, IDCANCEL}) {
-        HWND button = GetDlgItem(dialog, id);
-        RECT rect;
-        GetWindowRect(button, &rect);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-        SetWindowPos(button, nullptr, rect.left + (id == IDCANCEL ? growX : 0), rect.top + growY, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER);
-    }
-    HWND summary = GetDlgItem(dialog, IDC_OVERVIEW_SUMMARY);
-    RECT rect;
-    GetWindowRect(summary, &rect);
-    SetWindowPos(summary, nullptr, 0, 0, rect.right - rect.left + growX, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
-    GetWindowRect(dialog, &rect);
-    const int w = rect.right - rect.left + growX;
-    const int h = rect.bottom - rect.top + growY;
-    // Centred over the main dialog, inside the work area.
-    RECT owner;
-    GetWindowRect(mainDialog, &owner);
-    const int x = std::max<int>(work.left, std::min<int>((owner.left + owner.right - w) / 2, work.right - w));
-    const int y = std::max<int>(work.top, std::min<int>((owner.top + owner.bottom - h) / 2, work.bottom - h));
-    SetWindowPos(dialog, nullptr, x, y, w, h, SWP_NOZORDER);
-}
-
 void copyTable(HWND dialog, const OverviewWindow& overviewWindow)
 {
     putOnClipboard(dialog, widen(overviewText(overviewWindow.overview, overviewWindow.order)));
@@ -128,7 +72,7 @@ void copyTable(HWND dialog, const OverviewWindow& overviewWindow)
 
 void saveTable(HWND dialog, const OverviewWindow& overviewWindow)
 {
-    const std::wstring path = chooseOverviewFile(dialog);
+    const std::wstring path = saveDialogPath(dialog);
     if (path.empty())
         return;
     if (!writeFileWhole(path, overviewCsv(overviewWindow.overview, overviewWindow.order)))
@@ -149,13 +93,10 @@ void onColumnClick(HWND dialog, OverviewWindow& overviewWindow, int column)
     fillList(listOf(dialog), overviewWindow);
 }
 
-void onInitDialog(HWND dialog)
+void onInitDialog(HWND dialog, const Overview& overview)
 {
-    // The page's values count, even those not yet committed; the team itself stays as it is.
-    TeamState team = teamState;
-    storeInputs(team, currentPlayerIndex(), readInputs());
     OverviewWindow& overviewWindow = createDialogState<OverviewWindow>(dialog);
-    overviewWindow.overview = teamOverview(team);
+    overviewWindow.overview = overview;
     overviewWindow.order.resize(overviewWindow.overview.rows.size());
     for (size_t i = 0; i < overviewWindow.order.size(); ++i)
         overviewWindow.order[i] = static_cast<int>(i);
@@ -175,13 +116,14 @@ void onInitDialog(HWND dialog)
         SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
     }
     fillList(list, overviewWindow);
-    fitWindow(dialog);
+    fitTableWindow(dialog, GetParent(dialog),
+                   {IDC_OVERVIEW_SUMMARY, IDC_OVERVIEW_LIST, {IDC_OVERVIEW_COPY, IDC_OVERVIEW_SAVE}, IDCANCEL, maxTeamSize});
 }
 
 INT_PTR CALLBACK overviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        onInitDialog(dialog);
+        onInitDialog(dialog, *reinterpret_cast<const Overview*>(lParam));
         return TRUE;
     }
     OverviewWindow* state = dialogState<OverviewWindow>(dialog);
@@ -216,11 +158,8 @@ INT_PTR CALLBACK overviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-std::wstring (*chooseOverviewFile)(HWND owner) = saveDialogPath;
-
-void showTeamOverview()
+void showTeamOverview(HWND owner, const Overview& overview)
 {
-    if (teamState.singleMode)
-        return;
-    DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_OVERVIEW), mainDialog, overviewProc, 0);
+    DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_OVERVIEW), owner, overviewProc,
+                    reinterpret_cast<LPARAM>(&overview));
 }

@@ -2,10 +2,8 @@
 
 #include "base/subclass_win.h"
 #include "controls/dialogs_win.h"
-#include "controls/focus_win.h"
+#include "controls/notifications_win.h"
 #include "resource.h"
-#include "team/ordering.h"
-#include "team/overview_win.h"
 #include "team/tabs_win.h"
 #include "team/team_win.h"
 
@@ -13,96 +11,31 @@
 
 namespace {
 
-// A right click on another tab selects its player before the menu opens.
-void onContextMenu(POINT screen)
-{
-    hideRenameEdit();
-    if (tabScrollerContains(screen))
-        return;
-    TCHITTESTINFO hit = {};
-    hit.pt = screen;
-    ScreenToClient(tabControl, &hit.pt);
-    const int index = TabCtrl_HitTest(tabControl, &hit);
-    if (index >= 0 && index != TabCtrl_GetCurSel(tabControl))
-        switchToPlayer(index);
-    showTabMenu();
-}
-
-void onMenuCommand(int id)
-{
-    TeamState& state = activeState();
-    switch (id) {
-    case IDM_RENAME:
-        startRename();
-        break;
-    case IDM_DELETE_PLAYER:
-        deletePlayer(TabCtrl_GetCurSel(tabControl));
-        break;
-    case IDM_SORT_BY_LKZ:
-        if (state.sortByLkz == 0)
-            sortTeam(SortByLkz);
-        break;
-    case IDM_SORT_BY_LINEUP:
-        if (state.sortByLkz != 0)
-            sortTeam(SortByLineup);
-        break;
-    case IDM_TAB_TOOLTIP:
-        state.tabTooltip = state.tabTooltip ? 0 : 1;
-        break;
-    case IDM_SAVE_SORT_ORDER:
-        state.saveSortOrder = state.saveSortOrder ? 0 : 1;
-        break;
-    case IDM_TEAM_OVERVIEW:
-    case IDM_FORECAST:
-        // Windows of the whole program: the main dialog opens them, as from its own menu.
-        SendMessageW(mainDialog, WM_COMMAND, id, 0);
-        break;
-    }
-}
-
-void onLeftButtonDown(HWND strip)
-{
-    lastFocused = strip;
-    SetFocus(strip);
-}
-
-void onRightButtonDown(HWND strip)
-{
-    SendMessageW(mainDialog, WM_CANCELMODE, 0, 0);
-    SendMessageW(pageDialog, WM_CANCELMODE, 0, 0);
-    SendMessageW(strip, WM_CANCELMODE, 0, 0);
-    hideRenameEdit();
-}
+HWND ownerOf(HWND strip) { return GetAncestor(strip, GA_ROOT); }
 
 LRESULT CALLBACK tabStripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_LBUTTONDOWN:
-        onLeftButtonDown(strip);
+        notifyMainWindow(strip, TN_PRESSED);
         break;
     case WM_RBUTTONDOWN:
-        onRightButtonDown(strip);
+        notifyMainWindow(strip, TN_RIGHT_PRESSED);
         break;
     case WM_LBUTTONDBLCLK: {
         // The strip handles the click first, so that it does not take the focus from the field.
         const LRESULT result = callPreviousProc(strip, message, wParam, lParam);
-        startRename();
+        notifyMainWindow(strip, TN_DOUBLE_CLICKED);
         return result;
     }
     case WM_CONTEXTMENU:
-        onContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        SendMessageW(ownerOf(strip), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(strip), lParam);
         return 0;
-    case WM_COMMAND:
-        if (lParam == 0) { // from the context menu
-            onMenuCommand(LOWORD(wParam));
-            return 0;
-        }
-        break;
     case WM_NOTIFY: {
         // The tip texts come from the main dialog.
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->code == TTN_GETDISPINFOA || header->code == TTN_GETDISPINFOW)
-            return SendMessageW(mainDialog, WM_NOTIFY, wParam, lParam);
+            return SendMessageW(ownerOf(strip), WM_NOTIFY, wParam, lParam);
         break;
     }
     case WM_MOUSEMOVE: {
@@ -120,7 +53,7 @@ LRESULT CALLBACK tabStripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lP
     case WM_HSCROLL: {
         // The arrows have moved the tabs under their tips.
         const LRESULT result = callPreviousProc(strip, message, wParam, lParam);
-        syncTabTips();
+        syncTabTips(strip);
         return result;
     }
     }
@@ -129,21 +62,21 @@ LRESULT CALLBACK tabStripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lP
 
 } // namespace
 
-void installTabStrip() { subclassWindow(tabControl, tabStripProc); }
+void installTabStrip(HWND strip) { subclassWindow(strip, tabStripProc); }
 
-AutoMenu loadTabMenu()
+AutoMenu loadTabMenu(const TeamModel& model)
 {
-    AutoMenu menu(LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_TAB_MENU)));
+    AutoMenu menu(LoadMenuW(appInstance(), MAKEINTRESOURCEW(IDR_TAB_MENU)));
     if (!menu)
         return menu;
     HMENU popup = GetSubMenu(menu.get(), 0);
-    if (teamState.singleMode) {
+    if (model.singleMode) {
         // Left: "Umbenennen", "Prognose...", a separator, "Abbrechen".
         for (int position : {6, 5, 3, 2, 1})
             DeleteMenu(popup, position, MF_BYPOSITION);
         return menu;
     }
-    const TeamState& state = activeState();
+    const TeamState& state = model.active();
     const auto check = [popup](int id, bool on) {
         CheckMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
     };
@@ -154,8 +87,22 @@ AutoMenu loadTabMenu()
     return menu;
 }
 
-void showTabMenu()
+void showTabContextMenu(MainWindow& window, POINT screen)
 {
-    AutoMenu menu = loadTabMenu();
-    showMenuAtCursor(menu.get(), tabControl);
+    hideRenameEdit(window);
+    if (tabScrollerContains(window, screen))
+        return;
+    TCHITTESTINFO hit = {};
+    hit.pt = screen;
+    ScreenToClient(window.tabs, &hit.pt);
+    const int index = TabCtrl_HitTest(window.tabs, &hit);
+    if (index >= 0 && index != TabCtrl_GetCurSel(window.tabs))
+        switchToPlayer(window, index);
+    showTabMenu(window);
+}
+
+void showTabMenu(MainWindow& window)
+{
+    AutoMenu menu = loadTabMenu(window.model);
+    showMenuAtCursor(menu.get(), window.dialog);
 }

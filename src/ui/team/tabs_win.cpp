@@ -3,10 +3,9 @@
 #include "base/dpi_win.h"
 #include "base/subclass_win.h"
 #include "base/text_win.h"
-#include "controls/dialogs_win.h"
 #include "controls/focus_win.h"
+#include "controls/notifications_win.h"
 #include "resource.h"
-#include "team/team.h"
 
 #include <algorithm>
 #include <string>
@@ -17,67 +16,36 @@ namespace {
 // Names are typed up to this many characters; a longer one can only come from the INI file.
 constexpr int renameLimit = 60;
 
-struct TabsState {
-    HWND tabScroller = nullptr;   // the strip's scroll arrows, once hooked
-    bool renaming = false;        // the rename field is out, a name not yet committed
-    bool startingRename = false;
-    bool renameCancelled = false; // Escape: the name goes back to renameOriginal
-    std::string renameOriginal;
-    // The last tab tip, kept until the next request: the tooltip reads it after we return.
-    std::wstring tipText;
-    std::string tipTextAnsi;
-};
-TabsState tabs;
+HWND renameField(const MainWindow& window) { return GetDlgItem(window.dialog, IDC_RENAME_FIELD); }
 
-HWND renameField() { return GetDlgItem(mainDialog, IDC_RENAME_FIELD); }
-
-void repaintPage() { RedrawWindow(pageDialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
-
-// Over the label of the selected tab, inside the strip and clear of its scroll arrows.
-void placeRenameField(HWND field, int index)
+// The strip's scroll arrows, while they exist.
+HWND scrollArrows(const MainWindow& window)
 {
-    RECT tab;
-    if (!TabCtrl_GetItemRect(tabControl, index, &tab))
-        return;
-    RECT client;
-    GetClientRect(tabControl, &client);
-    LONG right = std::min(tab.right - 2, client.right - 3);
-    if (tabs.tabScroller && IsWindowVisible(tabs.tabScroller)) {
-        RECT arrows;
-        GetWindowRect(tabs.tabScroller, &arrows);
-        MapWindowPoints(nullptr, tabControl, reinterpret_cast<POINT*>(&arrows), 2);
-        right = std::min(right, arrows.left - 2);
-    }
-    RECT place = {tab.left + 3, tab.top, std::max(right, tab.left + 20), tab.bottom};
-    MapWindowPoints(tabControl, mainDialog, reinterpret_cast<POINT*>(&place), 2);
-    SetWindowPos(field, HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                 SWP_NOACTIVATE);
+    return IsWindow(window.tabsState.tabScroller) ? window.tabsState.tabScroller : nullptr;
 }
 
-// The rename ends: the typed name (or, after Escape, the old one) is stored and labels the tab.
-void finishRename(HWND gettingFocus)
+void repaintPage(const MainWindow& window) { RedrawWindow(window.page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
+
+// Over the label of the selected tab, inside the strip and clear of its scroll arrows.
+void placeRenameField(const MainWindow& window, HWND field, int index)
 {
-    if (!tabs.renaming)
+    RECT tab;
+    if (!TabCtrl_GetItemRect(window.tabs, index, &tab))
         return;
-    tabs.renaming = false;
-    HWND field = renameField();
-    if (IsWindowVisible(field))
-        ShowWindow(field, SW_HIDE);
-    const int index = TabCtrl_GetCurSel(tabControl);
-    TeamState& state = activeState();
-    const std::string typed = tabs.renameCancelled ? tabs.renameOriginal : narrow(windowText(field));
-    tabs.renameCancelled = false;
-    setPlayerName(state, index, renamedName(state, index, typed));
-    std::wstring label = widen(tabLabel(state, index));
-    TCITEMW item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = &label[0];
-    SendMessageW(tabControl, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
-    syncTabTips();
-    // A click on another control keeps the focus there; only a field that was hidden hands it back.
-    if (gettingFocus == mainDialog)
-        restoreFocus();
-    repaintPage();
+    RECT client;
+    GetClientRect(window.tabs, &client);
+    LONG right = std::min(tab.right - 2, client.right - 3);
+    HWND arrows = scrollArrows(window);
+    if (arrows && IsWindowVisible(arrows)) {
+        RECT place;
+        GetWindowRect(arrows, &place);
+        MapWindowPoints(nullptr, window.tabs, reinterpret_cast<POINT*>(&place), 2);
+        right = std::min(right, place.left - 2);
+    }
+    RECT place = {tab.left + 3, tab.top, std::max(right, tab.left + 20), tab.bottom};
+    MapWindowPoints(window.tabs, window.dialog, reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(field, HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK renameFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
@@ -91,8 +59,7 @@ LRESULT CALLBACK renameFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_ESCAPE || wParam == VK_RETURN) {
-            tabs.renameCancelled = wParam == VK_ESCAPE;
-            hideRenameEdit();
+            notifyMainWindow(field, wParam == VK_ESCAPE ? RN_CANCELLED : RN_ACCEPTED);
             return 0; // the field would pass Enter on to the dialog's default button
         }
         break;
@@ -103,53 +70,50 @@ LRESULT CALLBACK renameFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS:
         // A dialog coming back to the front restores the focus it saved, maybe to this field.
         if (!IsWindowVisible(field)) {
-            restoreFocus();
+            notifyMainWindow(field, RN_FOCUSED_HIDDEN);
             return 0;
         }
         break;
-    case WM_KILLFOCUS:
-        finishRename(reinterpret_cast<HWND>(wParam));
+    case WM_KILLFOCUS: {
+        RenameFocusNotification lost = {};
+        lost.gettingFocus = reinterpret_cast<HWND>(wParam);
+        notifyMainWindow(field, RN_FOCUS_LOST, lost);
         break;
+    }
     }
     return callPreviousProc(field, message, wParam, lParam);
 }
 
 LRESULT CALLBACK tabScrollerProc(HWND arrows, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-        hideRenameEdit();
-        break;
-    case WM_NCDESTROY:
-        tabs.tabScroller = nullptr;
-        break;
-    }
+    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)
+        notifyMainWindow(arrows, TN_ARROWS_PRESSED);
     return callPreviousProc(arrows, message, wParam, lParam);
 }
 
 } // namespace
 
-void rebuildTabs()
+void rebuildTabs(MainWindow& window)
 {
-    TabCtrl_DeleteAllItems(tabControl);
-    TeamState& state = activeState();
+    TabCtrl_DeleteAllItems(window.tabs);
+    const TeamState& state = window.model.active();
     for (size_t i = 0; i < state.players.size(); ++i) {
         std::wstring text = widen(tabLabel(state, static_cast<int>(i)));
         TCITEMW item = {};
         item.mask = TCIF_TEXT;
         item.pszText = &text[0];
-        SendMessageW(tabControl, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(window.tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
-    syncTabTips();
+    syncTabTips(window.tabs);
 }
 
-void relabelTabs()
+void relabelTabs(MainWindow& window)
 {
-    TeamState& state = activeState();
+    const TeamState& state = window.model.active();
+    HWND strip = window.tabs;
     const int count = static_cast<int>(state.players.size());
-    if (TabCtrl_GetItemCount(tabControl) != count) {
-        rebuildTabs();
+    if (TabCtrl_GetItemCount(strip) != count) {
+        rebuildTabs(window);
         return;
     }
     std::vector<std::wstring> changed(count);
@@ -161,7 +125,7 @@ void relabelTabs()
         item.mask = TCIF_TEXT;
         item.pszText = shown;
         item.cchTextMax = 256;
-        SendMessageW(tabControl, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(strip, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
         if (label != shown) {
             changed[i] = std::move(label);
             anyChanged = true;
@@ -170,72 +134,105 @@ void relabelTabs()
     if (!anyChanged)
         return;
     // One repaint of the strip for all the new labels, not one per label.
-    SendMessageW(tabControl, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(strip, WM_SETREDRAW, FALSE, 0);
     for (int i = 0; i < count; ++i) {
         if (changed[i].empty())
             continue;
         TCITEMW item = {};
         item.mask = TCIF_TEXT;
         item.pszText = &changed[i][0];
-        SendMessageW(tabControl, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(strip, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
-    SendMessageW(tabControl, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(strip, WM_SETREDRAW, TRUE, 0);
     // Only the row of tabs changed, not the area below them that the page covers.
     RECT row;
-    GetClientRect(tabControl, &row);
+    GetClientRect(strip, &row);
     RECT first;
-    if (TabCtrl_GetItemRect(tabControl, 0, &first))
+    if (TabCtrl_GetItemRect(strip, 0, &first))
         row.bottom = std::min(row.bottom, first.bottom + scaled(4)); // the selected tab stands out
-    RedrawWindow(tabControl, &row, nullptr, RDW_INVALIDATE | RDW_ERASE);
-    syncTabTips();
+    RedrawWindow(strip, &row, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    syncTabTips(strip);
 }
 
-void installRenameField()
+void installRenameField(HWND field)
 {
     // The field's own limit also cuts a pasted name.
-    SendMessageW(renameField(), EM_SETLIMITTEXT, renameLimit, 0);
-    subclassWindow(renameField(), renameFieldProc);
+    SendMessageW(field, EM_SETLIMITTEXT, renameLimit, 0);
+    subclassWindow(field, renameFieldProc);
 }
 
-void hookTabScroller()
+void hookTabScroller(MainWindow& window)
 {
-    if (tabs.tabScroller)
+    if (scrollArrows(window))
         return;
-    HWND arrows = GetWindow(tabControl, GW_CHILD);
+    HWND arrows = GetWindow(window.tabs, GW_CHILD);
     if (!arrows)
         return;
-    tabs.tabScroller = arrows;
+    window.tabsState.tabScroller = arrows;
     subclassWindow(arrows, tabScrollerProc);
 }
 
-bool isRenameEditVisible() { return IsWindowVisible(renameField()) != FALSE; }
+bool isRenameEditVisible(const MainWindow& window) { return IsWindowVisible(renameField(window)) != FALSE; }
 
-void hideRenameEdit()
+void finishRename(MainWindow& window, HWND gettingFocus)
 {
-    if (!isRenameEditVisible())
+    TabsState& tabs = window.tabsState;
+    if (!tabs.renaming)
         return;
-    HWND field = renameField();
+    tabs.renaming = false;
+    HWND field = renameField(window);
+    if (IsWindowVisible(field))
+        ShowWindow(field, SW_HIDE);
+    const int index = TabCtrl_GetCurSel(window.tabs);
+    TeamState& state = window.model.active();
+    const std::string typed = tabs.renameCancelled ? tabs.renameOriginal : narrow(windowText(field));
+    tabs.renameCancelled = false;
+    setPlayerName(state, index, renamedName(state, index, typed));
+    std::wstring label = widen(tabLabel(state, index));
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = &label[0];
+    SendMessageW(window.tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
+    syncTabTips(window.tabs);
+    // A click on another control keeps the focus there; only a field that was hidden hands it back.
+    if (gettingFocus == window.dialog)
+        restoreFocus(window);
+    repaintPage(window);
+}
+
+void hideRenameEdit(MainWindow& window)
+{
+    if (!isRenameEditVisible(window))
+        return;
+    HWND field = renameField(window);
     if (GetFocus() == field)
-        SetFocus(mainDialog); // the field's loss of the focus commits the name
+        SetFocus(window.dialog); // the field's loss of the focus commits the name
     else
-        finishRename(nullptr);
+        finishRename(window, nullptr);
     ShowWindow(field, SW_HIDE);
 }
 
-void startRename()
+void cancelRename(MainWindow& window)
 {
-    hookTabScroller();
+    window.tabsState.renameCancelled = true;
+    hideRenameEdit(window);
+}
+
+void startRename(MainWindow& window)
+{
+    hookTabScroller(window);
+    TabsState& tabs = window.tabsState;
     if (tabs.startingRename)
         return;
-    const int index = TabCtrl_GetCurSel(tabControl);
-    TeamState& state = activeState();
+    const int index = TabCtrl_GetCurSel(window.tabs);
+    const TeamState& state = window.model.active();
     if (index < 0 || index >= static_cast<int>(state.players.size()))
         return;
     tabs.startingRename = true;
     tabs.renameOriginal = state.players[index].name;
     tabs.renameCancelled = false;
-    HWND field = renameField();
-    placeRenameField(field, index);
+    HWND field = renameField(window);
+    placeRenameField(window, field, index);
     SetWindowTextW(field, widen(tabs.renameOriginal).c_str());
     SendMessageW(field, EM_SETSEL, 0, -1);
     tabs.renaming = true;
@@ -244,25 +241,26 @@ void startRename()
     tabs.startingRename = false;
 }
 
-bool tabScrollerContains(POINT screen)
+bool tabScrollerContains(const MainWindow& window, POINT screen)
 {
-    if (!tabs.tabScroller || !IsWindowVisible(tabs.tabScroller))
+    HWND arrows = scrollArrows(window);
+    if (!arrows || !IsWindowVisible(arrows))
         return false;
-    RECT arrows;
-    GetWindowRect(tabs.tabScroller, &arrows);
-    return PtInRect(&arrows, screen) != FALSE;
+    RECT place;
+    GetWindowRect(arrows, &place);
+    return PtInRect(&place, screen) != FALSE;
 }
 
-void syncTabTips()
+void syncTabTips(HWND strip)
 {
-    HWND tips = TabCtrl_GetToolTips(tabControl);
+    HWND tips = TabCtrl_GetToolTips(strip);
     if (!tips)
         return;
-    const int count = TabCtrl_GetItemCount(tabControl);
+    const int count = TabCtrl_GetItemCount(strip);
     for (int i = 0; i < maxTeamSize + 1; ++i) {
         TTTOOLINFOW tool = {};
         tool.cbSize = TTTOOLINFOW_V2_SIZE; // every common-controls version takes it
-        tool.hwnd = tabControl;
+        tool.hwnd = strip;
         tool.uId = static_cast<UINT_PTR>(i);
         const bool exists = SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
         if (i >= count) {
@@ -272,7 +270,7 @@ void syncTabTips()
         }
         // A tab scrolled out of sight keeps an empty place.
         RECT place;
-        if (!TabCtrl_GetItemRect(tabControl, i, &place))
+        if (!TabCtrl_GetItemRect(strip, i, &place))
             SetRectEmpty(&place);
         if (exists) {
             if (!EqualRect(&place, &tool.rect)) {
@@ -289,29 +287,32 @@ void syncTabTips()
 
 namespace {
 
-bool tabTipWanted(const NMHDR& header)
+bool tabTipWanted(const MainWindow& window, const NMHDR& header)
 {
+    const TeamState& state = window.model.active();
     const int index = static_cast<int>(header.idFrom);
-    return activeState().tabTooltip == 1 && index >= 0 && index < static_cast<int>(activeState().players.size());
+    return state.tabTooltip == 1 && index >= 0 && index < static_cast<int>(state.players.size());
 }
 
 } // namespace
 
-bool answerTabTip(NMTTDISPINFOW& request)
+bool answerTabTip(MainWindow& window, NMTTDISPINFOW& request)
 {
-    if (!tabTipWanted(request.hdr))
+    if (!tabTipWanted(window, request.hdr))
         return false;
-    tabs.tipText = widen(tabTipText(activeState(), static_cast<int>(request.hdr.idFrom)));
+    TabsState& tabs = window.tabsState;
+    tabs.tipText = widen(tabTipText(window.model.active(), static_cast<int>(request.hdr.idFrom)));
     request.lpszText = &tabs.tipText[0];
     request.hinst = nullptr;
     return true;
 }
 
-bool answerTabTip(NMTTDISPINFOA& request)
+bool answerTabTip(MainWindow& window, NMTTDISPINFOA& request)
 {
-    if (!tabTipWanted(request.hdr))
+    if (!tabTipWanted(window, request.hdr))
         return false;
-    const std::wstring text = widen(tabTipText(activeState(), static_cast<int>(request.hdr.idFrom)));
+    TabsState& tabs = window.tabsState;
+    const std::wstring text = widen(tabTipText(window.model.active(), static_cast<int>(request.hdr.idFrom)));
     const int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     tabs.tipTextAnsi.assign(std::max(length, 1), '\0');
     WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &tabs.tipTextAnsi[0], length, nullptr, nullptr);
@@ -319,5 +320,3 @@ bool answerTabTip(NMTTDISPINFOA& request)
     request.hinst = nullptr;
     return true;
 }
-
-void resetTabs() { tabs = TabsState{}; }

@@ -1,13 +1,12 @@
 #include "team/team_win.h"
 
+#include "base/numbers.h"
 #include "base/text_win.h"
-#include "base/view.h"
 #include "controls/dialogs_win.h"
-#include "controls/input_fields_win.h"
 #include "controls/focus_win.h"
+#include "controls/input_fields_win.h"
 #include "display/calculate_win.h"
 #include "resource.h"
-#include "settings/settings.h"
 #include "team/ordering.h"
 #include "team/tabs_win.h"
 
@@ -21,187 +20,201 @@ bool validIndex(const TeamState& state, int index)
     return index >= 0 && index < static_cast<int>(state.players.size());
 }
 
-void repaintPage() { RedrawWindow(pageDialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
+void repaintPage(const MainWindow& window)
+{
+    RedrawWindow(window.page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
 
 // The tabs again from the array, and the current player selected and shown.
-void showTeamAgain()
+void showTeamAgain(MainWindow& window)
 {
-    rebuildTabs();
-    const int current = currentPlayerIndex();
-    TabCtrl_SetCurSel(tabControl, current);
-    showPlayer(teamState, current);
-    repaintPage();
+    rebuildTabs(window);
+    const int current = currentIndex(window.model.team);
+    TabCtrl_SetCurSel(window.tabs, current);
+    showPlayer(window, window.model.team, current);
+    repaintPage(window);
+}
+
+// The check boxes of the options the active mode keeps.
+void showModeOptions(const MainWindow& window)
+{
+    const TeamState& state = window.model.active();
+    setCheck(window.dialog, IDC_DECIMAL_CHECK, state.decimal);
+    setCheck(window.dialog, IDC_AUTO_CALC_CHECK, state.autoCalc);
+    setCheck(window.dialog, IDC_SAVE_DATA_CHECK, state.saveData);
+}
+
+void showArrivingPlayer(MainWindow& window, int newIndex)
+{
+    TeamState& team = window.model.team;
+    if (!window.model.singleMode && validIndex(team, newIndex)) {
+        showPlayer(window, team, newIndex);
+        team.currentLineup = team.players[newIndex].lineup;
+    }
+    clearInputMarks(window); // the frames of the player left behind
+    recalculate(window);
 }
 
 } // namespace
 
 // The stored LKZ follows the stored values, so that the LKZ order never sorts by values the
 // player no longer has.
-void storePageValues(TeamState& state, int index)
+void storePageValues(MainWindow& window, TeamState& state, int index)
 {
-    storeInputs(state, index, readInputs());
+    storeInputs(state, index, readInputs(window));
     recomputePlayerLkz(state, index);
 }
 
-void storePage()
+void storePage(MainWindow& window)
 {
-    if (teamState.singleMode)
-        storePageValues(singleState, 0);
-    else
-        storePageValues(teamState, currentPlayerIndex());
+    TeamState& state = window.model.active();
+    storePageValues(window, state, currentIndex(state));
 }
 
-void showPlayer(TeamState& state, int index)
+void showPlayer(MainWindow& window, const TeamState& state, int index)
 {
     if (!validIndex(state, index))
         return;
-    const bool onTop = teamState.onTop == 1 && singleState.onTop == 1;
-    placeOnTop(onTop);
-    showInputs(inputsOf(state, index));
-    setCheck(IDC_DECIMAL_CHECK, activeState().decimal);
-    setCheck(IDC_AUTO_CALC_CHECK, activeState().autoCalc);
-    setCheck(IDC_SAVE_DATA_CHECK, activeState().saveData);
-    setCheck(IDC_ON_TOP_CHECK, onTop);
-    setWindowTextIfChanged(GetDlgItem(mainDialog, IDC_MODE_BUTTON), teamState.singleMode ? L"Mannschaft" : L"Einzelspieler");
+    const bool onTop = window.model.onTop == 1;
+    placeOnTop(window.dialog, onTop);
+    showInputs(window, inputsOf(state, index));
+    showModeOptions(window);
+    setCheck(window.dialog, IDC_ON_TOP_CHECK, onTop);
+    setWindowTextIfChanged(GetDlgItem(window.dialog, IDC_MODE_BUTTON),
+                           window.model.singleMode ? L"Mannschaft" : L"Einzelspieler");
 }
 
-void selectPlayerLeaving(int oldIndex)
+void selectPlayerLeaving(MainWindow& window, int oldIndex)
 {
-    hideRenameEdit();
-    if (!teamState.singleMode)
-        storePageValues(teamState, oldIndex);
+    hideRenameEdit(window);
+    if (!window.model.singleMode)
+        storePageValues(window, window.model.team, oldIndex);
 }
 
-namespace {
-
-void showArrivingPlayer(int newIndex)
+void selectPlayerArriving(MainWindow& window, int newIndex)
 {
-    if (!teamState.singleMode && validIndex(teamState, newIndex)) {
-        showPlayer(teamState, newIndex);
-        teamState.currentLineup = teamState.players[newIndex].lineup;
-    }
-    clearInputMarks(); // the frames of the player left behind
-    recalculate();
+    showArrivingPlayer(window, newIndex);
+    window.lastFocused = window.tabs;
 }
 
-} // namespace
-
-void selectPlayerArriving(int newIndex)
+void switchToPlayer(MainWindow& window, int index)
 {
-    showArrivingPlayer(newIndex);
-    lastFocused = tabControl;
-}
-
-void switchToPlayer(int index)
-{
-    const int selected = TabCtrl_GetCurSel(tabControl);
-    if (index == selected || !validIndex(activeState(), index))
+    const int selected = TabCtrl_GetCurSel(window.tabs);
+    if (index == selected || !validIndex(window.model.active(), index))
         return;
-    if (!teamState.singleMode)
-        storePageValues(teamState, selected);
-    TabCtrl_SetCurSel(tabControl, index);
-    showArrivingPlayer(index);
-    RedrawWindow(GetDlgItem(mainDialog, IDC_LKZ_DISPLAY), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    if (!window.model.singleMode)
+        storePageValues(window, window.model.team, selected);
+    TabCtrl_SetCurSel(window.tabs, index);
+    showArrivingPlayer(window, index);
+    RedrawWindow(GetDlgItem(window.dialog, IDC_LKZ_DISPLAY), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
 
-void setPlayerCount()
+void setPlayerCount(MainWindow& window)
 {
-    switch (changePlayerCount(readPlayerCountField())) {
+    switch (changePlayerCount(window.model.team, readPlayerCountField(window))) {
     case CountChange::Ignored:
         return;
     case CountChange::Unchanged:
-        restoreFocus();
+        restoreFocus(window);
         return;
     case CountChange::Changed:
         break;
     }
-    clearInputMarks();
-    showTeamAgain();
-    hookTabScroller();
-    if (activeState().autoCalc)
-        calculate(0);
-    keepLkzOrder();
-    restoreFocus();
+    clearInputMarks(window);
+    showTeamAgain(window);
+    hookTabScroller(window);
+    if (window.model.active().autoCalc)
+        calculate(window, 0);
+    keepLkzOrder(window);
+    restoreFocus(window);
 }
 
-void sortTeam(int order)
+void sortTeam(MainWindow& window, int order)
 {
-    if (teamState.singleMode)
+    if (window.model.singleMode)
         return;
+    TeamState& team = window.model.team;
     switch (order) {
     case SortByLineup:
-        sortByLineup(teamState);
+        sortByLineup(team);
         break;
     case SortByLkz:
-        sortByLkzValue(teamState);
+        sortByLkzValue(team);
         break;
     default:
-        showErrorMessage("Unbekannte Sortierung", "Sortieren");
+        showErrorMessage(window.view, "Unbekannte Sortierung", "Sortieren");
         return;
     }
     // Only the order changed: the tabs get their new labels in place, and the current player
     // keeps the page as it stands, with its values, its LKZ and its marks.
-    relabelTabs();
-    const int current = currentPlayerIndex();
-    if (TabCtrl_GetCurSel(tabControl) != current)
-        TabCtrl_SetCurSel(tabControl, current);
+    relabelTabs(window);
+    const int current = currentIndex(team);
+    if (TabCtrl_GetCurSel(window.tabs) != current)
+        TabCtrl_SetCurSel(window.tabs, current);
 }
 
-void keepLkzOrder()
+void keepLkzOrder(MainWindow& window)
 {
-    if (activeState().sortByLkz == 1)
-        sortTeam(SortByLkz);
+    if (window.model.active().sortByLkz == 1)
+        sortTeam(window, SortByLkz);
 }
 
-void deletePlayer(int index)
+void deletePlayer(MainWindow& window, int index)
 {
-    if (teamState.singleMode || !removePlayer(teamState, index))
+    if (window.model.singleMode || !removePlayer(window.model.team, index))
         return;
-    clearInputMarks();
-    showTeamAgain();
-    recalculate(); // the display must not keep the LKZ of the player removed
-    writePlayerCountField(teamState.playerCount);
-    restoreFocus();
+    clearInputMarks(window);
+    showTeamAgain(window);
+    recalculate(window); // the display must not keep the LKZ of the player removed
+    writePlayerCountField(window, window.model.team.playerCount);
+    restoreFocus(window);
 }
 
-void switchMode()
+void switchMode(MainWindow& window)
 {
-    if (teamState.singleMode) {
-        storePageValues(singleState, 0);
-        setSingleMode(0);
-        showPlayer(teamState, currentPlayerIndex());
-        showPlayerCountControls(true);
+    TeamModel& model = window.model;
+    storePage(window);
+    model.singleMode = model.singleMode ? 0 : 1;
+    showPlayer(window, model.active(), currentIndex(model.active()));
+    showPlayerCountControls(window, !model.singleMode);
+    rebuildTabs(window);
+    repaintPage(window);
+    TabCtrl_SetCurSel(window.tabs, currentIndex(model.active()));
+    if (model.active().autoCalc) {
+        calculate(window, 0);
     } else {
-        storePageValues(teamState, currentPlayerIndex());
-        setSingleMode(1);
-        showPlayer(singleState, 0);
-        showPlayerCountControls(false);
+        clearLkz(model, window.view);
+        clearInputMarks(window);
     }
-    rebuildTabs();
-    repaintPage();
-    TabCtrl_SetCurSel(tabControl, currentPlayerIndex());
-    setCheck(IDC_DECIMAL_CHECK, activeState().decimal);
-    setCheck(IDC_AUTO_CALC_CHECK, activeState().autoCalc);
-    setCheck(IDC_SAVE_DATA_CHECK, activeState().saveData);
-    if (activeState().autoCalc) {
-        calculate(0);
-    } else {
-        clearLkz();
-        clearInputMarks();
-    }
-    redrawPlayerCountFields();
-    restoreFocus();
+    redrawPlayerCountFields(window);
+    restoreFocus(window);
 }
 
-void showPlayerCountControls(bool show)
+void showPlayerCountControls(const MainWindow& window, bool show)
 {
     for (int id : {IDC_PLAYER_COUNT_LABEL, IDC_PLAYER_COUNT_FIELD, IDC_PLAYER_COUNT_SPIN, IDC_APPLY_COUNT_BUTTON})
-        ShowWindow(GetDlgItem(mainDialog, id), show ? SW_SHOW : SW_HIDE);
+        ShowWindow(GetDlgItem(window.dialog, id), show ? SW_SHOW : SW_HIDE);
 }
 
-int readPlayerCountField()
+int readPlayerCountField(const MainWindow& window)
 {
-    return decimalValue(narrow(windowText(GetDlgItem(mainDialog, IDC_PLAYER_COUNT_FIELD))));
+    return decimalValue(narrow(windowText(GetDlgItem(window.dialog, IDC_PLAYER_COUNT_FIELD))));
 }
 
-void writePlayerCountField(int n) { setFieldValue(mainDialog, IDC_PLAYER_COUNT_FIELD, n); }
+void writePlayerCountField(const MainWindow& window, int n)
+{
+    setFieldValue(window.dialog, IDC_PLAYER_COUNT_FIELD, n);
+}
+
+void showLoadedTeam(MainWindow& window)
+{
+    TeamModel& model = window.model;
+    writePlayerCountField(window, model.team.playerCount);
+    relabelTabs(window); // a single player keeps the first tab; a team gets its own
+    TeamState& state = model.active();
+    if (!model.singleMode)
+        TabCtrl_SetCurSel(window.tabs, currentIndex(state));
+    showPlayer(window, state, currentIndex(state));
+    if (model.singleMode)
+        showPlayerCountControls(window, false);
+}

@@ -1,22 +1,25 @@
 #pragma once
 // Moving values between the player records and the dialog controls; team size and mode.
-#include "team/team.h"
+#include "controls/main_window_win.h"
 
-void storePageValues(TeamState& state, int index);
+// The page's values into the record at index of state, and its LKZ after them.
+void storePageValues(MainWindow& window, TeamState& state, int index);
 // storePageValues for the current player of the active mode.
-void storePage();
-void showPlayer(TeamState& state, int index);
-void selectPlayerLeaving(int oldIndex);   // the tab strip is about to change
-void selectPlayerArriving(int newIndex);  // the tab strip has changed
+void storePage(MainWindow& window);
+void showPlayer(MainWindow& window, const TeamState& state, int index);
+void selectPlayerLeaving(MainWindow& window, int oldIndex);  // the tab strip is about to change
+void selectPlayerArriving(MainWindow& window, int newIndex); // the tab strip has changed
 // Selects the tab at index without the strip's notifications, storing the player left.
-void switchToPlayer(int index);
-void setPlayerCount();
+void switchToPlayer(MainWindow& window, int index);
+void setPlayerCount(MainWindow& window);
 // SortByLineup or SortByLkz; the current player stays current, on its new tab.
-void sortTeam(int order);
+void sortTeam(MainWindow& window, int order);
 // sortTeam(SortByLkz) when the active mode keeps the LKZ order: after a change of values.
-void keepLkzOrder();
-void deletePlayer(int index);
-void switchMode();
-void showPlayerCountControls(bool show);
-int readPlayerCountField();
-void writePlayerCountField(int n);
+void keepLkzOrder(MainWindow& window);
+void deletePlayer(MainWindow& window, int index);
+void switchMode(MainWindow& window);
+void showPlayerCountControls(const MainWindow& window, bool show);
+int readPlayerCountField(const MainWindow& window);
+void writePlayerCountField(const MainWindow& window, int n);
+// The team as the INI file left it: tabs, the current player, the mode's controls.
+void showLoadedTeam(MainWindow& window);

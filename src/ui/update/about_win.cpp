@@ -4,13 +4,11 @@
 #include "base/handles_win.h"
 #include "base/libraries_win.h"
 #include "base/subclass_win.h"
-#include "base/system_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
 #include "update/site.h"
-#include "update/version_check_win.h"
 
 #include <shellapi.h>
 
@@ -29,7 +27,6 @@ struct AboutBox {
     AutoFont linkFontHover; // the same, underlined
     bool tracking[linkCount] = {}; // the link has asked to hear when the pointer leaves
     HCURSOR linkCursor = nullptr;
-    AutoHandle<HCURSOR, DestroyCursor> fileCursor; // only where the system has no hand
 };
 
 // The record of the box that holds link.
@@ -121,13 +118,7 @@ void onInitDialog(HWND box)
         SendDlgItemMessageW(box, id, WM_SETFONT, reinterpret_cast<WPARAM>(about.linkFont.get()), FALSE);
     for (int id : linkIds)
         subclassWindow(GetDlgItem(box, id), linkProc);
-    if (isSystemVersion40()) {
-        // Windows 95 and NT 4.0 have no hand cursor of their own.
-        about.fileCursor.reset(LoadCursorFromFileW(L"hlink.cur"));
-        about.linkCursor = about.fileCursor.get();
-    } else {
-        about.linkCursor = LoadCursorW(nullptr, IDC_HAND);
-    }
+    about.linkCursor = LoadCursorW(nullptr, IDC_HAND);
 }
 
 HBRUSH onControlColour(HDC dc, HWND control)
@@ -143,7 +134,7 @@ void openLink(HWND box, int id)
 {
     switch (id) {
     case IDC_ABOUT_MAIL_LINK: {
-        if (!loadLibrariesFor(Feature::Links))
+        if (!loadLibrariesFor(Feature::Links, box))
             break;
         ComApartment com;
         const std::wstring mail = L"mailto:" + widen(updateSite.mail) + L"?subject=Kadermeister";
@@ -151,14 +142,15 @@ void openLink(HWND box, int id)
         break;
     }
     case IDC_ABOUT_WEB_LINK: {
-        if (!loadLibrariesFor(Feature::Links))
+        if (!loadLibrariesFor(Feature::Links, box))
             break;
         ComApartment com;
         ShellExecuteW(box, nullptr, widen(updateSite.homepage).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         break;
     }
     case IDC_ABOUT_UPDATE_LINK:
-        startVersionCheck(); // the box stays open
+        // The check is the main dialog's; the box stays open.
+        SendMessageW(GetWindow(box, GW_OWNER), WM_COMMAND, IDM_CHECK_UPDATE, 0);
         break;
     }
 }
@@ -194,7 +186,7 @@ INT_PTR CALLBACK aboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-void showAboutBox()
+void showAboutBox(HWND owner)
 {
-    DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_ABOUT), mainDialog, aboutProc, 0);
+    DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProc, 0);
 }

@@ -6,7 +6,6 @@
 #include "base/system_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
-#include "base/view.h"
 #include "controls/dialogs_win.h"
 #include "controls/frame_button_win.h"
 #include "resource.h"
@@ -17,24 +16,18 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-#include <atomic>
+#include <memory>
 
 namespace {
-
-std::atomic<bool> checkRunning{false};
-// The running check's thread; nothing but the exit sequence waits for it.
-AutoCloseHandle versionCheckThread;
-// The folder the running check downloads into, as the folder dialog shows and takes it.
-std::wstring updateFolder;
 
 const char updateTitle[] = "Update";
 
 // A closing program asks nothing more.
-BoxAnswer ask(const std::string& text, BoxButtons buttons, BoxIcon icon)
+BoxAnswer ask(const UpdateCheck& check, const std::string& text, BoxButtons buttons, BoxIcon icon)
 {
-    if (updateStopping)
+    if (check.stopping)
         return BoxAnswer::Cancel;
-    return view().showMessage(text, updateTitle, buttons, icon);
+    return showMessageBox(check.mainDialog, text, updateTitle, buttons, icon);
 }
 
 bool findsExactly(const std::wstring& path, WIN32_FIND_DATAW& found)
@@ -50,12 +43,16 @@ bool findsExactly(const std::wstring& path, WIN32_FIND_DATAW& found)
 
 // ---- The folder dialog ----
 
-void onFolderDialogInit(HWND dialog)
+// The folder the download goes into, as the folder dialog shows and takes it; with the dialog.
+std::wstring& chosenFolder(HWND dialog) { return *reinterpret_cast<std::wstring*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
+
+void onFolderDialogInit(HWND dialog, std::wstring& folder)
 {
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&folder));
     HWND field = GetDlgItem(dialog, IDC_UPDATE_FOLDER_FIELD);
     installFrameButton(field, IDC_UPDATE_FOLDER_BROWSE, scaled(18));
     SendMessageW(field, EM_LIMITTEXT, MAX_PATH - 1, 0);
-    SetWindowTextW(field, updateFolder.c_str());
+    SetWindowTextW(field, folder.c_str());
 }
 
 void browseForFolder(HWND dialog)
@@ -72,7 +69,7 @@ void browseForFolder(HWND dialog)
     CoTaskMemFree(chosen);
     if (named && path[0]) {
         SetDlgItemTextW(dialog, IDC_UPDATE_FOLDER_FIELD, path);
-        updateFolder = path;
+        chosenFolder(dialog) = path;
     }
 }
 
@@ -81,7 +78,7 @@ void acceptFolder(HWND dialog)
     wchar_t text[MAX_PATH] = L"";
     GetDlgItemTextW(dialog, IDC_UPDATE_FOLDER_FIELD, text, MAX_PATH);
     if (isDirectory(text)) {
-        updateFolder = text;
+        chosenFolder(dialog) = text;
         EndDialog(dialog, 1);
         return;
     }
@@ -90,11 +87,11 @@ void acceptFolder(HWND dialog)
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
-INT_PTR CALLBACK folderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK folderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        onFolderDialogInit(dialog);
+        onFolderDialogInit(dialog, *reinterpret_cast<std::wstring*>(lParam));
         return TRUE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -113,118 +110,119 @@ INT_PTR CALLBACK folderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     return FALSE;
 }
 
-bool chooseFolder()
+bool chooseFolder(const UpdateCheck& check, std::wstring& folder)
 {
-    return !updateStopping &&
-           DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_UPDATE_FOLDER), modalOwner(), folderDialogProc, 0) == 1;
+    return !check.stopping && DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_UPDATE_FOLDER),
+                                              modalOwner(check.mainDialog), folderDialogProc,
+                                              reinterpret_cast<LPARAM>(&folder)) == 1;
 }
 
 // ---- The check ----
 
-void runVersionCheck(WebTransfer& transfer)
+void runVersionCheck(const UpdateCheck& check, WebTransfer& transfer)
 {
-    const std::string text = transfer.fetchText(modalOwner(), versionFileUrl(updateSite.server, updateSite.versionDir));
-    if (updateStopping)
+    const std::string text =
+        transfer.fetchText(modalOwner(check.mainDialog), versionFileUrl(updateSite.server, updateSite.versionDir));
+    if (check.stopping)
         return;
     const VersionAnswer answer = readVersionAnswer(text, programVersion);
     if (answer.verdict == UpdateVerdict::Unusable) {
-        ask("Es konnte nicht festgestellt werden, ob ein Update vorliegt.", BoxButtons::Ok, BoxIcon::Error);
+        ask(check, "Es konnte nicht festgestellt werden, ob ein Update vorliegt.", BoxButtons::Ok, BoxIcon::Error);
         return;
     }
     // Before any verdict: an unsigned "current" is as much the server's word as an offer.
     if (!isFromMaker(answer, updateSite.makerKey, verifyMakerSignature)) {
-        ask("Die Versionsinformation des Servers ist nicht vom Hersteller signiert. Es wird nichts geladen.",
+        ask(check, "Die Versionsinformation des Servers ist nicht vom Hersteller signiert. Es wird nichts geladen.",
             BoxButtons::Ok, BoxIcon::Error);
         return;
     }
     if (answer.verdict == UpdateVerdict::Current) {
-        ask("Der Kadermeister ist aktuell.", BoxButtons::Ok, BoxIcon::Information);
+        ask(check, "Der Kadermeister ist aktuell.", BoxButtons::Ok, BoxIcon::Information);
         return;
     }
-    if (ask("Es ist eine neue Version des Kadermeisters erhältlich.\nSoll die neue Version jetzt geladen werden?",
+    if (ask(check, "Es ist eine neue Version des Kadermeisters erhältlich.\nSoll die neue Version jetzt geladen werden?",
             BoxButtons::YesNo, BoxIcon::Information) != BoxAnswer::Yes)
         return;
     // Every offer starts from the program's folder.
-    updateFolder = programFolder();
-    if (!chooseFolder())
+    std::wstring folder = check.programFolder;
+    if (!chooseFolder(check, folder))
         return;
     const std::string url = downloadUrlFor(updateSite.server, answer.fileName);
     std::wstring targetPath;
     for (;;) {
-        targetPath = updateFolder + L"\\" + widen(answer.fileName);
-        if (!fileExists(targetPath) || updateStopping)
+        targetPath = folder + L"\\" + widen(answer.fileName);
+        if (!fileExists(targetPath) || check.stopping)
             break;
-        const BoxAnswer overwrite = ask("Die Datei \"" + narrow(targetPath) + "\" existiert bereits. Überschreiben?",
+        const BoxAnswer overwrite = ask(check, "Die Datei \"" + narrow(targetPath) + "\" existiert bereits. Überschreiben?",
                                         BoxButtons::YesNoCancel, BoxIcon::Information);
         if (overwrite == BoxAnswer::Yes)
             break;
-        if (overwrite != BoxAnswer::No || !chooseFolder())
+        if (overwrite != BoxAnswer::No || !chooseFolder(check, folder))
             return;
     }
-    if (!updateStopping)
-        transfer.downloadFile(url, updateFolder, targetPath, answer.sha256);
+    if (!check.stopping)
+        transfer.downloadFile(url, folder, targetPath, answer.sha256);
 }
 
-DWORD WINAPI versionCheckWorker(void*)
+DWORD WINAPI versionCheckWorker(void* parameter)
 {
+    // The worker's own share of the check, which may outlive the main dialog's record.
+    std::shared_ptr<UpdateCheck> check(*static_cast<std::shared_ptr<UpdateCheck>*>(parameter));
+    delete static_cast<std::shared_ptr<UpdateCheck>*>(parameter);
     {
         // The folder browser needs COM on the thread that shows it.
         ComApartment com;
-        WebTransfer transfer;
-        runVersionCheck(transfer);
+        WebTransfer transfer(*check);
+        runVersionCheck(*check, transfer);
     }
-    checkRunning = false;
+    check->running = false;
     return 0;
 }
 
 } // namespace
 
-void startVersionCheck()
+void startVersionCheck(MainWindow& window)
 {
-    bool idle = false;
-    if (!checkRunning.compare_exchange_strong(idle, true))
+    if (versionCheckRunning(window))
         return;
-    updateStopping = false;
-    if (!loadLibrariesFor(Feature::UpdateCheck)) {
-        checkRunning = false;
+    if (!loadLibrariesFor(Feature::UpdateCheck, modalOwner(window.dialog)))
+        return;
+    auto check = std::make_shared<UpdateCheck>();
+    check->mainDialog = window.dialog;
+    check->programFolder = programFolder();
+    auto* share = new std::shared_ptr<UpdateCheck>(check);
+    check->thread.reset(CreateThread(nullptr, 0, versionCheckWorker, share, 0, nullptr));
+    if (!check->thread) {
+        delete share;
+        showErrorMessage(window.view, "Thread für das Abrufen der Versionsinformationen konnte nicht erstellt werden!",
+                         "Fehler");
         return;
     }
-    versionCheckThread.reset(CreateThread(nullptr, 0, versionCheckWorker, nullptr, 0, nullptr));
-    if (!versionCheckThread) {
-        checkRunning = false;
-        showErrorMessage("Thread für das Abrufen der Versionsinformationen konnte nicht erstellt werden!", "Fehler");
-    }
+    window.update = check;
 }
 
-bool versionCheckRunning() { return checkRunning; }
+bool versionCheckRunning(const MainWindow& window) { return window.update && window.update->running; }
 
-void resetVersionCheck()
+void stopVersionCheck(MainWindow& window, DWORD milliseconds)
 {
-    stopVersionCheck();
-    versionCheckThread.reset();
-    updateStopping = false;
-    updateFolder.clear();
-}
-
-void stopVersionCheck(DWORD milliseconds)
-{
-    if (!versionCheckThread)
+    if (!window.update)
         return;
-    updateStopping = true;
-    const HANDLE thread = versionCheckThread.get();
+    UpdateCheck& check = *window.update;
+    check.stopping = true;
+    const HANDLE thread = check.thread.get();
     const DWORD end = GetTickCount() + milliseconds;
     for (;;) {
         const DWORD now = GetTickCount();
         const DWORD left = static_cast<LONG>(end - now) > 0 ? end - now : 0;
-        // The worker may be waiting for this thread to handle a status text or a resize.
+        // The worker may be waiting for this thread to handle what its message box sends.
         const DWORD woke = MsgWaitForMultipleObjects(1, &thread, FALSE, left, QS_SENDMESSAGE);
         if (woke != WAIT_OBJECT_0 + 1)
             break;
         MSG msg;
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
-    if (WaitForSingleObject(thread, 0) == WAIT_OBJECT_0)
-        versionCheckThread.reset();
+    // A worker still running keeps its share of the check; ours goes with the record.
+    window.update.reset();
 }
 
 bool isDirectory(const std::wstring& path)

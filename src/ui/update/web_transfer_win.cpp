@@ -1,9 +1,7 @@
 #include "update/web_transfer_win.h"
 
 #include "base/atomic_file_win.h"
-#include "base/dpi_win.h"
 #include "base/text_win.h"
-#include "base/view.h"
 #include "controls/dialogs_win.h"
 #include "update/site.h"
 #include "update/update_rules.h"
@@ -13,15 +11,13 @@
 
 #include <cstring>
 
-std::atomic<bool> updateStopping{false};
-
 namespace {
 
-void tellDownload(const std::string& text, BoxIcon icon)
+void tellDownload(const UpdateCheck& check, const std::string& text, BoxIcon icon)
 {
-    if (updateStopping)
+    if (check.stopping)
         return;
-    view().showMessage(text, "Download", BoxButtons::Ok, icon);
+    showMessageBox(check.mainDialog, text, "Download", BoxButtons::Ok, icon);
 }
 
 // The status code of an HTTP answer; 0 when there is none.
@@ -140,49 +136,57 @@ bool contentLengthOf(HINTERNET request, uint64_t& length)
     return true;
 }
 
-// The only code of the transfer that touches the main window: the window made taller for the
-// status bar below it, the status text and the progress bar. It runs on the worker thread; the
-// window gets its height back on every way out, before the outcome is told.
-class ProgressDisplay {
+// The download's progress, told to the main dialog, which shows it in its status bar below the
+// window while the download runs. The window gets its height back on every way out, before the
+// outcome is told.
+class ProgressNews {
 public:
-    explicit ProgressDisplay(uint64_t total) : total_(total)
+    ProgressNews(HWND mainDialog, uint64_t total) : mainDialog_(mainDialog), total_(total)
     {
-        SendMessageW(progressBar, PBM_SETPOS, 0, 0);
-        show(0, 0.0f);
-        GetWindowRect(mainDialog, &before_);
-        SetWindowPos(mainDialog, nullptr, 0, 0, before_.right - before_.left, before_.bottom - before_.top + scaled(25),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        UpdateWindow(mainDialog);
+        PostMessageW(mainDialog_, WM_DOWNLOAD_STARTED, static_cast<WPARAM>(total), 0);
     }
-    ~ProgressDisplay() { restore(); }
-    ProgressDisplay(const ProgressDisplay&) = delete;
-    ProgressDisplay& operator=(const ProgressDisplay&) = delete;
+    ~ProgressNews() { end(); }
+    ProgressNews(const ProgressNews&) = delete;
+    ProgressNews& operator=(const ProgressNews&) = delete;
 
+    // Told at most every few hundredths of a second, and the last state always, so that a fast
+    // download does not flood the window with news.
     void show(uint64_t received, float speed)
     {
-        if (total_ > 0) {
-            SendMessageW(progressBar, PBM_SETPOS, downloadPercent(received, total_), 0);
-            RedrawWindow(progressBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        }
-        SendMessageW(statusBar, SB_SETTEXTW, 0,
-                     reinterpret_cast<LPARAM>(widen(downloadStatusText(received, total_, speed)).c_str()));
-        RedrawWindow(mainDialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        received_ = received;
+        speed_ = speed;
+        unsent_ = true;
+        if (GetTickCount() - lastSent_ >= 40 || received == total_)
+            send();
     }
-    void restore()
+    void end()
     {
-        if (restored_)
+        if (ended_)
             return;
-        restored_ = true;
-        // The height only: the user may have moved the window meanwhile.
-        SetWindowPos(mainDialog, nullptr, 0, 0, before_.right - before_.left, before_.bottom - before_.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        UpdateWindow(mainDialog);
+        ended_ = true;
+        if (unsent_)
+            send();
+        PostMessageW(mainDialog_, WM_DOWNLOAD_ENDED, 0, 0);
     }
 
 private:
+    void send()
+    {
+        LPARAM bits = 0;
+        static_assert(sizeof speed_ <= sizeof bits, "a float fits into an LPARAM");
+        std::memcpy(&bits, &speed_, sizeof speed_);
+        PostMessageW(mainDialog_, WM_DOWNLOAD_PROGRESS, static_cast<WPARAM>(received_), bits);
+        lastSent_ = GetTickCount();
+        unsent_ = false;
+    }
+
+    HWND mainDialog_;
     uint64_t total_;
-    RECT before_ = {};
-    bool restored_ = false;
+    uint64_t received_ = 0;
+    float speed_ = 0;
+    DWORD lastSent_ = 0;
+    bool unsent_ = false;
+    bool ended_ = false;
 };
 
 } // namespace
@@ -224,7 +228,7 @@ const std::string& WebTransfer::fetchText(HWND owner, const std::string& url)
     for (;;) {
         HttpSendRequestA(request_.get(), nullptr, 0, nullptr, 0);
         const DWORD error = request_ ? ERROR_SUCCESS : GetLastError();
-        if (updateStopping)
+        if (check_.stopping)
             return text_;
         const DWORD answer = InternetErrorDlg(owner, request_.get(), error,
                                               FLAGS_ERROR_UI_FILTER_FOR_ERRORS | FLAGS_ERROR_UI_FLAGS_CHANGE_OPTIONS |
@@ -238,7 +242,7 @@ const std::string& WebTransfer::fetchText(HWND owner, const std::string& url)
 
     char chunk[8192];
     DWORD read = 0;
-    while (!updateStopping && text_.size() <= maxVersionFileSize &&
+    while (!check_.stopping && text_.size() <= maxVersionFileSize &&
            InternetReadFile(request_.get(), chunk, sizeof chunk - 1, &read) && read > 0) {
         chunk[read] = '\0';
         // A NUL byte ends what a chunk adds: the answer is text.
@@ -256,14 +260,14 @@ DownloadResult WebTransfer::downloadFile(const std::string& url, const std::wstr
                                          0));
     if (!answer || isErrorStatus(statusCodeOf(answer.get()))) {
         // An error page is no new version.
-        tellDownload("Fehler beim Zugriff auf die Webseite.", BoxIcon::Error);
+        tellDownload(check_, "Fehler beim Zugriff auf die Webseite.", BoxIcon::Error);
         return DownloadResult::OpenFailed;
     }
     // Written under a fresh name in the chosen folder; it takes the file's name only when
     // complete and checked.
     AtomicFile file;
     if (!file.create(folder)) {
-        tellDownload("Fehler beim Erstellen der Empfangsdatei.", BoxIcon::Error);
+        tellDownload(check_, "Fehler beim Erstellen der Empfangsdatei.", BoxIcon::Error);
         return DownloadResult::CreateFailed;
     }
 
@@ -271,12 +275,12 @@ DownloadResult WebTransfer::downloadFile(const std::string& url, const std::wstr
     const bool totalKnown = contentLengthOf(answer.get(), total);
     if (!totalKnown)
         total = 0;
-    ProgressDisplay progress(total);
+    ProgressNews progress(check_.mainDialog, total);
     const auto fail = [&](const std::string& text, DownloadResult result) {
         file.discard();
         answer.reset();
-        progress.restore();
-        tellDownload(text, BoxIcon::Error);
+        progress.end();
+        tellDownload(check_, text, BoxIcon::Error);
         return result;
     };
 
@@ -288,7 +292,7 @@ DownloadResult WebTransfer::downloadFile(const std::string& url, const std::wstr
     for (;;) {
         char chunk[1024];
         DWORD read = 0;
-        if (updateStopping)
+        if (check_.stopping)
             return DownloadResult::Stopped;
         const bool ok = InternetReadFile(answer.get(), chunk, sizeof chunk, &read) != 0;
         // A connection that ends before the announced length failed as much as a broken read.
@@ -309,7 +313,7 @@ DownloadResult WebTransfer::downloadFile(const std::string& url, const std::wstr
         return fail("Die geladene Datei ist beschädigt und wurde verworfen.", DownloadResult::Corrupt);
     if (!file.putInPlace(target))
         return fail(savedFailure, DownloadResult::WriteFailed);
-    progress.restore();
-    tellDownload("Die Datei \"" + narrow(target) + "\" wurde erfolgreich gespeichert.", BoxIcon::Information);
+    progress.end();
+    tellDownload(check_, "Die Datei \"" + narrow(target) + "\" wurde erfolgreich gespeichert.", BoxIcon::Information);
     return DownloadResult::Stored;
 }

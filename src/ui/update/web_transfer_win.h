@@ -1,9 +1,10 @@
 #pragma once
 // The HTTP side of the update: the version file fetched into memory, and the new version
-// downloaded into a folder with its progress in the main window's status bar. Both run on the
-// version check's worker thread. Beside them the system's cryptography: the download's SHA-256
+// downloaded into a folder, its progress posted to the main dialog. Both run on the version
+// check's worker thread. Beside them the system's cryptography: the download's SHA-256
 // and the check of the maker's signature.
 #include "base/handles_win.h"
+#include "update/update_check_win.h"
 
 #include <wininet.h>
 
@@ -13,10 +14,6 @@
 #include <vector>
 
 using AutoInternet = AutoHandle<HINTERNET, InternetCloseHandle>;
-
-// Set when the program closes: a running transfer stops at its next chunk, quietly, and leaves
-// no file behind.
-extern std::atomic<bool> updateStopping;
 
 // Whether signature (r then s) is an ECDSA P-256 signature of the SHA-256 of text by publicKey
 // (X then Y), checked by the system's cryptography. False also when the system cannot check.
@@ -33,9 +30,11 @@ enum class DownloadResult {
     Stopped = 6,      // the program is closing
 };
 
+// A transfer stops at its next chunk, quietly, and leaves no file behind, once check.stopping
+// is set.
 class WebTransfer {
 public:
-    WebTransfer() = default;
+    explicit WebTransfer(const UpdateCheck& check) : check_(check) {}
     ~WebTransfer() { release(); }
     WebTransfer(const WebTransfer&) = delete;
     WebTransfer& operator=(const WebTransfer&) = delete;
@@ -52,6 +51,7 @@ public:
     void release();
 
 private:
+    const UpdateCheck& check_;
     AutoInternet root_;
     AutoInternet request_;
     AutoInternet connection_;

@@ -1,0 +1,35 @@
+// The formula, forecast and overview windows, each handed what it shows when it opens.
+#include "app/main_window_parts_win.h"
+
+#include "controls/input_fields_win.h"
+#include "display/forecast_win.h"
+#include "display/formula_win.h"
+#include "team/overview_win.h"
+
+void openFormulaWindow(MainWindow& window)
+{
+    completePendingCommit(window);
+    showFormulaWindow(window.dialog, formulaSnapshot(readInputs(window), window.model.active().decimal));
+}
+
+void openForecast(MainWindow& window)
+{
+    completePendingCommit(window);
+    const TeamState& state = window.model.active();
+    const LkzInputs today = readInputs(window);
+    ForecastSnapshot snapshot;
+    snapshot.forecast = forecastNextMatch(today, state.decimal);
+    snapshot.summary = forecastSummary(snapshot.forecast, tabLabel(state, currentIndex(state)), today[Matches]);
+    showForecast(window.dialog, snapshot);
+}
+
+void openTeamOverview(MainWindow& window)
+{
+    if (window.model.singleMode)
+        return;
+    completePendingCommit(window);
+    // The page's values count; the team itself stays as it is.
+    TeamState team = window.model.team;
+    storeInputs(team, currentIndex(team), readInputs(window));
+    showTeamOverview(window.dialog, teamOverview(team));
+}

@@ -1,0 +1,110 @@
+// The spins of the main dialog and of the page, the clear buttons and the league box.
+#include "app/main_window_parts_win.h"
+
+#include "controls/focus_win.h"
+#include "controls/input_fields_win.h"
+#include "display/calculate_win.h"
+#include "resource.h"
+#include "team/team_win.h"
+
+namespace {
+
+int spinPos(HWND spin) { return static_cast<int>(SendMessageW(spin, UDM_GETPOS32, 0, 0)); }
+void setSpinPos(HWND spin, int pos) { SendMessageW(spin, UDM_SETPOS, 0, MAKELPARAM(static_cast<short>(pos), 0)); }
+void setSpinRange(HWND spin, int high) { SendMessageW(spin, UDM_SETRANGE, 0, MAKELPARAM(static_cast<short>(high), 0)); }
+
+// The team-count and match spins keep the match count below the team count.
+void onMainSpinStep(MainWindow& window, const NMUPDOWN& step)
+{
+    const int pos = step.iPos;
+    const int delta = step.iDelta;
+    int low = 0, high = 0;
+    SendMessageW(step.hdr.hwndFrom, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+    if (!stepStaysInRange(pos, delta, low, high))
+        return;
+    if (step.hdr.idFrom == IDC_TEAM_COUNT_SPIN) {
+        storePage(window);
+        recalculate(window);
+        if (const auto matches = matchesAfterTeamStep(pos, delta, fieldValue(window.dialog, IDC_MATCHES_FIELD)))
+            setFieldValue(window.dialog, IDC_MATCHES_FIELD, *matches);
+    } else {
+        storePage(window);
+        setPageSpinRanges(window, pos + delta);
+        if (const auto teams = teamsAfterMatchStep(pos, delta, fieldValue(window.dialog, IDC_TEAM_COUNT_FIELD)))
+            setFieldValue(window.dialog, IDC_TEAM_COUNT_FIELD, *teams);
+        recalculate(window);
+    }
+}
+
+// Won + lost of a row may not exceed twice the matches; the partner makes room.
+void onPageSpinStep(MainWindow& window, const InputControl& input, const NMUPDOWN& step)
+{
+    HWND spin = step.hdr.hwndFrom;
+    HWND partner = GetDlgItem(window.page, inputControls[input.partner].spin);
+    const int limit = pairLimitOf(fieldValue(window.dialog, IDC_MATCHES_FIELD));
+    setSpinRange(spin, pairRangeHigh(limit, step.iDelta));
+    const int pos = step.iDelta > 0 ? step.iPos : spinPos(spin);
+    const PairStep result = pairStep(limit, step.iDelta, pos, spinPos(partner));
+    if (result.spinPos)
+        setSpinPos(spin, *result.spinPos);
+    if (result.partnerPos)
+        setSpinPos(partner, *result.partnerPos);
+}
+
+} // namespace
+
+bool onSpinStep(MainWindow& window, const NMUPDOWN& step)
+{
+    const int id = static_cast<int>(step.hdr.idFrom);
+    if (id == IDC_TEAM_COUNT_SPIN || id == IDC_MATCHES_SPIN) {
+        onMainSpinStep(window, step);
+    } else if (const InputControl* input = inputOfSpin(id)) {
+        if (input->surface == Surface::PlayerPage && GetParent(step.hdr.hwndFrom) == window.page)
+            onPageSpinStep(window, *input, step);
+    }
+    return false; // never refuse a step
+}
+
+void onSpinEnded(MainWindow& window)
+{
+    storePage(window);
+    recalculate(window);
+    keepLkzOrder(window);
+}
+
+void onRowCleared(MainWindow& window, int button)
+{
+    TeamModel& model = window.model;
+    showLkzText(model, window.view, model.active().decimal ? "0,0" : "0");
+    storePage(window);
+    InputKind won, lost;
+    if (model.active().autoCalc && clearedRow(button, won, lost)) {
+        setMark(model, won, 0);
+        setMark(model, lost, 0);
+        calculate(window, 0);
+    } else {
+        // The LKZ order sorts by the stored values, cleared row included.
+        TeamState& state = model.active();
+        recomputePlayerLkz(state, currentIndex(state));
+    }
+    keepLkzOrder(window);
+    restoreFocus(window);
+}
+
+void onLeagueChange(MainWindow& window)
+{
+    HWND box = inputWindow(window, League);
+    window.lastFocused = box;
+    const int index = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+    if (index != window.lastLeagueIndex) {
+        if (getMark(window.model, League)) {
+            setMark(window.model, League, 0);
+            clearInputMarks(window);
+            paintInputMarks(window);
+        }
+        // Stored first, so the player's stored LKZ is computed with the new league.
+        storePage(window);
+        recalculate(window);
+    }
+    window.lastLeagueIndex = index;
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The main dialog's record: the team model and the whole window state, made at WM_INITDIALOG and
+// freed at WM_NCDESTROY, kept with the dialog (DWLP_USER). Only the main dialog makes and frees
+// it; the operations it runs are handed it by reference. The pieces below it (number fields,
+// page, tab strip, secondary windows, the update's worker) never see it: they notify, or get
+// a snapshot.
+#include "base/handles_win.h"
+#include "base/view.h"
+#include "controls/tooltip_win.h"
+#include "team/team.h"
+
+#include <memory>
+#include <string>
+
+struct MainWindow;
+
+// The main dialog as the core's view: its LKZ display, its frames, its league box and message
+// boxes owned by it.
+class DialogView final : public View {
+public:
+    explicit DialogView(MainWindow& window) : window_(window) {}
+    void showLkzText(const std::string& text) override;
+    void paintInputMarks() override;
+    void clearInputMarks() override;
+    void dropLeagueList() override;
+    void showDecimal(int decimal) override;
+    BoxAnswer showMessage(const std::string& text, const std::string& title, BoxButtons buttons,
+                          BoxIcon icon) override;
+
+private:
+    MainWindow& window_;
+};
+
+// The rename field over a tab, and the tab tips.
+struct TabsState {
+    HWND tabScroller = nullptr;   // the strip's scroll arrows, once hooked
+    bool renaming = false;        // the rename field is out, a name not yet committed
+    bool startingRename = false;
+    bool renameCancelled = false; // Escape: the name goes back to renameOriginal
+    std::string renameOriginal;
+    // The last tab tip, kept until the next request: the tooltip reads it after we return.
+    std::wstring tipText;
+    std::string tipTextAnsi;
+};
+
+// The deferred commit of typed numbers (timer IDT_COMMIT).
+struct TypingState {
+    bool commitPending = false;
+    HWND timerField = nullptr;    // the field whose key release armed the commit timer
+    bool active = true;           // false once the exit sequence runs
+    bool repaintingFrames = false;
+};
+
+// A version check in progress, shared with its worker thread (ui/update).
+struct UpdateCheck;
+
+struct MainWindow {
+    explicit MainWindow(HWND main) : dialog(main) {}
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // The main dialog, its page and its bars.
+    HWND dialog;
+    HWND page = nullptr;
+    HWND tabs = nullptr;
+    HWND statusBar = nullptr;
+    HWND progressBar = nullptr;
+
+    TeamModel model;
+    DialogView view{*this};
+    std::wstring iniPath; // the settings file, read at start and written at exit
+
+    HWND lastFocused = nullptr; // gets the focus back after a button
+    AutoBrush highlightBrush;   // the background of the focused field
+    AutoFont lkzFont;           // the LKZ display and its label
+    std::unique_ptr<Tooltip> controlTooltip;
+    // Shows the tab tips; its window belongs to the tab strip, which destroys it when it goes.
+    std::unique_ptr<Tooltip> tabStripTooltip;
+    TabsState tabsState;
+    TypingState typing;
+    std::shared_ptr<UpdateCheck> update;
+
+    RECT fullWindowRect = {}; // the window's size when not rolled up
+    bool rolledUp = false;
+    int lastLeagueIndex = -1;
+    bool closing = false;     // the exit sequence runs once, whatever asks for it
+    int downloadGrowth = 0;   // the height added for the status bar while a download runs
+    uint64_t downloadTotal = 0; // the announced length of the running download, 0 when unknown
+    COLORREF customColours[16] = {};
+};
