@@ -11,55 +11,44 @@
 
 namespace {
 
-RecordingView* recorder = nullptr;
-
-std::string lastDisplay() { return recorder->lastDisplay(); }
-
-std::vector<std::string> boxes()
-{
-    std::vector<std::string> result;
-    for (const auto& e : recorder->events)
-        if (e.rfind("box ", 0) == 0)
-            result.push_back(e);
-    return result;
-}
-
-std::vector<int> marks()
-{
-    const PlayerRecord* p = currentPlayer();
-    return std::vector<int>(p->invalid, p->invalid + 9);
-}
-
-
 class Calculate : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        createStates(6);
-        teamState.league = 3;
-        teamState.teamCount = 10;
-        currentLkz = 0;
-        recorder = &view;
+        model.team.league = 3;
+        model.team.teamCount = 10;
     }
-    void TearDown() override
+    int calculate(const LkzInputs& in, int interactive) { return calculateFrom(model, view, in, interactive); }
+    std::string lastDisplay() const { return view.lastDisplay(); }
+    std::vector<std::string> boxes() const
     {
-        recorder = nullptr;
-        releaseStates();
+        std::vector<std::string> result;
+        for (const auto& e : view.events)
+            if (e.rfind("box ", 0) == 0)
+                result.push_back(e);
+        return result;
     }
+    std::vector<int> marks() const
+    {
+        const PlayerRecord* p = currentPlayer(model.active());
+        return std::vector<int>(p->invalid, p->invalid + 9);
+    }
+    TeamModel model = newModel(6);
+    TeamState& team = model.team;
     RecordingView view;
     std::vector<std::string>& events = view.events;
 };
 
 TEST_F(Calculate, ShowsTheResultInTheActiveModesForm)
 {
-    teamState.currentLineup = 1;
-    EXPECT_EQ(calculateFrom(inputs(3, 10, 9, 10, 4, 2, 1), 1), 1);
+    team.currentLineup = 1;
+    EXPECT_EQ(calculate(inputs(3, 10, 9, 10, 4, 2, 1), 1), 1);
     EXPECT_EQ(lastDisplay(), "207");
-    EXPECT_FLOAT_EQ(currentLkz, 207.17647f);
+    EXPECT_FLOAT_EQ(model.currentLkz, 207.17647f);
     EXPECT_TRUE(boxes().empty());
 
-    teamState.decimal = 1;
-    EXPECT_EQ(calculateFrom(inputs(7, 10, 5, 0, 0, 4, 2, 2, 1), 0), 1);
+    team.decimal = 1;
+    EXPECT_EQ(calculate(inputs(7, 10, 5, 0, 0, 4, 2, 2, 1), 0), 1);
     EXPECT_EQ(lastDisplay(), "114,79");
 }
 
@@ -70,7 +59,7 @@ TEST_F(Calculate, SinglesBoundariesWithFiveMatches)
         // Spread the singles over the won fields of the three Paarkreuze.
         const int w1 = singles < 4 ? singles : 4, w2 = singles - w1 < 4 ? singles - w1 : 4, w3 = singles - w1 - w2;
         const bool plausible = singles >= 5 && singles <= 10;
-        EXPECT_EQ(calculateFrom(inputs(3, 12, 5, w1, 0, w2, 0, w3, 0), 1), plausible ? 1 : 0) << singles;
+        EXPECT_EQ(calculate(inputs(3, 12, 5, w1, 0, w2, 0, w3, 0), 1), plausible ? 1 : 0) << singles;
         if (plausible) {
             EXPECT_TRUE(boxes().empty()) << singles;
         } else {
@@ -103,11 +92,15 @@ TEST_F(Calculate, MessagesAndTheirMarks)
         {"singles and teams fail: the singles message", inputs(3, 4, 5, 30, 0),
          "box LKZ berechnen: Anzahl Punktspiele/Anzahl durchgeführte Einzel nicht plausibel:\n30 Einzel in 5 Punktspielen.",
          {0, 1, 1, 1, 0, 0, 0, 0, 0}},
+        {"no league and teams fail: the league message", inputs(-1, 4, 5, 5, 0),
+         "box Fehler: Bitte eine Spielklasse auswählen.", {1, 1, 1, 0, 0, 0, 0, 0, 0}},
+        {"all three fail: the league message", inputs(-1, 4, 5, 30, 0),
+         "box Fehler: Bitte eine Spielklasse auswählen.", {1, 1, 1, 1, 0, 0, 0, 0, 0}},
         {"no games pass for any match count", inputs(3, 12, 0, 0, 0), nullptr, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         events.clear();
-        const int result = calculateFrom(c.in, 1);
+        const int result = calculate(c.in, 1);
         EXPECT_EQ(result, c.box ? 0 : 1) << c.what;
         const auto shown = boxes();
         if (c.box) {
@@ -122,7 +115,7 @@ TEST_F(Calculate, MessagesAndTheirMarks)
 
 TEST_F(Calculate, SilentCallsSetTheSameMarksWithoutMessages)
 {
-    EXPECT_EQ(calculateFrom(inputs(-1, 4, 5, 30, 0), 0), 0);
+    EXPECT_EQ(calculate(inputs(-1, 4, 5, 30, 0), 0), 0);
     EXPECT_TRUE(boxes().empty());
     EXPECT_EQ(marks(), (std::vector<int>{1, 1, 1, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(lastDisplay(), "0");
@@ -130,16 +123,16 @@ TEST_F(Calculate, SilentCallsSetTheSameMarksWithoutMessages)
 
 TEST_F(Calculate, APassingCheckClearsTheGameMarksAgain)
 {
-    calculateFrom(inputs(3, 12, 5, 9, 9, 9, 0), 0);
+    calculate(inputs(3, 12, 5, 9, 9, 9, 0), 0);
     EXPECT_EQ(marks(), (std::vector<int>{0, 0, 1, 1, 1, 1, 0, 0, 0}));
-    EXPECT_EQ(calculateFrom(inputs(3, 12, 5, 3, 3), 0), 1);
+    EXPECT_EQ(calculate(inputs(3, 12, 5, 3, 3), 0), 1);
     EXPECT_EQ(marks(), (std::vector<int>(9, 0)));
 }
 
 TEST_F(Calculate, NoLeagueShowsZeroFramesTheBoxThenDropsTheList)
 {
-    teamState.decimal = 1;
-    calculateFrom(inputs(-1, 12, 5, 5, 0), 1);
+    team.decimal = 1;
+    calculate(inputs(-1, 12, 5, 5, 0), 1);
     const std::vector<std::string> expected = {"display 0,0", "paint", "box Fehler: Bitte eine Spielklasse auswählen.",
                                                "drop list", "clear marks", "display 0,0"};
     EXPECT_EQ(events, expected);
@@ -147,64 +140,64 @@ TEST_F(Calculate, NoLeagueShowsZeroFramesTheBoxThenDropsTheList)
 
 TEST_F(Calculate, FailureZeroesTheDisplayAndTheStoredLkz)
 {
-    calculateFrom(inputs(3, 10, 9, 10, 4, 2, 1), 0);
-    teamState.players[0].matches = 9, teamState.players[0].won1 = 10, teamState.players[0].lost1 = 4;
-    teamState.players[0].won2 = 2, teamState.players[0].lost2 = 1;
-    showLkzText("207");
-    EXPECT_FLOAT_EQ(teamState.players[0].lkz, 207.17647f);
+    calculate(inputs(3, 10, 9, 10, 4, 2, 1), 0);
+    team.players[0].matches = 9, team.players[0].won1 = 10, team.players[0].lost1 = 4;
+    team.players[0].won2 = 2, team.players[0].lost2 = 1;
+    showLkzText(model, view, "207");
+    EXPECT_FLOAT_EQ(team.players[0].lkz, 207.17647f);
 
-    teamState.players[0].matches = 10; // committed: 10 matches with 10 teams
-    calculateFrom(inputs(3, 10, 10, 10, 4, 2, 1), 0);
-    EXPECT_EQ(currentLkz, 0);
-    EXPECT_EQ(teamState.players[0].lkz, 0) << "a player whose values fail the checks stores 0";
+    team.players[0].matches = 10; // committed: 10 matches with 10 teams
+    calculate(inputs(3, 10, 10, 10, 4, 2, 1), 0);
+    EXPECT_EQ(model.currentLkz, 0);
+    EXPECT_EQ(team.players[0].lkz, 0) << "a player whose values fail the checks stores 0";
 }
 
 TEST_F(Calculate, ToggleDecimalReformatsTheLastResultWithoutComputing)
 {
-    calculateFrom(inputs(3, 10, 9, 10, 4, 2, 1), 0);
+    calculate(inputs(3, 10, 9, 10, 4, 2, 1), 0);
     events.clear();
-    toggleDecimalOutput();
-    EXPECT_EQ(teamState.decimal, 1);
-    EXPECT_EQ(singleState.decimal, 0) << "the other mode keeps its option";
+    toggleDecimalOutput(model, view);
+    EXPECT_EQ(team.decimal, 1);
+    EXPECT_EQ(model.single.decimal, 0) << "the other mode keeps its option";
     EXPECT_EQ(lastDisplay(), "207,176");
-    toggleDecimalOutput();
+    toggleDecimalOutput(model, view);
     EXPECT_EQ(lastDisplay(), "207");
     EXPECT_EQ(boxes().size(), 0u);
 
     // After a failure it switches between the two zeros.
-    calculateFrom(inputs(-1, 10, 9, 10, 4, 2, 1), 0);
-    toggleDecimalOutput();
+    calculate(inputs(-1, 10, 9, 10, 4, 2, 1), 0);
+    toggleDecimalOutput(model, view);
     EXPECT_EQ(lastDisplay(), "0,0");
 
-    teamState.singleMode = singleState.singleMode = 1;
-    toggleDecimalOutput();
-    EXPECT_EQ(singleState.decimal, 1);
-    EXPECT_EQ(teamState.decimal, 1);
+    model.singleMode = 1;
+    toggleDecimalOutput(model, view);
+    EXPECT_EQ(model.single.decimal, 1);
+    EXPECT_EQ(team.decimal, 1);
 }
 
 // A player's stored LKZ comes from his own stored values, whatever the display shows meanwhile.
 TEST_F(Calculate, EachPlayerIsJudgedByItsOwnValues)
 {
-    for (auto& p : teamState.players)
+    for (auto& p : team.players)
         p.matches = 5, p.won1 = 5, p.lost1 = 5;
-    teamState.currentLineup = 1;
-    calculateFrom(inputs(3, 10, 5, 20, 0), 0); // marks the shown inputs of player 1
-    ASSERT_TRUE(anyMark());
-    recomputePlayerLkz(teamState, 3);
-    EXPECT_GT(teamState.players[3].lkz, 0) << "player 4 has plausible values of his own";
-    storeInputs(teamState, 0, inputs(3, 10, 5, 20, 0));
-    recomputePlayerLkz(teamState, 0);
-    EXPECT_EQ(teamState.players[0].lkz, 0) << "20 singles in 5 matches give no LKZ";
+    team.currentLineup = 1;
+    calculate(inputs(3, 10, 5, 20, 0), 0); // marks the shown inputs of player 1
+    ASSERT_TRUE(anyMark(model));
+    recomputePlayerLkz(team, 3);
+    EXPECT_GT(team.players[3].lkz, 0) << "player 4 has plausible values of his own";
+    storeInputs(team, 0, inputs(3, 10, 5, 20, 0));
+    recomputePlayerLkz(team, 0);
+    EXPECT_EQ(team.players[0].lkz, 0) << "20 singles in 5 matches give no LKZ";
 }
 
 TEST_F(Calculate, TeamCountOfZeroOrOneStoresZero)
 {
     for (int teams : {0, 1}) {
-        teamState.teamCount = teams;
-        PlayerRecord& p = teamState.players[2];
+        team.teamCount = teams;
+        PlayerRecord& p = team.players[2];
         p.matches = 3, p.won1 = 4, p.lost1 = 2;
         p.lkz = 99;
-        recomputePlayerLkz(teamState, 2);
+        recomputePlayerLkz(team, 2);
         EXPECT_EQ(p.lkz, 0) << teams;
         EXPECT_EQ(std::vector<int>(p.invalid, p.invalid + 9), std::vector<int>(9, 0));
     }

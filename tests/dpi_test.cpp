@@ -30,18 +30,18 @@ TEST_F(Dpi, RedFramesHugFieldAndSpin)
     selectLeague(3);
     setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
     setText(dialog, IDC_MATCHES_FIELD, L"2");
-    setText(pageDialog, IDC_WON2_FIELD, L"9"); // implausible: 10 singles in 2 matches
-    setText(pageDialog, IDC_LOST2_FIELD, L"1");
+    setText(page, IDC_WON2_FIELD, L"9"); // implausible: 10 singles in 2 matches
+    setText(page, IDC_LOST2_FIELD, L"1");
     selectLeague(4);
     flushEvents(50);
-    ScopedGetDC dc(pageDialog);
+    ScopedGetDC dc(page);
     const int gap = scaled(1), width = scaled(2);
     for (const auto& [fieldId, spinId] : {std::pair{IDC_WON2_FIELD, IDC_WON2_SPIN}, std::pair{IDC_LOST2_FIELD, IDC_LOST2_SPIN}}) {
         RECT field, spin, both;
-        GetWindowRect(GetDlgItem(pageDialog, fieldId), &field);
-        GetWindowRect(GetDlgItem(pageDialog, spinId), &spin);
+        GetWindowRect(GetDlgItem(page, fieldId), &field);
+        GetWindowRect(GetDlgItem(page, spinId), &spin);
         UnionRect(&both, &field, &spin);
-        MapWindowPoints(nullptr, pageDialog, reinterpret_cast<POINT*>(&both), 2);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&both), 2);
         const int middleY = (both.top + both.bottom) / 2;
         const int middleX = (both.left + both.right) / 2;
         for (int i = 0; i < width; ++i) {
@@ -58,15 +58,13 @@ TEST_F(Dpi, RedFramesHugFieldAndSpin)
 TEST_F(Dpi, TheRenameFieldLiesOverTheSelectedTab)
 {
     open("[LKZ]\r\nShowEinzel=0\r\n");
-    TabCtrl_SetCurSel(tabControl, 2);
-    SendMessageW(tabControl, WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
-    flushEvents(30);
+    doubleClickTab(2);
     HWND rename = GetDlgItem(dialog, IDC_RENAME_FIELD);
     ASSERT_TRUE(IsWindowVisible(rename));
     RECT field, tab;
     GetWindowRect(rename, &field);
-    TabCtrl_GetItemRect(tabControl, 2, &tab);
-    MapWindowPoints(tabControl, nullptr, reinterpret_cast<POINT*>(&tab), 2);
+    TabCtrl_GetItemRect(tabs, 2, &tab);
+    MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&tab), 2);
     EXPECT_GT(field.left, tab.left);
     EXPECT_LT(field.right, tab.right);
     EXPECT_GE(field.top, tab.top - scaled(2));

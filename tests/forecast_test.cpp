@@ -20,12 +20,10 @@ const std::string dash = "\xE2\x80\x93";
 std::string displayed(const LkzInputs& in, int decimal)
 {
     RecordingView view;
-    createStates(6);
-    teamState.decimal = decimal;
-    const int shown = calculateFrom(in, 0);
-    const std::string text = view.lastDisplay();
-    releaseStates();
-    return shown ? text : "";
+    TeamModel model = newModel(6);
+    model.team.decimal = decimal;
+    const int shown = calculateFrom(model, view, in, 0);
+    return shown ? view.lastDisplay() : "";
 }
 
 // Whole display text as a number; decimal text with its comma.
@@ -166,6 +164,20 @@ TEST(Forecast, RefusesWhenThereIsNoNextMatchOrNoLkzToday)
         EXPECT_EQ(forecast.refusal, c.refusal);
     }
     EXPECT_TRUE(forecastNextMatch(inputs(3, 10, 8, 9, 4, 2, 1), 0).available()) << "the ninth of ten is possible";
+}
+
+TEST(Forecast, SummaryNamesThePlayerOrGivesTheRefusal)
+{
+    const struct {
+        LkzInputs in;
+        const char* summary;
+    } cases[] = {
+        {inputs(3, 12, 9, 10, 4, 2, 1), "J\xC3\xBCrgen M\xC3\xBCller: LKZ 202 nach 9 Punktspielen"},
+        {inputs(3, 12, 1, 1, 0), "J\xC3\xBCrgen M\xC3\xBCller: LKZ 185 nach 1 Punktspiel"},
+        {inputs(-1, 12, 5, 5, 0), "Bitte eine Spielklasse ausw\xC3\xA4hlen."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(forecastSummary(forecastNextMatch(c.in, 0), "J\xC3\xBCrgen M\xC3\xBCller", c.in[Matches]), c.summary);
 }
 
 TEST(Forecast, ClipboardTextIsTheTable)

@@ -1,4 +1,4 @@
-// The formula with values: its left part, its value and its result text.
+// The formula with values: its left part and the result text of the LKZ it shows.
 #include "rating/formula.h"
 
 #include "core_test_support.h"
@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
 
 TEST(Formula, LeftPartForEveryCombinationOfPaarkreuze)
 {
@@ -35,13 +34,13 @@ TEST(Formula, LeftPartForEveryCombinationOfPaarkreuze)
     }
 }
 
-TEST(Formula, ValueAndResultText)
+TEST(Formula, ResultTextOfTheComputedLkz)
 {
     // Oberliga, 10 teams, 9 matches, 10/4 and 2/1: 180 + 21 * 18 / 17 * 11 / 9.
     const LkzInputs oberliga = inputs(3, 10, 9, 10, 4, 2, 1, 0, 0);
-    EXPECT_NEAR(formulaValue(oberliga), 180 + 21.0 * 18 / 17 * 11 / 9, 1e-9);
-    EXPECT_EQ(formulaResultText(formulaValue(oberliga), 0), " = 207");
-    EXPECT_EQ(formulaResultText(formulaValue(oberliga), 1), " = 207,176");
+    EXPECT_NEAR(computeLkz(oberliga), 180 + 21.0 * 18 / 17 * 11 / 9, 1e-9);
+    EXPECT_EQ(formulaResultText(computeLkz(oberliga), 0), " = 207");
+    EXPECT_EQ(formulaResultText(computeLkz(oberliga), 1), " = 207,176");
 
     const struct {
         LkzInputs in;
@@ -55,7 +54,7 @@ TEST(Formula, ValueAndResultText)
         {inputs(12, 4, 1, 0, 2, 0, 0, 0, 0), 18 - 2.0 * 2 / 2 * 11 / 3, " = 11", " = 10,6667"},
     };
     for (const auto& c : cases) {
-        const double value = formulaValue(c.in);
+        const double value = computeLkz(c.in);
         EXPECT_NEAR(value, c.value, 1e-9);
         EXPECT_EQ(formulaResultText(value, 0), c.whole) << c.value;
         EXPECT_EQ(formulaResultText(value, 1), c.decimal) << c.value;

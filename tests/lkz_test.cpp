@@ -64,11 +64,13 @@ TEST(RoundToPrecision, HalfAwayFromZeroByTheFirstDecimal)
 TEST(RoundToPrecision, RejectsAPrecisionThatIsNoPowerOfTen)
 {
     RecordingView view;
-    EXPECT_EQ(roundToPrecision(12.5f, 3), 0);
+    EXPECT_EQ(roundToPrecision(12.5f, 3, &view), 0);
     // 0.1 as a float is not the double 0.1, so it is refused too.
-    EXPECT_EQ(roundToPrecision(12.5f, 0.1f), 0);
+    EXPECT_EQ(roundToPrecision(12.5f, 0.1f, &view), 0);
+    EXPECT_EQ(roundToPrecision(12.5f, 10, &view), 10) << "a power of ten shows nothing";
     ASSERT_EQ(view.events.size(), 2u);
     EXPECT_EQ(view.events[0], "box Fehler: Invalid Rounding Precision Value.");
+    EXPECT_EQ(roundToPrecision(12.5f, 3), 0) << "without a view it only refuses";
 }
 
 TEST(FormatLkz, WholeAndDecimalForms)

@@ -1,22 +1,49 @@
 #pragma once
-// Opens the real main dialog from its template on an INI file of the test's own.
+// Opens the real main dialog from its template on an INI file of the test's own, and drives it
+// as the user would: by control id and message.
 #include "app/main_dialog_win.h"
+#include "base/dialog_state_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/input_fields_win.h"
-#include "display/calculate.h"
+#include "controls/main_window_win.h"
 #include "resource.h"
-#include "settings/settings_win.h"
 #include "win_test_support.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-class MainDialogTest : public ::testing::Test {
-protected:
+// An INI file with a saved team: "ShowEinzel=0", "SaveData=1", the given number of players and
+// each player's "Spieler%d" text (18 characters, or anything else to test a faulty one); names
+// and further keys of the team's section as written, CRLF at each line's end.
+inline std::string savedTeam(const std::vector<std::string>& values, const std::string& teamKeys = "",
+                             const std::string& names = "")
+{
+    std::string text = "[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\nAnzahlspieler=" +
+                       std::to_string(values.size()) + "\r\n" + teamKeys;
+    for (size_t i = 0; i < values.size(); ++i)
+        text += "Spieler" + std::to_string(i + 1) + "=" + values[i] + "\r\n";
+    return text + names;
+}
+
+// One main dialog: made by open(), ended the program's way by close(), started again on the same
+// file by reopen(). Each test has its own folder and INI file.
+class MainDialogWindow {
+public:
     HWND dialog = nullptr;
+    HWND page = nullptr; // the player page over the tab strip
+    HWND tabs = nullptr; // the tab strip
     std::wstring folder;
+    std::wstring iniPath;
+
+    ~MainDialogWindow()
+    {
+        close();
+        if (!folder.empty())
+            removeTempFolder(folder);
+    }
 
     void open(const std::string& ini = "")
     {
@@ -34,15 +61,18 @@ protected:
     void reopen()
     {
         close();
-        resetWindowState();
         start();
     }
 
     void start()
     {
-        appInstance = GetModuleHandleW(nullptr);
-        dialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc, 0);
+        MainDialogStart start;
+        start.iniPath = iniPath;
+        dialog = CreateDialogParamW(appInstance(), MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc,
+                                    reinterpret_cast<LPARAM>(&start));
         ASSERT_NE(dialog, nullptr) << "CreateDialogParam failed, error " << GetLastError();
+        page = FindWindowExW(dialog, nullptr, L"#32770", nullptr);
+        tabs = GetDlgItem(dialog, IDC_PLAYER_TABS);
         ShowWindow(dialog, SW_SHOW);
         flushEvents(150);
     }
@@ -54,20 +84,14 @@ protected:
             SendMessageW(dialog, WM_CLOSE, 0, 0);
             DestroyWindow(dialog);
         }
-        dialog = nullptr;
+        dialog = page = tabs = nullptr;
         flushEvents(30);
     }
 
-    void TearDown() override
-    {
-        close();
-        resetWindowState();
-        resetIniFile();
-        if (!folder.empty())
-            removeTempFolder(folder);
-    }
-
     std::string ini() const { return readFileBytes(iniPath); }
+    // The main dialog's record, for where the tests must know the layout (the frames' places)
+    // or call an operation no control reaches.
+    MainWindow& record() const { return *dialogState<MainWindow>(dialog); }
 
     static std::wstring text(HWND parent, int id) { return controlText(parent, id); }
     std::wstring display() const { return text(dialog, IDC_LKZ_DISPLAY); }
@@ -76,6 +100,13 @@ protected:
     {
         // What a button tells its parent when it is clicked.
         SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(parent, id)));
+        flushEvents(20);
+    }
+    // A command of a menu (the options menu, the tab strip's or the system menu's "Info..."), as
+    // the menu sends it to the main dialog.
+    void menuCommand(int id) const
+    {
+        SendMessageW(dialog, WM_COMMAND, id, 0);
         flushEvents(20);
     }
     bool checked(int id) const { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -114,11 +145,11 @@ protected:
     }
 
     // Whether the frame of an input shows on the screen in red.
-    static bool framedRed(int kind)
+    bool framedRed(int kind) const
     {
         flushEvents(30);
         HWND surface = nullptr;
-        const RECT frame = inputFrameRect(kind, &surface);
+        const RECT frame = inputFrameRect(record(), kind, &surface);
         if (!surface)
             return false;
         ScopedGetDC dc(surface);
@@ -156,15 +187,75 @@ protected:
         flushEvents(20);
     }
 
-    int tabCount() const { return TabCtrl_GetItemCount(tabControl); }
-    static std::wstring tabLabel(int index)
+    // ---- The tabs ----
+    int tabCount() const { return TabCtrl_GetItemCount(tabs); }
+    int currentTab() const { return TabCtrl_GetCurSel(tabs); }
+    std::wstring tabLabel(int index) const
     {
         wchar_t label[80] = L"";
         TCITEMW item = {};
         item.mask = TCIF_TEXT;
         item.pszText = label;
         item.cchTextMax = 80;
-        SendMessageW(tabControl, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
         return label;
     }
+    std::vector<std::wstring> tabLabels() const
+    {
+        std::vector<std::wstring> result;
+        for (int i = 0; i < tabCount(); ++i)
+            result.push_back(tabLabel(i));
+        return result;
+    }
+    LPARAM tabPoint(int index) const
+    {
+        RECT tab;
+        TabCtrl_GetItemRect(tabs, index, &tab);
+        return MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    }
+    // A click on a tab, as the mouse gives it: the strip selects it and tells the dialog.
+    void clickTab(int index) const
+    {
+        SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, tabPoint(index));
+        SendMessageW(tabs, WM_LBUTTONUP, 0, tabPoint(index));
+        flushEvents(20);
+    }
+    // The second click of a double click arrives as its own message.
+    void doubleClickTab(int index) const
+    {
+        clickTab(index);
+        SendMessageW(tabs, WM_LBUTTONDBLCLK, MK_LBUTTON, tabPoint(index));
+        SendMessageW(tabs, WM_LBUTTONUP, 0, tabPoint(index));
+        flushEvents(20);
+    }
+    // The context menu of a tab opens; what it shows is read and the menu closed.
+    SeenMenu rightClickTab(int index) const
+    {
+        MenuWatcher watcher;
+        SendMessageW(tabs, WM_RBUTTONDOWN, MK_RBUTTON, tabPoint(index));
+        SendMessageW(tabs, WM_RBUTTONUP, 0, tabPoint(index));
+        flushEvents(60);
+        return watcher.menu;
+    }
+    // The options menu of a right click on the dialog's background.
+    SeenMenu optionsMenu() const
+    {
+        MenuWatcher watcher;
+        SendMessageW(dialog, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+        SendMessageW(dialog, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+        flushEvents(60);
+        return watcher.menu;
+    }
+    // The page's six game fields, as "won1:lost1 won2:lost2 won3:lost3".
+    std::wstring games() const
+    {
+        return text(page, IDC_WON1_FIELD) + L":" + text(page, IDC_LOST1_FIELD) + L" " + text(page, IDC_WON2_FIELD) +
+               L":" + text(page, IDC_LOST2_FIELD) + L" " + text(page, IDC_WON3_FIELD) + L":" +
+               text(page, IDC_LOST3_FIELD);
+    }
+};
+
+class MainDialogTest : public ::testing::Test, public MainDialogWindow {
+protected:
+    void TearDown() override { close(); }
 };

@@ -4,7 +4,6 @@
 #include "base/handles_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
-#include "team/team_win.h"
 
 #include <algorithm>
 #include <cstring>
@@ -110,10 +109,10 @@ TEST_F(MainDialog, ComputesAndSwitchesTheOutputForm)
     selectLeague(3);
     setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
     setText(dialog, IDC_MATCHES_FIELD, L"9");
-    setText(pageDialog, IDC_WON1_FIELD, L"10");
-    setText(pageDialog, IDC_LOST1_FIELD, L"4");
-    setText(pageDialog, IDC_WON2_FIELD, L"2");
-    setText(pageDialog, IDC_LOST2_FIELD, L"1");
+    setText(page, IDC_WON1_FIELD, L"10");
+    setText(page, IDC_LOST1_FIELD, L"4");
+    setText(page, IDC_WON2_FIELD, L"2");
+    setText(page, IDC_LOST2_FIELD, L"1");
     BoxWatcher watcher;
     click(dialog, IDC_CALCULATE_BUTTON);
     EXPECT_TRUE(watcher.boxes.empty());
@@ -141,7 +140,7 @@ TEST_F(MainDialog, AFailingCheckReportsFramesAndAPassingOneClears)
 {
     open();
     setText(dialog, IDC_MATCHES_FIELD, L"1");
-    setText(pageDialog, IDC_WON1_FIELD, L"3");
+    setText(page, IDC_WON1_FIELD, L"3");
     {
         BoxWatcher watcher;
         click(dialog, IDC_CALCULATE_BUTTON);
@@ -171,7 +170,7 @@ TEST_F(MainDialog, AFailingCheckReportsFramesAndAPassingOneClears)
     EXPECT_FALSE(framedRed(League));
     EXPECT_TRUE(framedRed(Won1));
 
-    setText(pageDialog, IDC_WON1_FIELD, L"2");
+    setText(page, IDC_WON1_FIELD, L"2");
     BoxWatcher watcher;
     click(dialog, IDC_CALCULATE_BUTTON);
     EXPECT_TRUE(watcher.boxes.empty());
@@ -215,7 +214,7 @@ TEST_F(MainDialog, SpinStepsKeepMatchesBelowTeams)
     setText(dialog, IDC_MATCHES_FIELD, L"4");
     clickSpin(dialog, IDC_MATCHES_SPIN, true);
     int low = -1, high = -1;
-    SendDlgItemMessageW(pageDialog, IDC_LOST2_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+    SendDlgItemMessageW(page, IDC_LOST2_SPIN, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
                         reinterpret_cast<LPARAM>(&high));
     EXPECT_EQ(low, 0);
     EXPECT_EQ(high, 10);
@@ -226,19 +225,17 @@ TEST_F(MainDialog, OptionsFollowTheActiveMode)
     open();
     click(dialog, IDC_AUTO_CALC_CHECK);
     EXPECT_TRUE(checked(IDC_AUTO_CALC_CHECK));
-    EXPECT_EQ(singleState.autoCalc, 1);
     click(dialog, IDC_ON_TOP_CHECK);
     EXPECT_TRUE(GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(teamState.onTop + singleState.onTop, 2);
-    SendMessageW(dialog, WM_COMMAND, IDM_SAVE_DATA, 0);
+    menuCommand(IDM_SAVE_DATA);
     EXPECT_TRUE(checked(IDC_SAVE_DATA_CHECK));
 
-    AutoMenu menu = loadOptionsMenu();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_TRUE(GetMenuState(menu.get(), IDM_AUTO_CALC, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(GetMenuState(menu.get(), IDM_ON_TOP, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(GetMenuState(menu.get(), IDM_SAVE_DATA, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_FALSE(GetMenuState(menu.get(), IDM_DECIMAL, MF_BYCOMMAND) & MF_CHECKED);
+    const SeenMenu menu = optionsMenu();
+    ASSERT_TRUE(menu.seen);
+    EXPECT_TRUE(menu.checked(IDM_AUTO_CALC));
+    EXPECT_TRUE(menu.checked(IDM_ON_TOP));
+    EXPECT_TRUE(menu.checked(IDM_SAVE_DATA));
+    EXPECT_FALSE(menu.checked(IDM_DECIMAL));
 
     // Team mode has options of its own; On Top is shared.
     click(dialog, IDC_MODE_BUTTON);
@@ -252,54 +249,50 @@ TEST_F(MainDialog, OptionsFollowTheActiveMode)
     // Switching automatic calculation off clears the marks and shows zero.
     click(dialog, IDC_MODE_BUTTON);
     setText(dialog, IDC_MATCHES_FIELD, L"5");
-    setText(pageDialog, IDC_WON1_FIELD, L"20");
+    setText(page, IDC_WON1_FIELD, L"20");
     selectLeague(2);
     EXPECT_TRUE(framedRed(Matches));
     click(dialog, IDC_AUTO_CALC_CHECK);
     EXPECT_EQ(display(), L"0");
     EXPECT_FALSE(framedRed(Matches));
-    EXPECT_EQ(singleState.players[0].invalid[Matches], 0);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_FALSE(framedRed(Matches)) << "the mark is gone, not only its frame";
 }
 
 TEST_F(MainDialog, ModesKeepTheirOwnPlayers)
 {
     open();
-    setText(pageDialog, IDC_WON3_FIELD, L"7");
+    setText(page, IDC_WON3_FIELD, L"7");
     click(dialog, IDC_MODE_BUTTON);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_PLAYER_COUNT_FIELD)));
     EXPECT_EQ(tabCount(), 6);
     EXPECT_EQ(tabLabel(5), L"Nr. 6");
-    EXPECT_EQ(text(pageDialog, IDC_WON3_FIELD), L"0");
-    setText(pageDialog, IDC_WON3_FIELD, L"4");
+    EXPECT_EQ(text(page, IDC_WON3_FIELD), L"0");
+    setText(page, IDC_WON3_FIELD, L"4");
     click(dialog, IDC_MODE_BUTTON);
-    EXPECT_EQ(text(pageDialog, IDC_WON3_FIELD), L"7");
+    EXPECT_EQ(text(page, IDC_WON3_FIELD), L"7");
     EXPECT_EQ(tabLabel(0), L"Einzelspieler");
     click(dialog, IDC_MODE_BUTTON);
-    EXPECT_EQ(text(pageDialog, IDC_WON3_FIELD), L"4");
+    EXPECT_EQ(text(page, IDC_WON3_FIELD), L"4");
 }
 
 TEST_F(MainDialog, TabsAndTeamSize)
 {
     open("[LKZ]\r\nShowEinzel=0\r\n");
     EXPECT_EQ(tabCount(), 6);
-    setText(pageDialog, IDC_LOST1_FIELD, L"5");
-    // A click on the third tab, as the mouse gives it.
-    RECT tab;
-    TabCtrl_GetItemRect(tabControl, 2, &tab);
-    const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
-    SendMessageW(tabControl, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    SendMessageW(tabControl, WM_LBUTTONUP, 0, point);
-    flushEvents(30);
-    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 2);
-    EXPECT_EQ(teamState.currentLineup, 3);
-    EXPECT_EQ(teamState.players[0].lost1, 5) << "the player left behind was stored";
-    EXPECT_EQ(text(pageDialog, IDC_LOST1_FIELD), L"0");
+    setText(page, IDC_LOST1_FIELD, L"5");
+    clickTab(2);
+    EXPECT_EQ(currentTab(), 2);
+    EXPECT_EQ(text(page, IDC_LOST1_FIELD), L"0");
+    clickTab(0);
+    EXPECT_EQ(text(page, IDC_LOST1_FIELD), L"5") << "the player left behind was stored";
+    clickTab(2);
 
     setText(dialog, IDC_PLAYER_COUNT_FIELD, L"8");
     click(dialog, IDC_APPLY_COUNT_BUTTON);
     EXPECT_EQ(tabCount(), 8);
     EXPECT_EQ(tabLabel(7), L"Nr. 8");
-    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 2);
+    EXPECT_EQ(TabCtrl_GetCurSel(tabs), 2);
     setText(dialog, IDC_PLAYER_COUNT_FIELD, L"3");
     click(dialog, IDC_APPLY_COUNT_BUTTON);
     EXPECT_EQ(tabCount(), 8) << "fewer than four is ignored";
@@ -335,7 +328,7 @@ TEST_F(MainDialog, FaultySavedPlayerIsReportedAndReset)
     EXPECT_EQ(watcher.boxes[0].title, L"Fehler");
     EXPECT_EQ(watcher.boxes[0].text, L"Die gespeicherten Berechnungsdaten für Spieler 2 sind fehlerhaft!");
     EXPECT_EQ(tabLabel(0), L"Jürgen Müller");
-    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"8");
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"8");
     EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_LEAGUE_BOX, CB_GETCURSEL, 0, 0), 7);
 
     close();
@@ -347,9 +340,10 @@ TEST_F(MainDialog, FaultySavedPlayerIsReportedAndReset)
 TEST_F(MainDialog, EndOfSessionSavesLikeExit)
 {
     open("[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\n");
-    setText(pageDialog, IDC_WON1_FIELD, L"6");
-    setText(pageDialog, IDC_LOST1_FIELD, L"2");
-    storePage();
+    clickInto(GetDlgItem(page, IDC_WON1_FIELD));
+    type(GetDlgItem(page, IDC_WON1_FIELD), L"6");
+    clickInto(GetDlgItem(page, IDC_LOST1_FIELD));
+    type(GetDlgItem(page, IDC_LOST1_FIELD), L"2");
     SendMessageW(dialog, WM_ENDSESSION, TRUE, 0);
     EXPECT_NE(ini().find("Spieler1=-11201060200000000"), std::string::npos) << ini();
 }
@@ -402,7 +396,6 @@ TEST_F(MainDialog, ExitSaveThatCannotReplaceTheFileSaysSo)
         SetFileAttributesW(iniPath.c_str(), FILE_ATTRIBUTE_NORMAL);
         EXPECT_EQ(ini(), before);
         EXPECT_EQ(GetFileAttributesW((iniPath + L".tmp~").c_str()), INVALID_FILE_ATTRIBUTES);
-        resetWindowState();
         removeTempFolder(folder);
         folder.clear();
     }
@@ -440,7 +433,7 @@ TEST_F(MainDialog, GarbageInTheIniFileNeitherCrashesNorSticks)
     EXPECT_EQ(watcher.boxes[0].text, L"Die gespeicherten Berechnungsdaten für Spieler 1 sind fehlerhaft!");
     EXPECT_EQ(tabCount(), 4);
     EXPECT_EQ(tabLabel(0), std::wstring(63, L'x'));
-    EXPECT_EQ(TabCtrl_GetCurSel(tabControl), 0) << "an unknown current player falls back to the first";
+    EXPECT_EQ(TabCtrl_GetCurSel(tabs), 0) << "an unknown current player falls back to the first";
     close();
     // Garbage in, sound values out: the next start reads what this run wrote.
     const std::string saved = ini();
@@ -466,7 +459,7 @@ TEST_F(MainDialog, OnlyTheFocusedFieldIsHighlighted)
     open("[LKZ]\r\nBKColor=255\r\n");
     HWND matches = GetDlgItem(dialog, IDC_MATCHES_FIELD);
     HWND teams = GetDlgItem(dialog, IDC_TEAM_COUNT_FIELD);
-    HWND won = GetDlgItem(pageDialog, IDC_WON2_FIELD);
+    HWND won = GetDlgItem(page, IDC_WON2_FIELD);
     SetFocus(matches);
     EXPECT_EQ(fieldBackground(matches), RGB(255, 0, 0)) << "BKColor 255 is pure red";
     EXPECT_NE(fieldBackground(teams), RGB(255, 0, 0));
@@ -484,7 +477,7 @@ TEST_F(MainDialog, FramesBelongToTheShownPlayer)
     open("[LKZ]\r\nShowEinzel=0\r\n");
     selectLeague(1);
     setText(dialog, IDC_MATCHES_FIELD, L"3");
-    setText(pageDialog, IDC_WON1_FIELD, L"9");
+    setText(page, IDC_WON1_FIELD, L"9");
     {
         BoxWatcher watcher;
         click(dialog, IDC_CALCULATE_BUTTON);
@@ -493,14 +486,6 @@ TEST_F(MainDialog, FramesBelongToTheShownPlayer)
     }
     EXPECT_TRUE(framedRed(Matches));
 
-    const auto clickTab = [](int index) {
-        RECT tab;
-        TabCtrl_GetItemRect(tabControl, index, &tab);
-        const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
-        SendMessageW(tabControl, WM_LBUTTONDOWN, MK_LBUTTON, point);
-        SendMessageW(tabControl, WM_LBUTTONUP, 0, point);
-        flushEvents(50);
-    };
     clickTab(1);
     EXPECT_FALSE(framedRed(Matches)) << "player 2 has no marks";
     EXPECT_FALSE(framedRed(Won1));
@@ -530,8 +515,8 @@ TEST_F(MainDialog, AMessageFromAWorkerThreadIsShownOverTheDialog)
     open();
     BoxWatcher watcher;
     std::atomic<bool> done{false};
-    std::thread worker([&done] {
-        showErrorMessage("Die Datei konnte nicht geladen werden.", "Download");
+    std::thread worker([&done, this] {
+        showMessageBox(dialog, "Die Datei konnte nicht geladen werden.", "Download", BoxButtons::Ok, BoxIcon::Error);
         done = true;
     });
     for (int i = 0; i < 100 && !done; ++i)

@@ -1,17 +1,25 @@
 // Typing into the number fields, as the keyboard reaches them, and the tooltips.
 #include "main_dialog_fixture.h"
 
-#include "app/main_setup_win.h"
 #include "controls/tooltip_win.h"
-#include "controls/inputs.h"
-#include "team/team.h"
 
 namespace {
 
 class NumericField : public MainDialogTest {
 protected:
     HWND field(int id) const { return GetDlgItem(dialog, id); }
-    HWND page(int id) const { return GetDlgItem(pageDialog, id); }
+    HWND pageField(int id) const { return GetDlgItem(page, id); }
+    // What the single player's values are saved as when the program ends now ("Spieler1=..."); it
+    // is started again on the file.
+    std::string savedNow()
+    {
+        close();
+        const std::string saved = ini();
+        reopen();
+        const size_t section = saved.find("[Einzelspieler]");
+        const size_t line = saved.find("Spieler1=", section);
+        return line == std::string::npos ? std::string() : saved.substr(line, 27);
+    }
     // Automatic calculation on, "Oberliga", 10 teams, 5 matches, 6 games won in the 1. Paarkreuz.
     void startComputing()
     {
@@ -20,8 +28,8 @@ protected:
         selectLeague(3);
         setText(dialog, IDC_TEAM_COUNT_FIELD, L"10");
         setText(dialog, IDC_MATCHES_FIELD, L"5");
-        setText(pageDialog, IDC_WON1_FIELD, L"6");
-        click(pageDialog, IDC_CLEAR2_BUTTON); // stores the page and computes
+        setText(page, IDC_WON1_FIELD, L"6");
+        click(page, IDC_CLEAR2_BUTTON); // stores the page and computes
     }
 };
 
@@ -46,21 +54,21 @@ TEST_F(NumericField, DigitsOnlyAndTwoAtMost)
     EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"9") << "a selection is replaced";
 
     // No leading zero, and no zero behind a lone zero.
-    HWND won = page(IDC_WON2_FIELD);
+    HWND won = pageField(IDC_WON2_FIELD);
     clickInto(won);
-    setText(pageDialog, IDC_WON2_FIELD, L"");
+    setText(page, IDC_WON2_FIELD, L"");
     type(won, L"5");
     SendMessageW(won, EM_SETSEL, 0, 0);
     type(won, L"0");
-    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"5");
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"5");
     SendMessageW(won, EM_SETSEL, 1, 1);
     type(won, L"0");
-    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"50");
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"50");
 
     // Paste, the context menu and the wheel do nothing.
     SendMessageW(won, EM_SETSEL, 0, -1);
     EXPECT_EQ(SendMessageW(won, WM_PASTE, 0, 0), 0);
-    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"50");
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"50");
 }
 
 TEST_F(NumericField, TypedFiguresReachThePlayerAndTheLkz)
@@ -74,22 +82,22 @@ TEST_F(NumericField, TypedFiguresReachThePlayerAndTheLkz)
     type(teams, L"2");
     EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"12");
     EXPECT_EQ(display(), L"203") << "12 teams compute at once";
-    EXPECT_EQ(singleState.teamCount, 12);
     fireCommitTimer();
     EXPECT_EQ(display(), L"203");
 
-    HWND won = page(IDC_WON1_FIELD);
+    HWND won = pageField(IDC_WON1_FIELD);
     clickInto(won);
     type(won, L"8");
     fireCommitTimer();
-    EXPECT_EQ(singleState.players[0].won1, 8);
-    EXPECT_EQ(display(), L"203");
+    EXPECT_EQ(savedNow(), "Spieler1=031205080000000000");
 
     // An emptied game count becomes 0 on the key's release.
+    won = pageField(IDC_WON1_FIELD);
+    clickInto(won);
     backspace(won);
-    EXPECT_EQ(text(pageDialog, IDC_WON1_FIELD), L"0");
-    EXPECT_EQ(singleState.players[0].won1, 0);
+    EXPECT_EQ(text(page, IDC_WON1_FIELD), L"0");
     EXPECT_EQ(display(), L"180");
+    EXPECT_EQ(savedNow(), "Spieler1=031205000000000000");
 }
 
 TEST_F(NumericField, EachFieldKeepsItsLimits)
@@ -100,13 +108,14 @@ TEST_F(NumericField, EachFieldKeepsItsLimits)
     type(teams, L"1");
     fireCommitTimer();
     EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"2") << "one team is no league";
-    EXPECT_EQ(singleState.teamCount, 2) << "and the player keeps what the field shows";
 
     HWND matches = field(IDC_MATCHES_FIELD);
     clickInto(matches);
     type(matches, L"25");
     EXPECT_EQ(text(dialog, IDC_MATCHES_FIELD), L"13");
-    EXPECT_EQ(singleState.players[0].matches, 13);
+    EXPECT_EQ(savedNow(), "Spieler1=030213060000000000") << "the player keeps what the fields show";
+    matches = field(IDC_MATCHES_FIELD);
+    clickInto(matches);
     SendMessageW(matches, EM_SETSEL, 2, 2);
     backspace(matches);
     backspace(matches);
@@ -149,12 +158,12 @@ TEST_F(NumericField, KeypadDigitsGiveWhatTheMainKeyboardGives)
             if (!computing && c.id != IDC_MATCHES_FIELD)
                 continue;
             std::wstring shown[2], lkz[2];
-            int stored[2] = {};
+            std::string stored[2];
             for (int keypad = 0; keypad < 2; ++keypad) {
                 startComputing();
                 if (!computing)
                     click(dialog, IDC_AUTO_CALC_CHECK);
-                HWND parent = c.onPage ? pageDialog : dialog;
+                HWND parent = c.onPage ? page : dialog;
                 HWND target = GetDlgItem(parent, c.id);
                 clickInto(target);
                 for (const wchar_t* d = c.digits; *d; ++d)
@@ -163,10 +172,8 @@ TEST_F(NumericField, KeypadDigitsGiveWhatTheMainKeyboardGives)
                 fireCommitTimer();
                 shown[keypad] = text(parent, c.id);
                 lkz[keypad] = display();
-                const InputControl* input = inputOfField(c.onPage ? Surface::PlayerPage : Surface::MainDialog, c.id);
-                stored[keypad] = inputsOf(singleState, 0)[input->kind];
                 close();
-                resetWindowState();
+                stored[keypad] = ini();
                 removeTempFolder(folder);
                 folder.clear();
             }
@@ -190,19 +197,19 @@ TEST_F(NumericField, LeavingAFieldEarlyCompletesItsCommit)
     EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"1") << "waits for a second digit";
     SetFocus(field(IDC_MATCHES_FIELD)); // Tab
     EXPECT_EQ(text(dialog, IDC_TEAM_COUNT_FIELD), L"2");
-    EXPECT_EQ(singleState.teamCount, 2);
     fireCommitTimer();
     EXPECT_EQ(text(dialog, IDC_MATCHES_FIELD), L"5") << "the timer has nothing left to do for another field";
+    EXPECT_EQ(savedNow(), "Spieler1=030205060000000000");
 
     // A game count: "2" (which may become 20) into won, then a click into its partner; 5 matches
     // allow 10 games in a row.
-    setText(pageDialog, IDC_LOST2_FIELD, L"9");
-    HWND won = page(IDC_WON2_FIELD);
+    setText(page, IDC_LOST2_FIELD, L"9");
+    HWND won = pageField(IDC_WON2_FIELD);
     clickInto(won);
     type(won, L"2");
-    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"2");
-    clickInto(page(IDC_LOST2_FIELD));
-    EXPECT_EQ(_wtoi(text(pageDialog, IDC_WON2_FIELD).c_str()) + _wtoi(text(pageDialog, IDC_LOST2_FIELD).c_str()), 10)
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"2");
+    clickInto(pageField(IDC_LOST2_FIELD));
+    EXPECT_EQ(_wtoi(text(page, IDC_WON2_FIELD).c_str()) + _wtoi(text(page, IDC_LOST2_FIELD).c_str()), 10)
         << "the pair limit, at once";
 
     click(dialog, IDC_MODE_BUTTON); // the player count shows in team mode
@@ -237,23 +244,22 @@ TEST_F(NumericField, AClickAfterTheCountButtonSelectsTheWholeText)
 TEST_F(NumericField, PairLimitWithAndWithoutAutomaticCalculation)
 {
     startComputing(); // N = 5, so won + lost of a row stay within 10
-    HWND won = page(IDC_WON2_FIELD), lost = page(IDC_LOST2_FIELD);
-    setText(pageDialog, IDC_LOST2_FIELD, L"6");
+    HWND won = pageField(IDC_WON2_FIELD), lost = pageField(IDC_LOST2_FIELD);
+    setText(page, IDC_LOST2_FIELD, L"6");
     clickInto(won);
     type(won, L"7");
-    EXPECT_EQ(text(pageDialog, IDC_LOST2_FIELD), L"3");
+    EXPECT_EQ(text(page, IDC_LOST2_FIELD), L"3");
     SendMessageW(won, EM_SETSEL, 0, -1);
-    setText(pageDialog, IDC_LOST2_FIELD, L"6");
+    setText(page, IDC_LOST2_FIELD, L"6");
     type(won, L"12");
-    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"10");
-    EXPECT_EQ(text(pageDialog, IDC_LOST2_FIELD), L"0");
-    EXPECT_EQ(singleState.players[0].won2, 10);
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"10");
+    EXPECT_EQ(text(page, IDC_LOST2_FIELD), L"0");
 
     click(dialog, IDC_AUTO_CALC_CHECK);
     clickInto(lost);
     type(lost, L"7");
-    EXPECT_EQ(text(pageDialog, IDC_WON2_FIELD), L"10") << "without automatic calculation entries stay as typed";
-    EXPECT_EQ(singleState.players[0].lost2, 7);
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"10") << "without automatic calculation entries stay as typed";
+    EXPECT_EQ(savedNow(), "Spieler1=031005060010070000");
 }
 
 TEST_F(NumericField, TheCommitTimerReallyWaits)
@@ -285,7 +291,7 @@ TEST_F(NumericField, ExitCarriesOutADeferredCommitAndThenTakesNoMore)
 TEST_F(NumericField, EveryControlExplainsItselfInATooltip)
 {
     open();
-    HWND tooltip = controlTooltipWindow();
+    HWND tooltip = record().controlTooltip ? record().controlTooltip->window() : nullptr;
     ASSERT_NE(tooltip, nullptr);
     const struct {
         HWND parent;
@@ -296,9 +302,9 @@ TEST_F(NumericField, EveryControlExplainsItselfInATooltip)
         {dialog, IDC_MATCHES_SPIN, L"Anzahl der tatsächlich durchgeführten Punktspiele."},
         {dialog, IDC_TEAM_COUNT_FIELD, L"Anzahl der Mannschaften pro Staffel.\r\nKampflose Spiele hier abziehen."},
         {dialog, IDC_MATCHES_FIELD, L"Anzahl der tatsächlich durchgeführten Punktspiele."},
-        {pageDialog, IDC_CLEAR1_BUTTON, L"Spiele im 1. Paarkreuz löschen."},
-        {pageDialog, IDC_CLEAR2_BUTTON, L"Spiele im 2. Paarkreuz löschen."},
-        {pageDialog, IDC_CLEAR3_BUTTON, L"Spiele im 3. Paarkreuz löschen."},
+        {page, IDC_CLEAR1_BUTTON, L"Spiele im 1. Paarkreuz löschen."},
+        {page, IDC_CLEAR2_BUTTON, L"Spiele im 2. Paarkreuz löschen."},
+        {page, IDC_CLEAR3_BUTTON, L"Spiele im 3. Paarkreuz löschen."},
         {dialog, IDC_ON_TOP_CHECK, L"Programm immer im Vordergrund."},
         {dialog, IDC_SAVE_DATA_CHECK, L"Namen der Spieler/Spielklasse/Anzahl Mannschaften/Anzahl Punktspiele/\n"
                                       L"Anzahl durchgeführter Einzel beim Beenden speichern."},
@@ -324,7 +330,7 @@ TEST_F(NumericField, EveryControlExplainsItselfInATooltip)
         EXPECT_STREQ(shown, tools[i].text) << i;
     }
 
-    HWND tabTips = reinterpret_cast<HWND>(SendMessageW(tabControl, TCM_GETTOOLTIPS, 0, 0));
+    HWND tabTips = reinterpret_cast<HWND>(SendMessageW(tabs, TCM_GETTOOLTIPS, 0, 0));
     ASSERT_NE(tabTips, nullptr) << "the tab strip shows its tips through a tooltip of its own";
     EXPECT_NE(tabTips, tooltip);
     EXPECT_EQ(SendMessageW(tabTips, TTM_GETMAXTIPWIDTH, 0, 0), 550);
@@ -346,15 +352,15 @@ TEST_F(NumericField, AClickKeepsTheTipAwayUntilThePointerMovesOn)
     PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     flushEvents(30);
     ReleaseCapture();
-    EXPECT_TRUE(Tooltip::clickSuppressed());
+    EXPECT_TRUE(Tooltip::clickSuppressed(dialog));
     PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
     flushEvents(30);
-    EXPECT_TRUE(Tooltip::clickSuppressed()) << "still over the clicked control";
+    EXPECT_TRUE(Tooltip::clickSuppressed(dialog)) << "still over the clicked control";
     at = centre(other);
     SetCursorPos(at.x, at.y);
     PostMessageW(other, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
     flushEvents(30);
-    EXPECT_FALSE(Tooltip::clickSuppressed()) << "another window brings the tips back";
+    EXPECT_FALSE(Tooltip::clickSuppressed(dialog)) << "another window brings the tips back";
 }
 
 } // namespace

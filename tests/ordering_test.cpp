@@ -9,28 +9,27 @@
 
 namespace {
 
-// Players with line-ups 1..n in that order and the given LKZ values.
-void makeTeam(const std::vector<float>& lkz)
-{
-    createStates(static_cast<int>(lkz.size()));
-    for (size_t i = 0; i < lkz.size(); ++i) {
-        setPlayerName(teamState, static_cast<int>(i), "Spieler " + std::to_string(i + 1));
-        teamState.players[i].lkz = lkz[i];
-        teamState.players[i].won2 = static_cast<int>(i) + 10;
-    }
-}
-
-std::vector<int> lineups()
-{
-    std::vector<int> result;
-    for (const PlayerRecord& p : teamState.players)
-        result.push_back(p.lineup);
-    return result;
-}
-
 class Ordering : public ::testing::Test {
 protected:
-    void TearDown() override { releaseStates(); }
+    // Players with line-ups 1..n in that order and the given LKZ values.
+    void makeTeam(const std::vector<float>& lkz)
+    {
+        model = newModel(static_cast<int>(lkz.size()));
+        for (size_t i = 0; i < lkz.size(); ++i) {
+            setPlayerName(team, static_cast<int>(i), "Spieler " + std::to_string(i + 1));
+            team.players[i].lkz = lkz[i];
+            team.players[i].won2 = static_cast<int>(i) + 10;
+        }
+    }
+    std::vector<int> lineups() const
+    {
+        std::vector<int> result;
+        for (const PlayerRecord& p : team.players)
+            result.push_back(p.lineup);
+        return result;
+    }
+    TeamModel model;
+    TeamState& team = model.team;
 };
 
 TEST_F(Ordering, LkzOrderPlacesEqualValuesAsTheSelectionDoes)
@@ -49,17 +48,17 @@ TEST_F(Ordering, LkzOrderPlacesEqualValuesAsTheSelectionDoes)
     };
     for (const auto& c : cases) {
         makeTeam(c.lkz);
-        sortByLkzValue(teamState);
+        sortByLkzValue(team);
         EXPECT_EQ(lineups(), c.lineups) << ::testing::PrintToString(c.lkz);
-        EXPECT_EQ(teamState.sortByLkz, 1);
+        EXPECT_EQ(team.sortByLkz, 1);
     }
 }
 
 TEST_F(Ordering, RecordsMoveWhole)
 {
     makeTeam({10, 30, 20, 30});
-    sortByLkzValue(teamState);
-    for (const PlayerRecord& p : teamState.players) {
+    sortByLkzValue(team);
+    for (const PlayerRecord& p : team.players) {
         EXPECT_EQ(p.name, "Spieler " + std::to_string(p.lineup));
         EXPECT_EQ(p.won2, p.lineup + 9);
     }
@@ -82,26 +81,26 @@ TEST_F(Ordering, APlayerWithoutLkzSortsLastHereAndInTheOverview)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        createStates(5);
-        teamState.league = 3;
-        teamState.teamCount = 10;
+        model = newModel(5);
+        team.league = 3;
+        team.teamCount = 10;
         for (int i = 0; i < 5; ++i) {
-            teamState.players[i].matches = 5;
-            teamState.players[i].won1 = 1 + i;
-            teamState.players[i].lost1 = 4;
+            team.players[i].matches = 5;
+            team.players[i].won1 = 1 + i;
+            team.players[i].lost1 = 4;
         }
-        PlayerRecord& first = teamState.players[0];
+        PlayerRecord& first = team.players[0];
         first.matches = c.matches;
         first.won1 = c.won1;
         first.lost1 = c.lost1;
         first.invalid[Won1] = c.marked ? 1 : 0;
         for (int i = 0; i < 5; ++i)
-            recomputePlayerLkz(teamState, i);
+            recomputePlayerLkz(team, i);
 
-        const Overview overview = teamOverview(teamState);
+        const Overview overview = teamOverview(team);
         EXPECT_EQ(overview.rows[0].plausible, c.hasLkz);
         const std::vector<int> byLkz = overviewOrder(overview, ColLkz, true, {});
-        sortByLkzValue(teamState);
+        sortByLkzValue(team);
         if (c.hasLkz) {
             EXPECT_EQ(lineups().front(), 1) << "the strongest record leads";
             EXPECT_EQ(byLkz.front(), 0);
@@ -110,7 +109,6 @@ TEST_F(Ordering, APlayerWithoutLkzSortsLastHereAndInTheOverview)
             EXPECT_EQ(byLkz.back(), 0);
             EXPECT_EQ(overviewCell(overview, overview.rows[0], ColLkz), "\xE2\x80\x93");
         }
-        releaseStates();
     }
 }
 
@@ -123,29 +121,29 @@ TEST_F(Ordering, LineupOrderComesBackAfterAnySequence)
             value = static_cast<float>(random() % 4) * 50; // many ties
         makeTeam(lkz);
         for (int round = 0; round < 3; ++round) {
-            std::shuffle(teamState.players.begin(), teamState.players.end(), random);
-            sortByLkzValue(teamState);
+            std::shuffle(team.players.begin(), team.players.end(), random);
+            sortByLkzValue(team);
             for (int i = 1; i < n; ++i)
-                ASSERT_GE(teamState.players[i - 1].lkz, teamState.players[i].lkz) << n;
+                ASSERT_GE(team.players[i - 1].lkz, team.players[i].lkz) << n;
         }
-        sortByLineup(teamState);
+        sortByLineup(team);
         std::vector<int> expected(n);
         for (int i = 0; i < n; ++i)
             expected[i] = i + 1;
         EXPECT_EQ(lineups(), expected);
-        EXPECT_EQ(teamState.sortByLkz, 0);
+        EXPECT_EQ(team.sortByLkz, 0);
     }
 }
 
 TEST_F(Ordering, ASinglePlayerKeepsTheFlag)
 {
-    createStates(4);
+    model = newModel(4);
     for (int flag : {0, 1}) {
-        singleState.sortByLkz = flag;
-        sortByLkzValue(singleState);
-        EXPECT_EQ(singleState.sortByLkz, flag);
-        sortByLineup(singleState);
-        EXPECT_EQ(singleState.sortByLkz, flag);
+        model.single.sortByLkz = flag;
+        sortByLkzValue(model.single);
+        EXPECT_EQ(model.single.sortByLkz, flag);
+        sortByLineup(model.single);
+        EXPECT_EQ(model.single.sortByLkz, flag);
     }
 }
 

@@ -20,25 +20,25 @@ class TeamOverview : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        createStates(4);
-        teamState.league = 3;
-        teamState.teamCount = 10;
+        team.league = 3;
+        team.teamCount = 10;
         const int won[4] = {2, 6, 4, 11};
         const int lost[4] = {4, 0, 2, 0};
         const char* names[4] = {"J\xC3\xBCrgen Wei\xC3\x9F", "A;B", "Sag \"Hi\"", "Nr. 4"};
         for (int i = 0; i < 4; ++i) {
-            PlayerRecord& p = teamState.players[i];
+            PlayerRecord& p = team.players[i];
             p.matches = 5;
             p.won1 = won[i];
             p.lost1 = lost[i];
             p.won3 = i;
-            setPlayerName(teamState, i, names[i]);
+            setPlayerName(team, i, names[i]);
         }
         // The tabs show the team by LKZ: line-ups 2, 3, 1, 4.
-        std::swap(teamState.players[0], teamState.players[1]);
-        std::swap(teamState.players[1], teamState.players[2]);
+        std::swap(team.players[0], team.players[1]);
+        std::swap(team.players[1], team.players[2]);
     }
-    void TearDown() override { releaseStates(); }
+    TeamModel model = newModel(4);
+    TeamState& team = model.team;
 
     static std::vector<std::string> column(const Overview& overview, int index)
     {
@@ -51,7 +51,7 @@ protected:
 
 TEST_F(TeamOverview, RowsFollowTheTabsInBothDisplayForms)
 {
-    Overview overview = teamOverview(teamState);
+    Overview overview = teamOverview(team);
     EXPECT_EQ(column(overview, ColLineup), (std::vector<std::string>{"2", "3", "1", "4"}));
     EXPECT_EQ(column(overview, ColName)[2], "J\xC3\xBCrgen Wei\xC3\x9F");
     EXPECT_EQ(column(overview, ColPk1), (std::vector<std::string>{"6:0", "4:2", "2:4", "11:0"}));
@@ -61,21 +61,21 @@ TEST_F(TeamOverview, RowsFollowTheTabsInBothDisplayForms)
     EXPECT_EQ(overviewAverage(overview), "194");
     EXPECT_EQ(overviewSummary(overview), "Spielklasse: Oberliga   Mannschaften: 10   LKZ im Schnitt: 194");
 
-    teamState.decimal = 1;
-    overview = teamOverview(teamState);
+    team.decimal = 1;
+    overview = teamOverview(team);
     EXPECT_EQ(column(overview, ColLkz), (std::vector<std::string>{"205,841", "194,056", "181,222", "\xE2\x80\x93"}));
     EXPECT_EQ(overviewAverage(overview), "193,706");
 
-    teamState.league = -1;
-    overview = teamOverview(teamState);
+    team.league = -1;
+    overview = teamOverview(team);
     EXPECT_EQ(overviewAverage(overview), "\xE2\x80\x93") << "no league: nobody is plausible";
     EXPECT_EQ(overviewSummary(overview).rfind("Spielklasse: \xE2\x80\x93", 0), 0u);
 }
 
 TEST_F(TeamOverview, ColumnsSortAsNumbers)
 {
-    teamState.players[3].matches = 10; // line-up 4: "10" after "5" as a number, before it as text
-    const Overview overview = teamOverview(teamState);
+    team.players[3].matches = 10; // line-up 4: "10" after "5" as a number, before it as text
+    const Overview overview = teamOverview(team);
     const struct {
         int column;
         bool descending;
@@ -99,8 +99,8 @@ TEST_F(TeamOverview, NamesFollowTheComparisonGiven)
 {
     const char* names[4] = {"b", "A", "a", "C"};
     for (int i = 0; i < 4; ++i)
-        setPlayerName(teamState, i, names[i]);
-    const Overview overview = teamOverview(teamState);
+        setPlayerName(team, i, names[i]);
+    const Overview overview = teamOverview(team);
     const NameComparison ignoringCase = [](const std::string& a, const std::string& b) {
         const auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); };
         return lower(a[0]) - lower(b[0]);
@@ -114,29 +114,29 @@ TEST_F(TeamOverview, NamesFollowTheComparisonGiven)
 // in 5 matches is 205.841, 8:0 and 1:0 in 6 matches 211.5.
 TEST_F(TeamOverview, NextMatchColumn)
 {
-    Overview overview = teamOverview(teamState);
+    Overview overview = teamOverview(team);
     EXPECT_EQ(column(overview, ColNextMatch),
               (std::vector<std::string>{"+6 / \xC2\xB1" "0 / -5", "+6 / +1 / -3", "+9 / +2 / -4", "\xE2\x80\x93"}));
     EXPECT_EQ(overviewOrder(overview, ColNextMatch, true, byBytes), (std::vector<int>{2, 1, 0, 3}))
         << "by 2:0, then 1:1; no forecast last";
     EXPECT_EQ(overviewOrder(overview, ColNextMatch, false, byBytes), (std::vector<int>{3, 0, 1, 2}));
 
-    teamState.decimal = 1;
-    overview = teamOverview(teamState);
+    team.decimal = 1;
+    overview = teamOverview(team);
     EXPECT_EQ(column(overview, ColNextMatch)[0], "+5,8 / +0,4 / -5,0");
 
     // One more match would be the tenth of ten: nobody has a forecast.
-    for (PlayerRecord& p : teamState.players)
+    for (PlayerRecord& p : team.players)
         p.matches = 9;
-    teamState.players[0].won1 = 9;
-    overview = teamOverview(teamState);
+    team.players[0].won1 = 9;
+    overview = teamOverview(team);
     EXPECT_EQ(column(overview, ColNextMatch)[0], "\xE2\x80\x93");
 }
 
 TEST_F(TeamOverview, ClipboardTextAndCsv)
 {
-    setPlayerName(teamState, 3, "Tab\there");
-    const Overview overview = teamOverview(teamState);
+    setPlayerName(team, 3, "Tab\there");
+    const Overview overview = teamOverview(team);
     const std::vector<int> order = overviewOrder(overview, ColLineup, false, byBytes);
     const std::string text = overviewText(overview, order);
     EXPECT_EQ(text.substr(0, text.find("\r\n")), "Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tN\xC3\xA4" "chstes Spiel");
@@ -156,7 +156,7 @@ TEST_F(TeamOverview, ClipboardTextAndCsv)
 // What a spreadsheet makes of the file: Python's csv module reads it as Excel in Germany would.
 TEST_F(TeamOverview, ASpreadsheetReadsEveryValueBack)
 {
-    const Overview overview = teamOverview(teamState);
+    const Overview overview = teamOverview(team);
     const std::string path = ::testing::TempDir() + "overview.csv";
     std::ofstream(path, std::ios::binary) << overviewCsv(overview, overviewOrder(overview, ColLineup, false, byBytes));
     const std::string script =

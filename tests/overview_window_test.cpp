@@ -2,8 +2,7 @@
 #include "main_dialog_fixture.h"
 
 #include "base/atomic_file_win.h"
-#include "team/overview_win.h"
-#include "team/team.h"
+#include "base/text_win.h"
 
 #include <string>
 #include <vector>
@@ -17,17 +16,25 @@ const char* const team =
     "Spieler1=031005020400000000\r\nSpieler2=031005060000000000\r\nSpieler3=031005040200000000\r\n"
     "Spieler4=031005001100000000\r\nSpielerName1=J\xFCrgen Wei\xDF\r\nSpielerName3=A;B\r\n";
 
-std::wstring savedTo;
-std::wstring chooseTestFile(HWND) { return savedTo; }
-
 class OverviewWindow : public MainDialogTest {
 protected:
-    void TearDown() override
+    // "Speichern..." in the overview, and the name typed into the system's save dialog; the
+    // dialog's title, or empty when it did not show.
+    static std::wstring saveAs(HWND overview, const std::wstring& target)
     {
-        chooseOverviewFile = original;
-        MainDialogTest::TearDown();
+        std::wstring title;
+        // cmb13 (0x47C) holds the file name in the system's save dialog.
+        ModalAction save(0x47C, [&](HWND fileDialog) {
+            title = windowText(fileDialog);
+            HWND name = GetDlgItem(fileDialog, 0x47C);
+            if (HWND edit = FindWindowExW(name, nullptr, L"Edit", nullptr))
+                name = edit;
+            SetWindowTextW(name, target.c_str());
+            SendMessageW(fileDialog, WM_COMMAND, IDOK, 0);
+        });
+        SendMessageW(GetDlgItem(overview, IDC_OVERVIEW_SAVE), BM_CLICK, 0, 0);
+        return title;
     }
-    decltype(chooseOverviewFile) original = chooseOverviewFile;
 
     static std::vector<std::wstring> columnOf(HWND list, int column)
     {
@@ -72,7 +79,7 @@ TEST_F(OverviewWindow, ListsTheTeamInTabOrderAndSortsByAHeaderClick)
         EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL) << "every column fits";
         SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
     });
-    SendMessageW(tabControl, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
+    menuCommand(IDM_TEAM_OVERVIEW);
     ASSERT_TRUE(look.ran);
     EXPECT_EQ(lineups, (std::vector<std::wstring>{L"2", L"3", L"1", L"4"}));
     EXPECT_EQ(names, (std::vector<std::wstring>{L"Nr. 2", L"A;B", L"Jürgen Weiß", L"Nr. 4"}));
@@ -82,21 +89,19 @@ TEST_F(OverviewWindow, ListsTheTeamInTabOrderAndSortsByAHeaderClick)
 
     // Nothing in the team changed.
     EXPECT_EQ(tabLabel(0), L"Nr. 2");
-    EXPECT_EQ(teamState.players[0].lineup, 2);
     EXPECT_EQ(display(), displayBefore);
 }
 
 TEST_F(OverviewWindow, CopiesAndSavesTheTable)
 {
     open(team);
-    savedTo = folder + L"Mannschaft.csv";
-    chooseOverviewFile = chooseTestFile;
+    const std::wstring savedTo = folder + L"Mannschaft.csv";
     ModalAction act(IDC_OVERVIEW_LIST, [&](HWND window) {
         SendMessageW(GetDlgItem(window, IDC_OVERVIEW_COPY), BM_CLICK, 0, 0);
-        SendMessageW(GetDlgItem(window, IDC_OVERVIEW_SAVE), BM_CLICK, 0, 0);
+        saveAs(window, savedTo);
         SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
     });
-    SendMessageW(dialog, WM_COMMAND, IDM_TEAM_OVERVIEW, 0); // from the options menu
+    menuCommand(IDM_TEAM_OVERVIEW);
     ASSERT_TRUE(act.ran);
     const std::wstring copied = clipboardText();
     EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tNächstes Spiel");
@@ -116,22 +121,11 @@ TEST_F(OverviewWindow, TheSaveDialogLoadsOnFirstUseAndSavesWhereTheUserSays)
     const std::wstring target = folder + L"Aufstellung.csv";
     std::wstring title;
     ModalAction act(IDC_OVERVIEW_LIST, [&](HWND window) {
-        // cmb13 (0x47C) holds the file name in the system's save dialog.
-        ModalAction save(0x47C, [&](HWND fileDialog) {
-            wchar_t shown[128] = L"";
-            GetWindowTextW(fileDialog, shown, 128);
-            title = shown;
-            HWND name = GetDlgItem(fileDialog, 0x47C);
-            if (HWND edit = FindWindowExW(name, nullptr, L"Edit", nullptr))
-                name = edit;
-            SetWindowTextW(name, target.c_str());
-            SendMessageW(fileDialog, WM_COMMAND, IDOK, 0);
-        });
-        SendMessageW(GetDlgItem(window, IDC_OVERVIEW_SAVE), BM_CLICK, 0, 0);
-        EXPECT_TRUE(save.ran) << "the save dialog showed";
+        title = saveAs(window, target);
+        EXPECT_FALSE(title.empty()) << "the save dialog showed";
         SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
     });
-    SendMessageW(tabControl, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
+    menuCommand(IDM_TEAM_OVERVIEW);
     ASSERT_TRUE(act.ran);
     EXPECT_NE(GetModuleHandleW(L"comdlg32.dll"), nullptr);
     const std::string csv = readFileBytes(target);
@@ -141,19 +135,24 @@ TEST_F(OverviewWindow, TheSaveDialogLoadsOnFirstUseAndSavesWhereTheUserSays)
 
 TEST_F(OverviewWindow, AFailedWriteSaysSoAndLeavesNothing)
 {
-    BoxWatcher boxes;
     open(team);
-    savedTo = folder + L"missing\\Mannschaft.csv";
-    chooseOverviewFile = chooseTestFile;
-    ModalAction act(IDC_OVERVIEW_LIST, [&](HWND window) {
-        SendMessageW(GetDlgItem(window, IDC_OVERVIEW_SAVE), BM_CLICK, 0, 0);
-        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
-    });
-    SendMessageW(tabControl, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_EQ(boxes.boxes[0].title, L"Speichern");
-    EXPECT_EQ(boxes.boxes[0].text, L"Die Datei konnte nicht gespeichert werden.");
-    EXPECT_EQ(GetFileAttributesW((folder + L"missing").c_str()), INVALID_FILE_ATTRIBUTES);
+    // A file another program holds open, sharing nothing: the user agrees to replace it.
+    const std::wstring locked = folder + L"Mannschaft.csv";
+    writeFileBytes(locked, "alt");
+    {
+        AutoCloseHandle other(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        BoxWatcher boxes({IDYES});
+        ModalAction act(IDC_OVERVIEW_LIST, [&](HWND window) {
+            saveAs(window, locked);
+            SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        });
+        menuCommand(IDM_TEAM_OVERVIEW);
+        ASSERT_FALSE(boxes.boxes.empty());
+        EXPECT_EQ(boxes.boxes.back().title, L"Speichern");
+        EXPECT_EQ(boxes.boxes.back().text, L"Die Datei konnte nicht gespeichert werden.");
+    }
+    EXPECT_EQ(readFileBytes(locked), "alt");
+    DeleteFileW(locked.c_str());
 
     // Over an existing file: replaced only by a whole new one, and nothing else is left.
     const std::wstring sub = folder + L"csv\\";
@@ -204,7 +203,7 @@ TEST_F(OverviewWindow, NamesInGermanOrderAndTheNextMatch)
         EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL) << "the new column fits too";
         SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
     });
-    SendMessageW(tabControl, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
+    menuCommand(IDM_TEAM_OVERVIEW);
     ASSERT_TRUE(look.ran);
     EXPECT_EQ(header[0], L"Nächstes Spiel");
     EXPECT_EQ(next, (std::vector<std::wstring>{L"+9 / +2 / -4", L"+6 / ±0 / -6", L"+7 / +1 / -5", L"–",
@@ -216,10 +215,9 @@ TEST_F(OverviewWindow, NamesInGermanOrderAndTheNextMatch)
 TEST_F(OverviewWindow, ASinglePlayerHasNoOverview)
 {
     open();
-    AutoMenu menu = loadOptionsMenu();
-    EXPECT_TRUE(GetMenuState(menu.get(), IDM_TEAM_OVERVIEW, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(optionsMenu().grayed(IDM_TEAM_OVERVIEW));
     ModalAction act(IDC_OVERVIEW_LIST, [](HWND window) { SendMessageW(window, WM_COMMAND, IDCANCEL, 0); });
-    SendMessageW(dialog, WM_COMMAND, IDM_TEAM_OVERVIEW, 0);
+    menuCommand(IDM_TEAM_OVERVIEW);
     flushEvents(60);
     EXPECT_FALSE(act.ran);
 }

@@ -8,9 +8,6 @@
 
 class RecordingView : public View {
 public:
-    RecordingView() { setView(this); }
-    ~RecordingView() override { setView(nullptr); }
-
     // "display 207", "paint", "clear marks", "drop list", "decimal 1", "box Fehler: text"
     std::vector<std::string> events;
     std::vector<std::pair<std::string, std::string>> boxes; // text, title

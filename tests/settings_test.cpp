@@ -1,5 +1,4 @@
 // The INI texts: settings of both modes, the saved players and the name encoding.
-#include "recording_view.h"
 #include "settings/settings.h"
 
 #include "core_test_support.h"
@@ -15,14 +14,14 @@
 
 namespace {
 
-
 class Settings : public ::testing::Test {
 protected:
-    void SetUp() override { highlightColour = defaultHighlightColour; }
-    void TearDown() override { releaseStates(); }
+    void load(FakeIni& file) { model = loadModel(file.store(), faults); }
     FakeIni ini;
-    RecordingView view;
-    std::vector<std::pair<std::string, std::string>>& messages = view.boxes;
+    std::vector<std::string> faults; // what the start would show once the file is free
+    TeamModel model = newModel(4);
+    TeamState& team = model.team;
+    TeamState& single = model.single;
 };
 
 using Values = std::array<int, 7>; // matches, won1, lost1, won2, lost2, won3, lost3
@@ -64,6 +63,30 @@ TEST(SettingsText, FlagsAndSaveSortOrder)
     }
 }
 
+TEST(SettingsText, HighlightColourOutsideTheColoursIsTheDefault)
+{
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"-1", defaultHighlightColour}, {"16777216", defaultHighlightColour}, {"", defaultHighlightColour},
+        {"abc", 0},                     {"0", 0},                             {"16777215", 0xFFFFFF},
+        {"255", 255},
+    };
+    for (const auto& [text, colour] : cases)
+        EXPECT_EQ(highlightColourFromText(text), colour) << '"' << text << '"';
+}
+
+TEST(SettingsText, SeveralInstancesOnlyForMultiInstOne)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {nullptr, false}, {"1", true}, {"01", true}, {" 1x", true}, {"0", false}, {"2", false}, {"", false}, {"ja", false},
+    };
+    for (const auto& [text, allowed] : cases) {
+        FakeIni file;
+        if (text)
+            file.set("LKZ", "MultiInst", text);
+        EXPECT_EQ(severalInstancesAllowed(file.store()), allowed) << (text ? text : "absent");
+    }
+}
+
 TEST_F(Settings, ParsePlayerValues)
 {
     const struct {
@@ -78,43 +101,43 @@ TEST_F(Settings, ParsePlayerValues)
         {"abcdefghijklmnopqr", 0, 0, {0, 0, 0, 0, 0, 0, 0}, false},
         {"0710", 7, 10, {0, 0, 0, 0, 0, 0, 0}, false},
     };
-    createStates(4);
     for (const auto& c : cases) {
-        parsePlayerValues(c.text, teamState, 2);
-        EXPECT_EQ(teamState.league, c.league) << c.text;
-        EXPECT_EQ(teamState.teamCount, c.teamCount) << c.text;
-        EXPECT_EQ(valuesOf(teamState.players[2]), c.values) << c.text;
-        EXPECT_EQ(teamState.players[2].lineup, 3);
+        parsePlayerValues(c.text, team, 2);
+        EXPECT_EQ(team.league, c.league) << c.text;
+        EXPECT_EQ(team.teamCount, c.teamCount) << c.text;
+        EXPECT_EQ(valuesOf(team.players[2]), c.values) << c.text;
+        EXPECT_EQ(team.players[2].lineup, 3);
         if (c.formatsBack) {
-            EXPECT_EQ(formatPlayerValues(teamState, teamState.players[2]), c.text);
+            EXPECT_EQ(formatPlayerValues(team, team.players[2]), c.text);
         }
     }
-    teamState.players[2].matches = 100; // wider than its field: rejected when read back
-    EXPECT_EQ(formatPlayerValues(teamState, teamState.players[2]).size(), 19u);
+    team.players[2].matches = 100; // wider than its field: rejected when read back
+    EXPECT_EQ(formatPlayerValues(team, team.players[2]).size(), 19u);
 }
 
 TEST_F(Settings, FirstStartDefaults)
 {
-    loadSettingsAndPlayers(ini.store());
+    load(ini);
     EXPECT_TRUE(ini.writes.empty());
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(highlightColour, defaultHighlightColour);
-    EXPECT_EQ(&activeState(), &singleState);
-    for (const TeamState* st : {&teamState, &singleState}) {
-        const std::array<int, 9> options{st->singleMode, st->onTop,    st->decimal,       st->autoCalc, st->saveData,
-                                         st->sortByLkz,  st->league, st->teamCount, st->currentLineup};
-        EXPECT_EQ(options, (std::array<int, 9>{1, 0, 0, 0, 0, 0, -1, 12, 1}));
+    EXPECT_TRUE(faults.empty());
+    EXPECT_EQ(model.highlightColour, defaultHighlightColour);
+    EXPECT_EQ(model.onTop, 0);
+    EXPECT_EQ(&model.active(), &single);
+    for (const TeamState* st : {&team, &single}) {
+        const std::array<int, 7> options{st->decimal, st->autoCalc, st->saveData,     st->sortByLkz,
+                                         st->league,  st->teamCount, st->currentLineup};
+        EXPECT_EQ(options, (std::array<int, 7>{0, 0, 0, 0, -1, 12, 1}));
     }
-    ASSERT_EQ(teamState.playerCount, 6);
-    ASSERT_EQ(teamState.players.size(), 6u);
+    ASSERT_EQ(team.playerCount, 6);
+    ASSERT_EQ(team.players.size(), 6u);
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(teamState.players[i].lineup, i + 1);
-        EXPECT_STREQ(teamState.players[i].name, ("Nr. " + std::to_string(i + 1)).c_str());
-        EXPECT_EQ(teamState.players[i].customName, 0);
-        EXPECT_EQ(valuesOf(teamState.players[i]), defaults);
+        EXPECT_EQ(team.players[i].lineup, i + 1);
+        EXPECT_STREQ(team.players[i].name, ("Nr. " + std::to_string(i + 1)).c_str());
+        EXPECT_EQ(team.players[i].customName, 0);
+        EXPECT_EQ(valuesOf(team.players[i]), defaults);
     }
-    ASSERT_EQ(singleState.players.size(), 1u);
-    EXPECT_STREQ(singleState.players[0].name, "Einzelspieler");
+    ASSERT_EQ(single.players.size(), 1u);
+    EXPECT_STREQ(single.players[0].name, "Einzelspieler");
 }
 
 TEST_F(Settings, GlobalSettings)
@@ -127,7 +150,7 @@ TEST_F(Settings, GlobalSettings)
         {"1", "0", nullptr, 1, 0, defaultHighlightColour},
         {"01", "yes", "", 0, 0, defaultHighlightColour},
         {"0", "1", "255", 0, 1, 255u},
-        {nullptr, nullptr, "-1", 0, 1, 0xFFFFFFFFu},
+        {nullptr, nullptr, "-1", 0, 1, defaultHighlightColour},
         {nullptr, nullptr, "blau", 0, 1, 0u},
     };
     for (const auto& c : cases) {
@@ -135,19 +158,15 @@ TEST_F(Settings, GlobalSettings)
         for (auto [key, value] : {std::pair{"OnTop", c.onTop}, {"ShowEinzel", c.showEinzel}, {"BKColor", c.bkColor}})
             if (value)
                 file.set("LKZ", key, value);
-        highlightColour = defaultHighlightColour;
-        loadSettingsAndPlayers(file.store());
-        EXPECT_EQ(teamState.onTop, c.expectOnTop);
-        EXPECT_EQ(singleState.onTop, c.expectOnTop);
-        EXPECT_EQ(teamState.singleMode, c.expectSingle);
-        EXPECT_EQ(singleState.singleMode, c.expectSingle);
-        EXPECT_EQ(highlightColour, c.expectColour);
+        load(file);
+        EXPECT_EQ(model.onTop, c.expectOnTop);
+        EXPECT_EQ(model.singleMode, c.expectSingle);
+        EXPECT_EQ(model.highlightColour, c.expectColour);
 
-        // The colour goes back as signed text and reads as the same value.
-        saveAll(file.store());
-        highlightColour = 0;
-        loadSettingsAndPlayers(file.store());
-        EXPECT_EQ(highlightColour, c.expectColour);
+        // The colour goes back as text and reads as the same value.
+        saveAll(model, file.store());
+        load(file);
+        EXPECT_EQ(model.highlightColour, c.expectColour);
     }
 }
 
@@ -169,9 +188,9 @@ TEST_F(Settings, StateSettings)
         file.set(c.section, "Anzahlspieler", c.count);
         file.set(c.section, "AktSpieler", "3");
         file.set(c.section, "Dezimal", "1");
-        createStates(6);
-        TeamState& state = std::string(c.section) == "Einzelspieler" ? singleState : teamState;
-        readStateSettings(state, c.section, file.store());
+        model = newModel(6);
+        TeamState& state = std::string(c.section) == "Einzelspieler" ? single : team;
+        readStateSettings(state, file.store());
         EXPECT_EQ(state.saveSortOrder, c.expectSaveSort) << c.saveSortOrder;
         EXPECT_EQ(state.sortByLkz, c.expectSort) << c.saveSortOrder << "/" << c.sortOrder;
         EXPECT_EQ(state.playerCount, c.expectCount) << c.count;
@@ -190,17 +209,17 @@ TEST_F(Settings, StateSettings)
 
 TEST_F(Settings, SaveAllWritesEveryKeyInOrder)
 {
-    loadSettingsAndPlayers(ini.store());
-    highlightColour = 255;
-    teamState.singleMode = singleState.singleMode = 0;
-    teamState.onTop = singleState.onTop = 1;
-    singleState.decimal = 1;
-    teamState.autoCalc = 1;
-    teamState.saveSortOrder = 1;
-    teamState.sortByLkz = 1;
-    singleState.sortByLkz = 1; // not kept: its mode does not save the order
+    load(ini);
+    model.highlightColour = 255;
+    model.singleMode = 0;
+    model.onTop = 1;
+    single.decimal = 1;
+    team.autoCalc = 1;
+    team.saveSortOrder = 1;
+    team.sortByLkz = 1;
+    single.sortByLkz = 1; // not kept: its mode does not save the order
     ini.writes.clear();
-    saveAll(ini.store());
+    saveAll(model, ini.store());
     const std::vector<std::string> expected = {
         "LKZ/OnTop=1", "LKZ/ShowEinzel=0", "LKZ/BKColor=255",
         "Einzelspieler/Dezimal=1", "Einzelspieler/AutoCalc=0", "Einzelspieler/SaveData=0",
@@ -212,8 +231,6 @@ TEST_F(Settings, SaveAllWritesEveryKeyInOrder)
         "Mannschaft/AktSpieler=1", "Mannschaft/Anzahlspieler=6",
     };
     EXPECT_EQ(ini.writes, expected);
-    EXPECT_TRUE(teamState.players.empty());
-    EXPECT_TRUE(singleState.players.empty());
 }
 
 TEST_F(Settings, CurrentPlayerKeptOnlyWhenActiveModeSavesData)
@@ -226,20 +243,25 @@ TEST_F(Settings, CurrentPlayerKeptOnlyWhenActiveModeSavesData)
     };
     for (const auto& c : cases) {
         FakeIni file;
-        loadSettingsAndPlayers(file.store());
-        teamState.singleMode = singleState.singleMode = c.singleMode;
-        singleState.saveData = c.singleSave;
-        teamState.saveData = c.teamSave;
-        teamState.currentLineup = 3;
-        saveAll(file.store());
+        load(file);
+        model.singleMode = c.singleMode;
+        single.saveData = c.singleSave;
+        team.saveData = c.teamSave;
+        team.currentLineup = 3;
+        saveAll(model, file.store());
         EXPECT_EQ(file.get("Mannschaft", "AktSpieler"), c.expected)
             << c.singleMode << c.singleSave << c.teamSave;
     }
 }
 
-TEST_F(Settings, LoadPlayersReportsFaultyValuesAndKeepsTheOthers)
+// The faults of both modes come back in the order of loading; the rest of the file loads.
+TEST_F(Settings, LoadModelReturnsFaultyPlayersAndLoadsTheOthers)
 {
     ini.set("LKZ", "ShowEinzel", "0");
+    ini.set("LKZ", "OnTop", "1");
+    ini.set("Einzelspieler", "SaveData", "1");
+    ini.set("Einzelspieler", "Spieler1", "0710");
+    ini.set("Einzelspieler", "SpielerName1", "Eva");
     ini.set("Mannschaft", "SaveData", "1");
     const char* saved[] = {"071014050308060202", "07101405030806020", "061009040102030405",
                            "0710140503080602021", "050811010101010101", nullptr};
@@ -248,50 +270,54 @@ TEST_F(Settings, LoadPlayersReportsFaultyValuesAndKeepsTheOthers)
             ini.set("Mannschaft", "Spieler" + std::to_string(n), saved[n - 1]);
     ini.set("Mannschaft", "SpielerName1", "Anna");
 
-    loadSettingsAndPlayers(ini.store());
+    load(ini);
 
-    const std::vector<std::pair<std::string, std::string>> expectedMessages = {
-        {"Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler 2 sind fehlerhaft!", "Fehler"},
-        {"Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler 4 sind fehlerhaft!", "Fehler"},
+    const std::vector<std::string> expectedFaults = {
+        "Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler 1 sind fehlerhaft!",
+        "Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler 2 sind fehlerhaft!",
+        "Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler 4 sind fehlerhaft!",
     };
-    EXPECT_EQ(messages, expectedMessages);
+    EXPECT_EQ(faults, expectedFaults);
+    EXPECT_EQ(model.onTop, 1);
+    EXPECT_STREQ(single.players[0].name, "Eva");
+    EXPECT_EQ(valuesOf(single.players[0]), defaults);
     const Values expected[] = {{14, 5, 3, 8, 6, 2, 2}, defaults, {9, 4, 1, 2, 3, 4, 5},
                                defaults, {11, 1, 1, 1, 1, 1, 1}, defaults};
     for (int i = 0; i < 6; ++i) {
-        const PlayerRecord& p = teamState.players[i];
+        const PlayerRecord& p = team.players[i];
         EXPECT_EQ(p.lineup, i + 1);
         EXPECT_EQ(valuesOf(p), expected[i]) << "player " << i + 1;
-        EXPECT_FLOAT_EQ(p.lkz, playerLkz(teamState, p));
+        EXPECT_FLOAT_EQ(p.lkz, playerLkz(team, p));
     }
-    EXPECT_STREQ(teamState.players[0].name, "Anna");
-    EXPECT_EQ(teamState.players[0].customName, 1);
-    EXPECT_STREQ(teamState.players[5].name, "Nr. 6");
-    EXPECT_EQ(teamState.players[5].customName, 0);
-    EXPECT_EQ(teamState.players[0].lkz, 0.0f) << "14 matches with 10 teams: no LKZ, so last in the LKZ order";
+    EXPECT_STREQ(team.players[0].name, "Anna");
+    EXPECT_EQ(team.players[0].customName, 1);
+    EXPECT_STREQ(team.players[5].name, "Nr. 6");
+    EXPECT_EQ(team.players[5].customName, 0);
+    EXPECT_EQ(team.players[0].lkz, 0.0f) << "14 matches with 10 teams: no LKZ, so last in the LKZ order";
     // Player 6 has no values, so the mode's league and team count fall back.
-    EXPECT_EQ(teamState.league, -1);
-    EXPECT_EQ(teamState.teamCount, 12);
+    EXPECT_EQ(team.league, -1);
+    EXPECT_EQ(team.teamCount, 12);
 }
 
 TEST_F(Settings, LoadPlayersClearsMarksAndIgnoresKeysWithoutSaveData)
 {
     for (int saveData : {0, 1}) {
-        createStates(4);
-        teamState.saveData = saveData;
-        for (auto& p : teamState.players) {
+        model = newModel(4);
+        team.saveData = saveData;
+        for (auto& p : team.players) {
             p.invalid[3] = 1;
             p.won1 = 9;
         }
         ini.set("Mannschaft", "Spieler1", "071014050308060202");
         ini.set("Mannschaft", "SpielerName1", "Anna");
-        loadPlayers(teamState, "Mannschaft", ini.store());
-        EXPECT_STREQ(teamState.players[0].name, saveData ? "Anna" : "Nr. 1");
-        EXPECT_EQ(teamState.players[0].won1, saveData ? 5 : 0);
-        for (const auto& p : teamState.players)
+        loadPlayers(team, ini.store(), faults);
+        EXPECT_STREQ(team.players[0].name, saveData ? "Anna" : "Nr. 1");
+        EXPECT_EQ(team.players[0].won1, saveData ? 5 : 0);
+        for (const auto& p : team.players)
             EXPECT_EQ(p.invalid[3], 0);
-        EXPECT_EQ(teamState.players[3].won1, 0);
+        EXPECT_EQ(team.players[3].won1, 0);
     }
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(faults.empty());
 }
 
 TEST_F(Settings, TeamSavedInLkzOrderReturnsUnderItsLineups)
@@ -299,18 +325,18 @@ TEST_F(Settings, TeamSavedInLkzOrderReturnsUnderItsLineups)
     ini.set("LKZ", "ShowEinzel", "0");
     ini.set("Mannschaft", "SaveData", "1");
     ini.set("Mannschaft", "Anzahlspieler", "4");
-    loadSettingsAndPlayers(ini.store());
+    load(ini);
     const int order[] = {3, 1, 2, 4};
     std::vector<PlayerRecord> sorted;
     for (int lineup : order) {
-        PlayerRecord p = teamState.players[lineup - 1];
+        PlayerRecord p = team.players[lineup - 1];
         p.won1 = lineup;
         sorted.push_back(p);
     }
-    teamState.players = sorted;
-    setPlayerName(teamState, 0, "Dritte");
+    team.players = sorted;
+    setPlayerName(team, 0, "Dritte");
     ini.writes.clear();
-    saveAll(ini.store());
+    saveAll(model, ini.store());
 
     const std::vector<std::string> playerWrites(ini.writes.end() - 8, ini.writes.end());
     EXPECT_EQ(playerWrites[0], "Mannschaft/Spieler3=-11201030000000000");
@@ -318,13 +344,34 @@ TEST_F(Settings, TeamSavedInLkzOrderReturnsUnderItsLineups)
     EXPECT_EQ(playerWrites[2], "Mannschaft/Spieler1=-11201010000000000");
     EXPECT_EQ(playerWrites[3], "Mannschaft/SpielerName1=Nr. 1");
 
-    loadSettingsAndPlayers(ini.store());
+    load(ini);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(teamState.players[i].lineup, i + 1);
-        EXPECT_EQ(teamState.players[i].won1, i + 1);
+        EXPECT_EQ(team.players[i].lineup, i + 1);
+        EXPECT_EQ(team.players[i].won1, i + 1);
     }
-    EXPECT_STREQ(teamState.players[2].name, "Dritte");
-    EXPECT_TRUE(messages.empty());
+    EXPECT_STREQ(team.players[2].name, "Dritte");
+    EXPECT_TRUE(faults.empty());
+}
+
+// Started in team mode, the tabs come up in the saved order with a current player among them.
+TEST_F(Settings, LoadModelRestoresTheLkzOrderAndAValidCurrentPlayer)
+{
+    const std::pair<const char*, int> cases[] = {{"3", 3}, {"9", 2}, {"0", 2}}; // AktSpieler, current after
+    for (const auto& [saved, current] : cases) {
+        FakeIni file;
+        for (const auto& [key, value] : {std::pair{"SaveData", "1"}, {"SaveSortOrder", "1"}, {"SortOrder", "1"},
+                                         {"Anzahlspieler", "4"}, {"AktSpieler", saved}})
+            file.set("Mannschaft", key, value);
+        const int lost[] = {3, 0, 2, 1}; // Oberliga, 10 teams, 5 matches, 5 won in the 1. Paarkreuz
+        for (int n = 1; n <= 4; ++n)
+            file.set("Mannschaft", "Spieler" + std::to_string(n), "031005050" + std::to_string(lost[n - 1]) + std::string(8, '0'));
+        load(file);
+        std::vector<int> lineups;
+        for (const PlayerRecord& p : team.players)
+            lineups.push_back(p.lineup);
+        EXPECT_EQ(lineups, (std::vector<int>{2, 4, 3, 1})) << saved;
+        EXPECT_EQ(team.currentLineup, current) << saved;
+    }
 }
 
 TEST_F(Settings, NamesRoundTripThroughTheFile)
@@ -345,21 +392,19 @@ TEST_F(Settings, NamesRoundTripThroughTheFile)
         FakeIni file;
         file.set("Einzelspieler", "SaveData", "1");
         file.set("Einzelspieler", "SpielerName1", c.stored);
-        loadSettingsAndPlayers(file.store());
-        EXPECT_EQ(std::string(singleState.players[0].name), c.loaded);
-        saveAll(file.store());
+        load(file);
+        EXPECT_EQ(std::string(single.players[0].name), c.loaded);
+        saveAll(model, file.store());
         EXPECT_EQ(file.get("Einzelspieler", "SpielerName1"), c.written);
     }
 }
 
 TEST_F(Settings, LineBreakInNameStaysOnOneLine)
 {
-    createStates(4);
-    setPlayerName(teamState, 1, "Max\r\nMultiInst=1");
-    savePlayers(teamState, "Mannschaft", ini.store());
+    setPlayerName(team, 1, "Max\r\nMultiInst=1");
+    savePlayers(team, ini.store());
     EXPECT_EQ(ini.get("Mannschaft", "SpielerName2"), "Max  MultiInst=1");
 }
-
 
 TEST_F(Settings, SixtyThreeCharacterNamesSurviveTwoRuns)
 {
@@ -368,29 +413,10 @@ TEST_F(Settings, SixtyThreeCharacterNamesSurviveTwoRuns)
     file.set("Einzelspieler", "SaveData", "1");
     file.set("Einzelspieler", "SpielerName1", umlauts);
     for (int run = 0; run < 3; ++run) {
-        loadSettingsAndPlayers(file.store());
-        saveAll(file.store());
+        load(file);
+        saveAll(model, file.store());
         EXPECT_EQ(file.get("Einzelspieler", "SpielerName1"), umlauts) << run;
     }
-}
-
-TEST_F(Settings, MessagesWaitUntilTheFileIsFree)
-{
-    ini.set("Mannschaft", "SaveData", "1");
-    ini.set("Mannschaft", "Spieler2", "0710");
-    ini.set("LKZ", "ShowEinzel", "0");
-    {
-        HeldMessages held;
-        loadSettingsAndPlayers(ini.store());
-        ::view().showLkzText("12");
-        EXPECT_TRUE(messages.empty()) << "held while the file is in use";
-        EXPECT_EQ(view.lastDisplay(), "12") << "everything else goes through";
-        held.release();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].first, "Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler 2 sind fehlerhaft!");
-    }
-    EXPECT_EQ(messages.size(), 1u) << "shown once";
-    EXPECT_EQ(&::view(), &view);
 }
 
 } // namespace

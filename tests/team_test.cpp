@@ -9,137 +9,140 @@
 
 namespace {
 
-std::vector<int> lineups()
-{
-    std::vector<int> result;
-    for (const auto& p : teamState.players)
-        result.push_back(p.lineup);
-    return result;
-}
-
-// A team of `order.size()` players in the given display order, each with distinct values.
-void makeTeam(const std::vector<int>& order)
-{
-    createStates(static_cast<int>(order.size()));
-    teamState.league = 3;
-    teamState.teamCount = 10;
-    for (size_t i = 0; i < order.size(); ++i) {
-        PlayerRecord& p = teamState.players[i];
-        p.lineup = order[i];
-        setPlayerName(teamState, static_cast<int>(i), "Spieler " + std::to_string(order[i]));
-        p.matches = 5;
-        p.won1 = order[i];
-        p.lost1 = 1;
-    }
-}
-
 class Team : public ::testing::Test {
 protected:
-    void TearDown() override { releaseStates(); }
+    std::vector<int> lineups() const
+    {
+        std::vector<int> result;
+        for (const auto& p : team.players)
+            result.push_back(p.lineup);
+        return result;
+    }
+    // A team of `order.size()` players in the given display order, each with distinct values.
+    void makeTeam(const std::vector<int>& order)
+    {
+        model = newModel(static_cast<int>(order.size()));
+        team.league = 3;
+        team.teamCount = 10;
+        for (size_t i = 0; i < order.size(); ++i) {
+            PlayerRecord& p = team.players[i];
+            p.lineup = order[i];
+            setPlayerName(team, static_cast<int>(i), "Spieler " + std::to_string(order[i]));
+            p.matches = 5;
+            p.won1 = order[i];
+            p.lost1 = 1;
+        }
+    }
+    TeamModel model;
+    TeamState& team = model.team;
 };
 
-TEST_F(Team, CreateStatesNumbersBothArrays)
+TEST_F(Team, NewModelNumbersBothArrays)
 {
-    createStates(7);
-    EXPECT_EQ(teamState.playerCount, 7);
+    model = newModel(7);
+    EXPECT_EQ(team.playerCount, 7);
     EXPECT_EQ(lineups(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
-    ASSERT_EQ(singleState.players.size(), 1u);
-    EXPECT_EQ(singleState.players[0].lineup, 1);
-    EXPECT_EQ(singleState.playerCount, 1);
-    EXPECT_EQ(singleState.currentLineup, 1);
-    EXPECT_EQ(&activeState(), &teamState);
-    teamState.singleMode = 1;
-    EXPECT_EQ(&activeState(), &singleState);
+    ASSERT_EQ(model.single.players.size(), 1u);
+    EXPECT_EQ(model.single.players[0].lineup, 1);
+    EXPECT_EQ(model.single.playerCount, 1);
+    EXPECT_EQ(model.single.currentLineup, 1);
+    EXPECT_EQ(&model.active(), &team);
+    model.singleMode = 1;
+    EXPECT_EQ(&model.active(), &model.single);
 }
 
-TEST_F(Team, CurrentPlayerIndexFollowsTheLineup)
+// Looking up the current player changes nothing; only keepCurrentValid repairs a stale number.
+TEST_F(Team, CurrentIndexFollowsTheLineupAndOnlyKeepCurrentValidRepairsIt)
 {
     makeTeam({3, 1, 6, 2, 5, 4});
     const struct {
-        int currentLineup, index, lineupAfter;
-    } cases[] = {{6, 2, 6}, {3, 0, 3}, {4, 5, 4}, {7, 0, 3}, {0, 0, 0}, {-2, 0, -2}};
+        int currentLineup, index, keptValid;
+    } cases[] = {{6, 2, 6}, {3, 0, 3}, {4, 5, 4}, {7, 0, 3}, {0, 0, 3}, {-2, 0, 3}};
     for (const auto& c : cases) {
-        teamState.currentLineup = c.currentLineup;
-        EXPECT_EQ(currentPlayerIndex(), c.index) << c.currentLineup;
-        EXPECT_EQ(teamState.currentLineup, c.lineupAfter) << c.currentLineup;
+        team.currentLineup = c.currentLineup;
+        EXPECT_EQ(currentIndex(team), c.index) << c.currentLineup;
+        EXPECT_EQ(currentPlayer(team), &team.players[c.index]) << c.currentLineup;
+        EXPECT_EQ(team.currentLineup, c.currentLineup) << "looking up wrote " << c.currentLineup;
+        keepCurrentValid(team);
+        EXPECT_EQ(team.currentLineup, c.keptValid) << c.currentLineup;
     }
 }
 
 TEST_F(Team, ReducingKeepsTheFittingPlayersInTheirOrder)
 {
     makeTeam({3, 1, 6, 2, 5, 4});
-    teamState.currentLineup = 6; // index 2
-    EXPECT_EQ(changePlayerCount(4), CountChange::Changed);
-    EXPECT_EQ(teamState.playerCount, 4);
+    team.currentLineup = 6; // index 2
+    EXPECT_EQ(changePlayerCount(team, 4), CountChange::Changed);
+    EXPECT_EQ(team.playerCount, 4);
     EXPECT_EQ(lineups(), (std::vector<int>{3, 1, 2, 4}));
-    EXPECT_STREQ(teamState.players[0].name, "Spieler 3");
-    EXPECT_EQ(teamState.players[0].won1, 3);
-    EXPECT_EQ(teamState.currentLineup, 2) << "the record now at index 2 becomes current";
+    EXPECT_STREQ(team.players[0].name, "Spieler 3");
+    EXPECT_EQ(team.players[0].won1, 3);
+    EXPECT_EQ(team.currentLineup, 2) << "the record now at index 2 becomes current";
 }
 
 TEST_F(Team, ReducingBelowTheCurrentIndexMakesTheFirstCurrent)
 {
     makeTeam({1, 2, 3, 4, 5, 6});
-    teamState.currentLineup = 6; // index 5
-    changePlayerCount(4);
-    EXPECT_EQ(teamState.currentLineup, 1);
+    team.currentLineup = 6; // index 5
+    changePlayerCount(team, 4);
+    EXPECT_EQ(team.currentLineup, 1);
 }
 
 TEST_F(Team, RaisingAppendsDefaultPlayers)
 {
     makeTeam({3, 1, 6, 2, 5, 4});
-    teamState.currentLineup = 5;
-    EXPECT_EQ(changePlayerCount(8), CountChange::Changed);
+    team.currentLineup = 5;
+    EXPECT_EQ(changePlayerCount(team, 8), CountChange::Changed);
     EXPECT_EQ(lineups(), (std::vector<int>{3, 1, 6, 2, 5, 4, 7, 8}));
     for (int i : {6, 7}) {
-        const PlayerRecord& p = teamState.players[i];
+        const PlayerRecord& p = team.players[i];
         EXPECT_EQ(p.name, "Nr. " + std::to_string(i + 1));
         EXPECT_EQ(p.customName, 0);
         EXPECT_EQ(p.matches, 1);
         EXPECT_EQ(p.won1 + p.lost1 + p.won2 + p.lost2 + p.won3 + p.lost3, 0);
         EXPECT_FLOAT_EQ(p.lkz, 180.0f) << "a new player's LKZ is computed: the league's base";
     }
-    EXPECT_EQ(teamState.currentLineup, 5) << "index 4 still holds line-up 5";
+    EXPECT_EQ(team.currentLineup, 5) << "index 4 still holds line-up 5";
 }
 
 TEST_F(Team, DroppedPlayersComeBackFresh)
 {
     makeTeam({1, 2, 3, 4, 5, 6});
-    changePlayerCount(4);
-    changePlayerCount(6);
+    changePlayerCount(team, 4);
+    changePlayerCount(team, 6);
     EXPECT_EQ(lineups(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_STREQ(teamState.players[4].name, "Nr. 5");
-    EXPECT_EQ(teamState.players[4].won1, 0);
-    EXPECT_EQ(teamState.players[3].won1, 4) << "kept players keep their values";
+    EXPECT_STREQ(team.players[4].name, "Nr. 5");
+    EXPECT_EQ(team.players[4].won1, 0);
+    EXPECT_EQ(team.players[3].won1, 4) << "kept players keep their values";
 }
 
 TEST_F(Team, OutOfRangeOrUnchangedCountsChangeNothing)
 {
     makeTeam({1, 2, 3, 4, 5, 6});
     for (int n : {3, 0, -1, 21})
-        EXPECT_EQ(changePlayerCount(n), CountChange::Ignored) << n;
-    EXPECT_EQ(changePlayerCount(6), CountChange::Unchanged);
-    EXPECT_EQ(teamState.playerCount, 6);
+        EXPECT_EQ(changePlayerCount(team, n), CountChange::Ignored) << n;
+    EXPECT_EQ(changePlayerCount(team, 6), CountChange::Unchanged);
+    EXPECT_EQ(team.playerCount, 6);
     EXPECT_EQ(lineups(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
 }
 
 TEST_F(Team, CustomNameComparesWithTheOwnDefault)
 {
-    createStates(6);
+    model = newModel(6);
     const struct {
         const char* name;
         int customName;
     } cases[] = {{"Nr. 3", 0}, {"nr. 3", 1}, {"Nr. 4", 1}, {"Jürgen Müller", 1}, {"", 1}};
     for (const auto& c : cases) {
-        setPlayerName(teamState, 2, c.name);
-        EXPECT_STREQ(teamState.players[2].name, c.name);
-        EXPECT_EQ(teamState.players[2].customName, c.customName) << c.name;
+        setPlayerName(team, 2, c.name);
+        EXPECT_STREQ(team.players[2].name, c.name);
+        EXPECT_EQ(team.players[2].customName, c.customName) << c.name;
     }
 }
 
 TEST_F(Team, LongNamesAreCutAtSixtyThreeCharacters)
 {
-    createStates(5);
+    model = newModel(5);
     const std::string ae = "\xC3\xA4";          // two bytes
     const std::string euro = "\xE2\x82\xAC";    // three
     const std::string clef = "\xF0\x9D\x84\x9E"; // four
@@ -155,48 +158,54 @@ TEST_F(Team, LongNamesAreCutAtSixtyThreeCharacters)
         {"Weiß " + euro + clef, "Weiß " + euro + clef},
     };
     for (const auto& c : cases) {
-        setPlayerName(teamState, 1, c.text);
-        EXPECT_EQ(std::string(teamState.players[1].name), c.kept) << c.text.size();
+        setPlayerName(team, 1, c.text);
+        EXPECT_EQ(std::string(team.players[1].name), c.kept) << c.text.size();
     }
-    EXPECT_EQ(teamState.players[2].lineup, 3) << "the neighbour is untouched";
+    EXPECT_EQ(team.players[2].lineup, 3) << "the neighbour is untouched";
 }
 
 TEST_F(Team, ResetGivesDefaultsButKeepsANameAndTheMarks)
 {
-    createStates(6);
-    PlayerRecord& p = teamState.players[2];
+    model = newModel(6);
+    PlayerRecord& p = team.players[2];
     p.lineup = 9;
     p.matches = 7;
     p.won3 = 4;
     p.invalid[2] = 1;
-    teamState.league = 5;
-    teamState.teamCount = 9;
-    resetPlayerValues(teamState, 2);
+    team.league = 5;
+    team.teamCount = 9;
+    resetPlayerValues(team, 2);
     EXPECT_EQ(p.lineup, 3);
     EXPECT_STREQ(p.name, "Nr. 3");
     EXPECT_EQ(p.matches, 1);
     EXPECT_EQ(p.won3, 0);
     EXPECT_EQ(p.invalid[2], 1);
-    EXPECT_EQ(teamState.league, -1);
-    EXPECT_EQ(teamState.teamCount, 12);
+    EXPECT_EQ(team.league, -1);
+    EXPECT_EQ(team.teamCount, 12);
 
-    setPlayerName(teamState, 2, "Anna");
-    resetPlayerValues(teamState, 2);
+    setPlayerName(team, 2, "Anna");
+    resetPlayerValues(team, 2);
     EXPECT_STREQ(p.name, "Anna");
 
-    resetPlayerValues(singleState, 0);
-    EXPECT_STREQ(singleState.players[0].name, "Einzelspieler");
+    resetPlayerValues(model.single, 0);
+    EXPECT_STREQ(model.single.players[0].name, "Einzelspieler");
 }
 
-TEST_F(Team, InitPlayerInSingleModeUsesTheSingleName)
+TEST_F(Team, ANewPlayerStartsWithTheNameOfItsMode)
 {
-    createStates(4);
-    teamState.singleMode = 1;
-    PlayerRecord p;
-    initPlayer(p, 0);
-    EXPECT_STREQ(p.name, "Einzelspieler");
-    EXPECT_EQ(p.customName, 0);
-    EXPECT_EQ(p.matches, 1);
+    model = newModel(4);
+    const struct {
+        const TeamState& state;
+        int lineup;
+        const char* name;
+    } cases[] = {{model.single, 1, "Einzelspieler"}, {team, 5, "Nr. 5"}};
+    for (const auto& c : cases) {
+        const PlayerRecord p = newPlayer(c.state, c.lineup);
+        EXPECT_STREQ(p.name, c.name);
+        EXPECT_EQ(p.lineup, c.lineup);
+        EXPECT_EQ(p.customName, 0);
+        EXPECT_EQ(p.matches, 1);
+    }
 }
 
 TEST_F(Team, RemovingAPlayerClosesTheGap)
@@ -204,22 +213,22 @@ TEST_F(Team, RemovingAPlayerClosesTheGap)
     // Display order 3, 1, 6, 2, 5, 4; default names except line-ups 4 and 6.
     makeTeam({3, 1, 6, 2, 5, 4});
     for (int i = 0; i < 6; ++i)
-        setPlayerName(teamState, i, "Nr. " + std::to_string(teamState.players[i].lineup));
-    setPlayerName(teamState, 2, "Eva");
-    setPlayerName(teamState, 5, "Nr. 3"); // line-up 4 named after another number: custom
-    teamState.currentLineup = 2;          // index 3, the one removed
+        setPlayerName(team, i, "Nr. " + std::to_string(team.players[i].lineup));
+    setPlayerName(team, 2, "Eva");
+    setPlayerName(team, 5, "Nr. 3"); // line-up 4 named after another number: custom
+    team.currentLineup = 2;          // index 3, the one removed
 
-    ASSERT_TRUE(removePlayer(teamState, 3));
-    EXPECT_EQ(teamState.playerCount, 5);
+    ASSERT_TRUE(removePlayer(team, 3));
+    EXPECT_EQ(team.playerCount, 5);
     EXPECT_EQ(lineups(), (std::vector<int>{2, 1, 5, 4, 3}));
     const char* names[] = {"Nr. 2", "Nr. 1", "Eva", "Nr. 4", "Nr. 3"};
     for (int i = 0; i < 5; ++i)
-        EXPECT_STREQ(teamState.players[i].name, names[i]) << i;
-    EXPECT_EQ(teamState.players[2].customName, 1);
-    EXPECT_EQ(teamState.players[4].customName, 1) << "a custom name stays custom";
-    EXPECT_EQ(teamState.players[3].customName, 0);
-    EXPECT_EQ(teamState.players[0].won1, 3) << "values travel with the record";
-    EXPECT_EQ(teamState.currentLineup, 4) << "the record moving into the removed one's place";
+        EXPECT_STREQ(team.players[i].name, names[i]) << i;
+    EXPECT_EQ(team.players[2].customName, 1);
+    EXPECT_EQ(team.players[4].customName, 1) << "a custom name stays custom";
+    EXPECT_EQ(team.players[3].customName, 0);
+    EXPECT_EQ(team.players[0].won1, 3) << "values travel with the record";
+    EXPECT_EQ(team.currentLineup, 4) << "the record moving into the removed one's place";
 }
 
 TEST_F(Team, RemovingPicksTheNextCurrentPlayer)
@@ -234,41 +243,40 @@ TEST_F(Team, RemovingPicksTheNextCurrentPlayer)
     };
     for (const auto& c : cases) {
         makeTeam({1, 2, 3, 4, 5, 6});
-        teamState.currentLineup = c.currentBefore;
-        ASSERT_TRUE(removePlayer(teamState, c.removed));
-        EXPECT_EQ(teamState.currentLineup, c.currentAfter) << c.removed << " " << c.currentBefore;
+        team.currentLineup = c.currentBefore;
+        ASSERT_TRUE(removePlayer(team, c.removed));
+        EXPECT_EQ(team.currentLineup, c.currentAfter) << c.removed << " " << c.currentBefore;
     }
 }
 
 TEST_F(Team, ATeamKeepsFourPlayers)
 {
     makeTeam({4, 3, 2, 1});
-    EXPECT_FALSE(removePlayer(teamState, 0));
-    EXPECT_FALSE(removePlayer(teamState, 9));
+    EXPECT_FALSE(removePlayer(team, 0));
+    EXPECT_FALSE(removePlayer(team, 9));
     EXPECT_EQ(lineups(), (std::vector<int>{4, 3, 2, 1}));
     makeTeam({1, 2, 3, 4, 5});
-    EXPECT_FALSE(removePlayer(teamState, 5));
-    EXPECT_FALSE(removePlayer(teamState, -1));
-    EXPECT_EQ(teamState.playerCount, 5);
+    EXPECT_FALSE(removePlayer(team, 5));
+    EXPECT_FALSE(removePlayer(team, -1));
+    EXPECT_EQ(team.playerCount, 5);
 }
 
 TEST_F(Team, TabTextsAndRenamedNames)
 {
     makeTeam({1, 2, 3, 4});
-    setPlayerName(teamState, 1, "Nr. 2");
+    setPlayerName(team, 1, "Nr. 2");
     const std::string longName(63, 'x');
-    setPlayerName(teamState, 2, longName);
-    EXPECT_EQ(tabLabel(teamState, 0), "Spieler 1");
-    EXPECT_EQ(tabLabel(teamState, 1), "Nr. 2");
-    EXPECT_EQ(tabTipText(teamState, 0), "Nr. 1: Spieler 1\nSortiert nach Aufstellung");
-    teamState.sortByLkz = 1;
-    EXPECT_EQ(tabTipText(teamState, 2), "Nr. 3: " + longName + "\nSortiert nach LKZ");
-    EXPECT_EQ(tabTipText(teamState, 4), "");
+    setPlayerName(team, 2, longName);
+    EXPECT_EQ(tabLabel(team, 0), "Spieler 1");
+    EXPECT_EQ(tabLabel(team, 1), "Nr. 2");
+    EXPECT_EQ(tabTipText(team, 0), "Nr. 1: Spieler 1\nSortiert nach Aufstellung");
+    team.sortByLkz = 1;
+    EXPECT_EQ(tabTipText(team, 2), "Nr. 3: " + longName + "\nSortiert nach LKZ");
+    EXPECT_EQ(tabTipText(team, 4), "");
 
-    EXPECT_EQ(renamedName(teamState, 3, "Jörg"), "Jörg");
-    EXPECT_EQ(renamedName(teamState, 3, ""), "Nr. 4");
-    singleState.singleMode = 1;
-    EXPECT_EQ(renamedName(singleState, 0, ""), "Einzelspieler");
+    EXPECT_EQ(renamedName(team, 3, "Jörg"), "Jörg");
+    EXPECT_EQ(renamedName(team, 3, ""), "Nr. 4");
+    EXPECT_EQ(renamedName(model.single, 0, ""), "Einzelspieler");
 }
 
 } // namespace

@@ -252,7 +252,7 @@ void readMenu(HMENU menu, int depth, std::vector<SeenMenuItem>& items)
         if (!GetMenuItemInfoW(menu, i, TRUE, &info))
             continue;
         items.push_back({text, info.hSubMenu ? static_cast<UINT>(-1) : info.wID, (info.fState & MFS_CHECKED) != 0,
-                         depth});
+                         depth, (info.fState & MFS_GRAYED) != 0});
         if (info.hSubMenu)
             readMenu(info.hSubMenu, depth + 1, items);
     }
@@ -314,4 +314,20 @@ bool SeenMenu::checked(UINT id) const
         if (item.id == id)
             return item.checked;
     return false;
+}
+
+bool SeenMenu::grayed(UINT id) const
+{
+    for (const SeenMenuItem& item : items)
+        if (item.id == id)
+            return item.grayed;
+    return false;
+}
+
+std::wstring SeenMenu::text(UINT id) const
+{
+    for (const SeenMenuItem& item : items)
+        if (item.id == id)
+            return item.text;
+    return {};
 }

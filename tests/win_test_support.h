@@ -67,6 +67,7 @@ struct SeenMenuItem {
     UINT id;           // -1 for a submenu
     bool checked;
     int depth;         // 0 for the items of the menu itself, 1 for those of its submenus
+    bool grayed;
 };
 
 // What a pop-up menu showed.
@@ -75,8 +76,11 @@ struct SeenMenu {
     std::vector<SeenMenuItem> items;
     // The texts of the menu's own items, "-" for a separator.
     std::vector<std::wstring> topTexts() const;
-    // Whether the item with this command id is shown checked; false when it is absent.
+    // Whether the item with this command id is shown checked (greyed); false when it is absent.
     bool checked(UINT id) const;
+    bool grayed(UINT id) const;
+    // The text of the item with this command id; empty when it is absent.
+    std::wstring text(UINT id) const;
 };
 
 // While alive, reads the items of the first pop-up menu the process opens and closes it, as

@@ -6,6 +6,7 @@
 // - a key release (the window-free rules, storing, the checks and the formula, then the same in
 //   the real main dialog), sorting 20 players by LKZ, and the exit save of that team.
 #include "app/main_dialog_win.h"
+#include "base/dialog_state_win.h"
 #include "base/view.h"
 #include "controls/numeric_rules.h"
 #include "controls/dialogs_win.h"
@@ -25,6 +26,10 @@
 #include <vector>
 
 namespace {
+
+// The main dialog under measure, its record and the file it saves to.
+MainWindow* bench = nullptr;
+std::wstring benchIni;
 
 double microsecondsPerRound(int rounds, void (*round)(int))
 {
@@ -163,11 +168,11 @@ void pumpMessages()
 void compareResortWithRepaint(HWND dialog)
 {
     for (int k = 0; k < maxTeamSize; ++k)
-        teamState.players[k].lkz = static_cast<float>((k * 7) % maxTeamSize * 10);
+        bench->model.team.players[k].lkz = static_cast<float>((k * 7) % maxTeamSize * 10);
     std::vector<double> sorts, repaints;
     for (int round = 0; round < 60; ++round) {
         double begin = now();
-        SendMessageW(tabControl, WM_COMMAND, round % 2 ? IDM_SORT_BY_LINEUP : IDM_SORT_BY_LKZ, 0);
+        SendMessageW(dialog, WM_COMMAND, round % 2 ? IDM_SORT_BY_LINEUP : IDM_SORT_BY_LKZ, 0);
         RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         pumpMessages();
         GdiFlush();
@@ -191,15 +196,16 @@ void coreKeyRelease(int i)
     const Steps steps = keyReleaseSteps(state, '3' + i % 5);
     LkzInputs in;
     in[League] = 3, in[TeamCount] = 10, in[Matches] = 9, in[Won1] = 3 + i % 5, in[Lost1] = 4;
-    storeInputs(singleState, 0, in);
-    calculateFrom(in, 0);
+    static SilentView none; // the core timed alone
+    storeInputs(bench->model.single, 0, in);
+    calculateFrom(bench->model, none, in, 0);
     if (steps.empty())
         std::abort();
 }
 
 void keyRelease(int i)
 {
-    HWND field = GetDlgItem(pageDialog, IDC_WON1_FIELD);
+    HWND field = GetDlgItem(bench->page, IDC_WON1_FIELD);
     const wchar_t digit = static_cast<wchar_t>(L'3' + i % 5);
     SendMessageW(field, EM_SETSEL, 0, -1);
     SendMessageW(field, WM_CHAR, digit, 1);
@@ -208,38 +214,30 @@ void keyRelease(int i)
 
 void commitAndCompute(int)
 {
-    storePage();
-    calculate(0);
+    storePage(*bench);
+    calculate(*bench, 0);
 }
 
 // Twenty players whose LKZ order changes from round to round, ties included.
 void shuffleLkz(int i)
 {
     for (int k = 0; k < maxTeamSize; ++k)
-        teamState.players[k].lkz = static_cast<float>((k * 7 + i * 13) % 11 * 10);
+        bench->model.team.players[k].lkz = static_cast<float>((k * 7 + i * 13) % 11 * 10);
 }
 
 void coreSort(int i)
 {
     shuffleLkz(i);
-    sortByLkzValue(teamState);
+    sortByLkzValue(bench->model.team);
 }
 
 void dialogSort(int i)
 {
     shuffleLkz(i);
-    sortTeam(SortByLkz);
+    sortTeam(*bench, SortByLkz);
 }
 
-TeamState savedTeam, savedSingle;
-
-// The exit save frees the players; each round saves the same team again.
-void exitSave(int)
-{
-    teamState = savedTeam;
-    singleState = savedSingle;
-    saveAll();
-}
+void exitSave(int) { saveTeamModel(benchIni, bench->model); }
 
 } // namespace
 
@@ -251,31 +249,29 @@ int main()
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);
     compareStarts(folder);
-    iniPath = std::wstring(folder) + L"kadermeister_bench.ini";
-    DeleteFileW(iniPath.c_str());
-    appInstance = GetModuleHandleW(nullptr);
-    HWND dialog = CreateDialogParamW(appInstance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc, 0);
+    benchIni = std::wstring(folder) + L"kadermeister_bench.ini";
+    DeleteFileW(benchIni.c_str());
+    MainDialogStart start;
+    start.iniPath = benchIni;
+    HWND dialog = CreateDialogParamW(appInstance(), MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc,
+                                     reinterpret_cast<LPARAM>(&start));
     if (!dialog)
         return 1;
+    bench = dialogState<MainWindow>(dialog);
     SendMessageW(dialog, WM_COMMAND, IDC_AUTO_CALC_CHECK, 0);
     SendDlgItemMessageW(dialog, IDC_LEAGUE_BOX, CB_SETCURSEL, 3, 0);
     SetDlgItemTextW(dialog, IDC_TEAM_COUNT_FIELD, L"10");
     SetDlgItemTextW(dialog, IDC_MATCHES_FIELD, L"9");
-    SetFocus(GetDlgItem(pageDialog, IDC_WON1_FIELD));
+    SetFocus(GetDlgItem(bench->page, IDC_WON1_FIELD));
     const int rounds = 2000;
-    {
-        SilentView none; // the core timed alone
-        setView(&none);
-        std::printf("rules, store, checks and formula: %.2f us\n", microsecondsPerRound(100000, coreKeyRelease));
-        installDialogView();
-    }
+    std::printf("rules, store, checks and formula: %.2f us\n", microsecondsPerRound(100000, coreKeyRelease));
     std::printf("key release in a game field: %.1f us\n", microsecondsPerRound(rounds, keyRelease));
     std::printf("commit and recomputation:    %.1f us\n", microsecondsPerRound(rounds, commitAndCompute));
 
     SendMessageW(dialog, WM_COMMAND, IDC_MODE_BUTTON, 0);
     SetDlgItemTextW(dialog, IDC_PLAYER_COUNT_FIELD, L"20");
     SendMessageW(dialog, WM_COMMAND, IDC_APPLY_COUNT_BUTTON, 0);
-    if (teamState.singleMode || teamState.playerCount != maxTeamSize)
+    if (bench->model.singleMode || bench->model.team.playerCount != maxTeamSize)
         return 1;
     ShowWindow(dialog, SW_SHOW);
     UpdateWindow(dialog);
@@ -285,11 +281,9 @@ int main()
     std::printf("sorting 20 players by LKZ:   %.2f us\n", microsecondsPerRound(100000, coreSort));
     std::printf("the same with tabs and page: %.1f us\n", microsecondsPerRound(200, dialogSort));
 
-    teamState.saveData = singleState.saveData = 1;
-    savedTeam = teamState;
-    savedSingle = singleState;
+    bench->model.team.saveData = bench->model.single.saveData = 1;
     std::printf("exit save of 20 players:     %.0f us\n", microsecondsPerRound(20, exitSave));
     DestroyWindow(dialog);
-    DeleteFileW(iniPath.c_str());
+    DeleteFileW(benchIni.c_str());
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "fuzz_checks.h"
 
-#include "base/view.h"
 #include "core_test_support.h"
 #include "rating/lkz.h"
 #include "settings/settings.h"
@@ -22,13 +21,6 @@ const FuzzTarget fuzzTargets[5] = {
 };
 
 namespace {
-
-void useSilentView()
-{
-    static SilentView silent;
-    setView(&silent);
-}
-
 
 std::vector<std::pair<std::string, std::string>> allKeys()
 {
@@ -66,14 +58,22 @@ std::string checkState(const TeamState& state, int low, int high)
 {
     if (state.playerCount < low || state.playerCount > high || state.players.size() != size_t(state.playerCount))
         return "player count " + std::to_string(state.playerCount);
-    for (int32_t flag : {state.onTop, state.autoCalc, state.decimal, state.saveData, state.singleMode,
-                         state.tabTooltip, state.saveSortOrder, state.sortByLkz})
+    for (int32_t flag : {state.autoCalc, state.decimal, state.saveData, state.tabTooltip, state.saveSortOrder,
+                         state.sortByLkz})
         if (flag != 0 && flag != 1)
             return "a flag of " + std::to_string(flag);
+    // A saved LKZ order may leave the team out of line-up order, but every number once.
+    std::vector<int> lineups;
+    for (const PlayerRecord& p : state.players)
+        lineups.push_back(p.lineup);
+    std::sort(lineups.begin(), lineups.end());
+    for (size_t i = 0; i < lineups.size(); ++i)
+        if (lineups[i] != int(i) + 1)
+            return "line-up " + std::to_string(lineups[i]) + " missing or twice";
+    if (std::find(lineups.begin(), lineups.end(), state.currentLineup) == lineups.end())
+        return "current player " + std::to_string(state.currentLineup) + " is no one";
     for (size_t i = 0; i < state.players.size(); ++i) {
         const PlayerRecord& p = state.players[i];
-        if (p.lineup != int(i) + 1)
-            return "line-up " + std::to_string(p.lineup) + " at " + std::to_string(i);
         const void* nul = std::memchr(p.name, '\0', sizeof p.name);
         size_t characters = 0;
         if (!nul || !validUtf8(p.name, characters) || characters == 0 || characters > size_t(maxNameLength))
@@ -91,7 +91,6 @@ std::string checkState(const TeamState& state, int low, int high)
 
 std::string checkIniFile(const uint8_t* data, size_t size)
 {
-    useSilentView();
     // The input gives the values of every key in turn, one per line; a line "-" leaves the key out.
     FakeIni file;
     const std::string input(reinterpret_cast<const char*>(data), size);
@@ -110,21 +109,23 @@ std::string checkIniFile(const uint8_t* data, size_t size)
             file.values[key] = value;
     }
 
-    loadSettingsAndPlayers(file.store());
-    std::string fault = checkState(teamState, minTeamSize, maxTeamSize);
+    std::vector<std::string> faults;
+    const TeamModel model = loadModel(file.store(), faults);
+    std::string fault = checkState(model.team, minTeamSize, maxTeamSize);
     if (fault.empty())
-        fault = checkState(singleState, 1, 1);
-    if (!fault.empty()) {
-        releaseStates();
+        fault = checkState(model.single, 1, 1);
+    if (fault.empty() && ((model.onTop | model.singleMode) & ~1))
+        fault = "a program-wide flag that is neither 0 nor 1";
+    if (fault.empty() && model.highlightColour > 0xFFFFFF)
+        fault = "highlight colour " + std::to_string(model.highlightColour);
+    if (!fault.empty())
         return fault;
-    }
     FakeIni first = file;
     first.writes.clear();
-    saveAll(first.store());
+    saveAll(model, first.store());
     FakeIni second = first;
     second.writes.clear();
-    loadSettingsAndPlayers(second.store());
-    saveAll(second.store());
+    saveAll(loadModel(second.store(), faults), second.store());
     if (second.writes != first.writes)
         return "the second save differs:\n" + first.writtenText() + "--\n" + second.writtenText();
     return {};
@@ -142,10 +143,9 @@ std::string checkName(const uint8_t* data, size_t size)
     size_t characters = 0;
     if (!validUtf8(decoded, characters))
         return "decoded name is no UTF-8";
-    createStates(minTeamSize);
-    setPlayerName(teamState, 0, decoded);
-    const std::string name = teamState.players[0].name;
-    releaseStates();
+    TeamModel model = newModel(minTeamSize);
+    setPlayerName(model.team, 0, decoded);
+    const std::string name = model.team.players[0].name;
     if (!validUtf8(name, characters) || characters > size_t(maxNameLength))
         return "stored name is no UTF-8 or too long";
     if (decoded.compare(0, name.size(), name) != 0)
@@ -160,13 +160,12 @@ std::string checkName(const uint8_t* data, size_t size)
 std::string checkPlayerText(const uint8_t* data, size_t size)
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    createStates(minTeamSize);
-    parsePlayerValues(text, teamState, 1);
-    const std::string formatted = formatPlayerValues(teamState, teamState.players[1]);
-    const LkzInputs first = inputsOf(teamState, 1);
-    parsePlayerValues(formatted, teamState, 1);
-    const LkzInputs second = inputsOf(teamState, 1);
-    releaseStates();
+    TeamState team = newModel(minTeamSize).team;
+    parsePlayerValues(text, team, 1);
+    const std::string formatted = formatPlayerValues(team, team.players[1]);
+    const LkzInputs first = inputsOf(team, 1);
+    parsePlayerValues(formatted, team, 1);
+    const LkzInputs second = inputsOf(team, 1);
     if (formatted.size() != 18)
         return "formatted to " + std::to_string(formatted.size()) + " characters: " + formatted;
     for (int kind = 0; kind < InputKindCount; ++kind)

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 enum class Feature {
-    UpdateCheck,  // version file, download and its hash, folder browser
+    VersionCheckJob,  // version file, download and its hash, folder browser
     Links,        // the About box's mail and web links
     SaveDialog,   // "Speichern..." of the overview
     ColourDialog, // the highlight colour

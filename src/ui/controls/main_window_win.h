@@ -52,7 +52,7 @@ struct TypingState {
 };
 
 // A version check in progress, shared with its worker thread (ui/update).
-struct UpdateCheck;
+struct VersionCheckJob;
 
 struct MainWindow {
     explicit MainWindow(HWND main) : dialog(main) {}
@@ -78,7 +78,7 @@ struct MainWindow {
     std::unique_ptr<Tooltip> tabStripTooltip;
     TabsState tabsState;
     TypingState typing;
-    std::shared_ptr<UpdateCheck> update;
+    std::shared_ptr<VersionCheckJob> update;
 
     RECT fullWindowRect = {}; // the window's size when not rolled up
     bool rolledUp = false;

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <string>
 
-struct UpdateCheck {
+struct VersionCheckJob {
     HWND mainDialog = nullptr;   // owns the check's message boxes and dialogs; posted to only
     std::wstring programFolder;  // where the folder dialog starts
     std::atomic<bool> stopping{false}; // the program closes: stop at the next step, quietly

@@ -23,7 +23,7 @@ namespace {
 const char updateTitle[] = "Update";
 
 // A closing program asks nothing more.
-BoxAnswer ask(const UpdateCheck& check, const std::string& text, BoxButtons buttons, BoxIcon icon)
+BoxAnswer ask(const VersionCheckJob& check, const std::string& text, BoxButtons buttons, BoxIcon icon)
 {
     if (check.stopping)
         return BoxAnswer::Cancel;
@@ -110,7 +110,7 @@ INT_PTR CALLBACK folderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     return FALSE;
 }
 
-bool chooseFolder(const UpdateCheck& check, std::wstring& folder)
+bool chooseFolder(const VersionCheckJob& check, std::wstring& folder)
 {
     return !check.stopping && DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_UPDATE_FOLDER),
                                               modalOwner(check.mainDialog), folderDialogProc,
@@ -119,7 +119,7 @@ bool chooseFolder(const UpdateCheck& check, std::wstring& folder)
 
 // ---- The check ----
 
-void runVersionCheck(const UpdateCheck& check, WebTransfer& transfer)
+void runVersionCheck(const VersionCheckJob& check, WebTransfer& transfer)
 {
     const std::string text =
         transfer.fetchText(modalOwner(check.mainDialog), versionFileUrl(updateSite.server, updateSite.versionDir));
@@ -167,8 +167,8 @@ void runVersionCheck(const UpdateCheck& check, WebTransfer& transfer)
 DWORD WINAPI versionCheckWorker(void* parameter)
 {
     // The worker's own share of the check, which may outlive the main dialog's record.
-    std::shared_ptr<UpdateCheck> check(*static_cast<std::shared_ptr<UpdateCheck>*>(parameter));
-    delete static_cast<std::shared_ptr<UpdateCheck>*>(parameter);
+    std::shared_ptr<VersionCheckJob> check(*static_cast<std::shared_ptr<VersionCheckJob>*>(parameter));
+    delete static_cast<std::shared_ptr<VersionCheckJob>*>(parameter);
     {
         // The folder browser needs COM on the thread that shows it.
         ComApartment com;
@@ -185,12 +185,12 @@ void startVersionCheck(MainWindow& window)
 {
     if (versionCheckRunning(window))
         return;
-    if (!loadLibrariesFor(Feature::UpdateCheck, modalOwner(window.dialog)))
+    if (!loadLibrariesFor(Feature::VersionCheckJob, modalOwner(window.dialog)))
         return;
-    auto check = std::make_shared<UpdateCheck>();
+    auto check = std::make_shared<VersionCheckJob>();
     check->mainDialog = window.dialog;
     check->programFolder = programFolder();
-    auto* share = new std::shared_ptr<UpdateCheck>(check);
+    auto* share = new std::shared_ptr<VersionCheckJob>(check);
     check->thread.reset(CreateThread(nullptr, 0, versionCheckWorker, share, 0, nullptr));
     if (!check->thread) {
         delete share;
@@ -207,7 +207,7 @@ void stopVersionCheck(MainWindow& window, DWORD milliseconds)
 {
     if (!window.update)
         return;
-    UpdateCheck& check = *window.update;
+    VersionCheckJob& check = *window.update;
     check.stopping = true;
     const HANDLE thread = check.thread.get();
     const DWORD end = GetTickCount() + milliseconds;

@@ -13,7 +13,7 @@
 
 namespace {
 
-void tellDownload(const UpdateCheck& check, const std::string& text, BoxIcon icon)
+void tellDownload(const VersionCheckJob& check, const std::string& text, BoxIcon icon)
 {
     if (check.stopping)
         return;

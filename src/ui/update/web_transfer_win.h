@@ -34,7 +34,7 @@ enum class DownloadResult {
 // is set.
 class WebTransfer {
 public:
-    explicit WebTransfer(const UpdateCheck& check) : check_(check) {}
+    explicit WebTransfer(const VersionCheckJob& check) : check_(check) {}
     ~WebTransfer() { release(); }
     WebTransfer(const WebTransfer&) = delete;
     WebTransfer& operator=(const WebTransfer&) = delete;
@@ -51,7 +51,7 @@ public:
     void release();
 
 private:
-    const UpdateCheck& check_;
+    const VersionCheckJob& check_;
     AutoInternet root_;
     AutoInternet request_;
     AutoInternet connection_;
