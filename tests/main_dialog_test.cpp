@@ -190,15 +190,9 @@ TEST_F(MainDialog, SpinStepsKeepMatchesBelowTeams)
         const wchar_t* teamsAfter;
         const wchar_t* matchesAfter;
     } cases[] = {
+        // The core's table has every case; these two prove that each spin is wired to its rule.
         {L"9", L"8", IDC_MATCHES_SPIN, true, L"10", L"9"},
-        {L"14", L"13", IDC_MATCHES_SPIN, true, L"14", L"13"},
-        {L"14", L"8", IDC_MATCHES_SPIN, true, L"14", L"9"},
         {L"10", L"9", IDC_TEAM_COUNT_SPIN, false, L"9", L"8"},
-        {L"5", L"1", IDC_TEAM_COUNT_SPIN, false, L"4", L"1"},
-        {L"10", L"4", IDC_TEAM_COUNT_SPIN, false, L"9", L"4"},
-        // At the end of a spin's range nothing moves, neither field.
-        {L"1", L"5", IDC_TEAM_COUNT_SPIN, false, L"1", L"5"},
-        {L"13", L"13", IDC_MATCHES_SPIN, true, L"13", L"13"},
     };
     for (const bool byKey : {false, true})
         for (const auto& c : cases) {
@@ -499,6 +493,71 @@ TEST_F(MainDialog, AHiddenControlPassesTheFocusToTheLeagueBox)
     SetFocus(GetDlgItem(dialog, IDC_PLAYER_COUNT_FIELD));
     click(dialog, IDC_MODE_BUTTON);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_LEAGUE_BOX));
+}
+
+// Two main dialogs in one process, each on its own file: what one is told, shows or keeps never
+// reaches the other.
+TEST(TwoMainDialogs, EachKeepsItsOwnTeamMarksColourAndFocus)
+{
+    MainDialogWindow a, b;
+    // a: four players in Oberliga with automatic calculation and a red focused field; b: six in
+    // 1. Kreisliga, the default colour.
+    a.open("[LKZ]\r\nShowEinzel=0\r\nBKColor=255\r\n[Mannschaft]\r\nSaveData=1\r\nAutoCalc=1\r\nAnzahlspieler=4\r\n"
+           "Spieler1=031005020400000000\r\nSpieler2=031005060000000000\r\nSpieler3=031005040200000000\r\n"
+           "Spieler4=031005001100000000\r\nSpielerName2=Anna\r\n");
+    b.open(savedTeam({"091204020100000000", "091204000000000000", "091204010100000000", "091204000000000000",
+                      "091204000000000000", "091204000000000000"},
+                     "AutoCalc=1\r\n", "SpielerName1=Bernd\r\n"));
+    ASSERT_NE(a.dialog, b.dialog);
+    const std::wstring bShows = b.display();
+
+    // a: the second player gets two more games won, and the team goes into LKZ order.
+    a.clickTab(1);
+    HWND aLost = GetDlgItem(a.page, IDC_LOST1_FIELD);
+    MainDialogWindow::clickInto(aLost);
+    MainDialogWindow::type(aLost, L"2");
+    a.fireCommitTimer();
+    a.menuCommand(IDM_SAVE_SORT_ORDER);
+    a.menuCommand(IDM_SORT_BY_LKZ);
+    EXPECT_EQ(a.tabLabels(), (std::vector<std::wstring>{L"Anna", L"Nr. 3", L"Nr. 1", L"Nr. 4"}));
+    EXPECT_EQ(b.tabLabels(), (std::vector<std::wstring>{L"Bernd", L"Nr. 2", L"Nr. 3", L"Nr. 4", L"Nr. 5", L"Nr. 6"}));
+    EXPECT_EQ(b.display(), bShows);
+
+    // b: 9 singles in 4 matches, framed red there and nowhere in a.
+    b.clickTab(2);
+    HWND bWon = GetDlgItem(b.page, IDC_WON3_FIELD);
+    MainDialogWindow::clickInto(bWon);
+    MainDialogWindow::type(bWon, L"7");
+    b.fireCommitTimer();
+    EXPECT_EQ(b.display(), L"0");
+    EXPECT_TRUE(b.framedRed(Won3));
+    EXPECT_FALSE(a.framedRed(Won3));
+    EXPECT_EQ(a.display(), L"198") << "Anna, 6:2 in five matches";
+
+    // Each colours its own focused field; a button gives the focus back in its own dialog only.
+    const auto background = [](HWND field) {
+        RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        flushEvents(30);
+        ScopedGetDC dc(field);
+        return GetPixel(dc, 2, 2);
+    };
+    EXPECT_EQ(background(bWon), RGB(255, 255, 160));
+    MainDialogWindow::clickInto(aLost);
+    EXPECT_EQ(background(aLost), RGB(255, 0, 0));
+    MainDialogWindow::click(b.dialog, IDC_APPLY_COUNT_BUTTON); // the same count: nothing but the focus back
+    EXPECT_EQ(GetFocus(), bWon) << "b's own last field, not a's";
+
+    a.close();
+    b.close();
+    const std::string aSaved = a.ini(), bSaved = b.ini();
+    EXPECT_NE(aSaved.find("Spieler2=031005060200000000"), std::string::npos) << aSaved;
+    EXPECT_NE(aSaved.find("SortOrder=1"), std::string::npos) << "a's order is a's";
+    EXPECT_NE(aSaved.find("BKColor=255"), std::string::npos);
+    EXPECT_NE(bSaved.find("Spieler3=091204010100000700"), std::string::npos) << bSaved;
+    EXPECT_NE(bSaved.find("SortOrder=0"), std::string::npos);
+    EXPECT_NE(bSaved.find("SpielerName1=Bernd"), std::string::npos);
+    EXPECT_EQ(bSaved.find("Anna"), std::string::npos);
+    EXPECT_NE(bSaved.find("BKColor=10551295"), std::string::npos);
 }
 
 } // namespace

@@ -149,8 +149,9 @@ TEST_F(NumericField, KeypadDigitsGiveWhatTheMainKeyboardGives)
         int id;
         const wchar_t* digits;
     } cases[] = {
-        {false, IDC_MATCHES_FIELD, L"25"}, {false, IDC_TEAM_COUNT_FIELD, L"25"}, {false, IDC_TEAM_COUNT_FIELD, L"1"},
-        {true, IDC_WON1_FIELD, L"25"},     {true, IDC_LOST1_FIELD, L"7"},
+        // The core's tables have every key; a field of each dialog proves the keypad reaches them.
+        {false, IDC_MATCHES_FIELD, L"25"},
+        {true, IDC_WON1_FIELD, L"25"},
     };
     for (const auto& c : cases)
         for (bool computing : {true, false}) {

@@ -3,7 +3,9 @@
 
 #include "base/atomic_file_win.h"
 #include "base/text_win.h"
+#include "team/overview.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -220,6 +222,47 @@ TEST_F(OverviewWindow, ASinglePlayerHasNoOverview)
     menuCommand(IDM_TEAM_OVERVIEW);
     flushEvents(60);
     EXPECT_FALSE(act.ran);
+}
+
+} // namespace
+
+namespace {
+
+// Twenty players, one with a name of 63 characters: every column shows its widest cell whole and
+// every row is there, without a scroll bar, at either resolution.
+TEST_F(OverviewWindow, ATeamOfTwentyWithLongNamesFitsWithoutScrollBars)
+{
+    std::vector<std::string> values(20, "031005020400000000");
+    open(savedTeam(values, "", "SpielerName7=Maximilian-Alexander Graf von Hohenzollern-Sigmaringen-Habsburg\r\n"));
+    bool looked = false;
+    ModalAction look(IDC_OVERVIEW_LIST, [&](HWND window) {
+        looked = true;
+        if (const char* pause = getenv("KM_LOOK_MS"))
+            flushEvents(static_cast<DWORD>(atoi(pause)));
+        HWND list = GetDlgItem(window, IDC_OVERVIEW_LIST);
+        EXPECT_EQ(ListView_GetItemCount(list), 20);
+        RECT last, client, work;
+        ListView_GetItemRect(list, 19, &last, LVIR_BOUNDS);
+        GetClientRect(list, &client);
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL) << "every row shows";
+        EXPECT_LE(last.bottom, client.bottom) << "the last row is whole";
+        // The test desktop is 1024 pixels wide: at 150 % this table is wider, and scrolls sideways.
+        if (last.right - last.left < work.right - work.left - 60) {
+            EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & WS_HSCROLL) << "every column shows";
+            EXPECT_LE(last.right, client.right) << "the last column is whole";
+        }
+        for (int column = 0; column < OverviewColumnCount; ++column)
+            for (int row = 0; row < 20; ++row) {
+                RECT cell;
+                ListView_GetSubItemRect(list, row, column, LVIR_LABEL, &cell);
+                const int needed = ListView_GetStringWidth(list, columnOf(list, column)[static_cast<size_t>(row)].c_str());
+                EXPECT_GT(cell.right - cell.left, needed) << "column " << column << ", row " << row;
+            }
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    menuCommand(IDM_TEAM_OVERVIEW);
+    EXPECT_TRUE(looked);
 }
 
 } // namespace

@@ -12,13 +12,14 @@
 #include <utility>
 #include <vector>
 
-const FuzzTarget fuzzTargets[5] = {
+const FuzzTarget fuzzTargets[] = {
     {"ini_file", checkIniFile},
     {"name", checkName},
     {"player_text", checkPlayerText},
     {"lkz_text", checkLkzText},
     {"version_answer", checkVersionAnswer},
 };
+const int fuzzTargetCount = static_cast<int>(sizeof fuzzTargets / sizeof fuzzTargets[0]);
 
 namespace {
 

@@ -71,8 +71,12 @@ int fitColumns(HWND list)
 // The outer size of the list that shows its columns and this many rows without a scroll bar.
 SIZE tableSize(HWND list, int columnsWidth, int rows)
 {
-    RECT header = {};
-    GetWindowRect(ListView_GetHeader(list), &header);
+    // The height the header asks for; its window may not be laid out before the list shows.
+    RECT bounds = {0, 0, columnsWidth, 10000};
+    WINDOWPOS place = {};
+    HDLAYOUT layout = {&bounds, &place};
+    Header_Layout(ListView_GetHeader(list), &layout);
+    const int headerHeight = place.cy;
     RECT row = {};
     if (!ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS)) {
         // No row yet: one as high as the list's font needs.
@@ -82,7 +86,7 @@ SIZE tableSize(HWND list, int columnsWidth, int rows)
         GetTextMetricsW(dc, &metrics);
         row.bottom = metrics.tmHeight + scaled(3);
     }
-    RECT frame = {0, 0, columnsWidth, (header.bottom - header.top) + (row.bottom - row.top) * rows};
+    RECT frame = {0, 0, columnsWidth, headerHeight + (row.bottom - row.top) * rows};
     const LONG style = GetWindowLongW(list, GWL_STYLE) & ~(WS_HSCROLL | WS_VSCROLL);
     AdjustWindowRectEx(&frame, static_cast<DWORD>(style), FALSE, static_cast<DWORD>(GetWindowLongW(list, GWL_EXSTYLE)));
     // A pixel to spare each way: a table that is exactly full still gets its bars.
@@ -112,7 +116,13 @@ void fitTableWindow(HWND dialog, HWND owner, const TableWindowParts& parts)
     int bottom = summary.bottom;
     HWND table = GetDlgItem(dialog, parts.list);
     if (GetWindowLongW(table, GWL_STYLE) & WS_VISIBLE) {
-        const SIZE size = tableSize(table, fitColumns(table), parts.rows);
+        // Made large first: a list that has put up its scroll bars keeps them when it is then
+        // made just large enough for its content, since they take part of that room.
+        place(dialog, parts.list, margin, list.top, work.right - work.left, work.bottom - work.top);
+        SIZE size = tableSize(table, fitColumns(table), parts.rows);
+        // Wider than the screen allows: the table scrolls sideways, and its bar takes no row.
+        if (size.cx > widest)
+            size.cy += GetSystemMetrics(SM_CYHSCROLL);
         contentWidth = std::min<int>(std::max<int>(contentWidth, size.cx), widest);
         place(dialog, parts.list, margin, list.top, contentWidth, size.cy);
         bottom = list.top + size.cy;

@@ -7,7 +7,6 @@
 #include "update/update_rules.h"
 
 #include <bcrypt.h>
-#include <commctrl.h>
 
 #include <cstring>
 
