@@ -126,6 +126,10 @@ void runVersionCheck(WebTransfer& transfer)
     const std::string text = transfer.fetchText(modalOwner(), versionFileUrl(updateSite.server, updateSite.versionDir));
     if (updateStopping)
         return;
+    if (!transfer.refusal().empty()) {
+        ask(transfer.refusal(), BoxButtons::Ok, BoxIcon::Error);
+        return;
+    }
     const VersionAnswer answer = readVersionAnswer(text, programVersion);
     if (answer.verdict == UpdateVerdict::Unusable) {
         ask("Es konnte nicht festgestellt werden, ob ein Update vorliegt.", BoxButtons::Ok, BoxIcon::Error);
