@@ -758,12 +758,13 @@ COLORREF textColourOf(HWND box, HWND control)
 TEST_F(UpdateCheck, InfoOpensTheAboutBoxFromBothMenus)
 {
     for (const auto& [message, command] : {std::pair<UINT, WPARAM>{WM_SYSCOMMAND, IDM_SYS_INFO}, {WM_COMMAND, IDM_INFO}}) {
-        std::wstring caption, title;
+        std::wstring caption, title, settingsFile;
         ModalAction action(IDC_ABOUT_TITLE, [&](HWND box) {
             wchar_t buffer[128] = L"";
             GetWindowTextW(box, buffer, 128);
             caption = buffer;
             title = controlText(box, IDC_ABOUT_TITLE);
+            settingsFile = controlText(box, IDC_ABOUT_SETTINGS_FILE);
             EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         });
@@ -771,6 +772,7 @@ TEST_F(UpdateCheck, InfoOpensTheAboutBoxFromBothMenus)
         EXPECT_TRUE(action.ran);
         EXPECT_EQ(caption, L"Info über Kadermeister");
         EXPECT_EQ(title, L"Kadermeister " + widen(programVersion) + L" Beta");
+        EXPECT_EQ(settingsFile, iniPath) << "where the team is kept";
     }
 }
 

@@ -326,7 +326,7 @@ void onCommand(int id, int code)
         showForecast();
         break;
     case IDM_INFO:
-        showAboutBox();
+        showAboutBox(iniPath);
         break;
     case IDM_CHECK_UPDATE:
         startVersionCheck();
@@ -339,7 +339,7 @@ bool onSysCommand(WPARAM command)
 {
     if (command != IDM_SYS_INFO)
         return false;
-    showAboutBox();
+    showAboutBox(iniPath);
     return true;
 }
 

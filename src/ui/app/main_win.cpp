@@ -1,9 +1,10 @@
-// Entry point: the INI path, the single-instance rule and the modal main dialog.
+// Entry point: the settings file, the single-instance rule and the modal main dialog.
 #include "app/main_dialog_win.h"
 #include "base/version.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
 #include "settings/settings.h"
+#include "settings/settings_location_win.h"
 #include "settings/settings_win.h"
 
 #include <commctrl.h>
@@ -31,19 +32,11 @@ void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     appInstance = instance;
-    buildIniPath();
+    chooseSettingsFile();
     wchar_t multiInst[256] = L"";
     GetPrivateProfileStringW(L"LKZ", L"MultiInst", L"0", multiInst, 256, iniPath.c_str());
-    if (decimalValue(std::string(multiInst, multiInst + wcslen(multiInst))) != 1) {
-        if (HWND running = FindWindowW(nullptr, windowTitle)) {
-            // Hand over to the running instance, as the task switcher would.
-            if (IsIconic(running))
-                ShowWindow(running, SW_RESTORE);
-            SwitchToThisWindow(running, TRUE);
-            SetForegroundWindow(running);
-            return 0;
-        }
-    }
+    if (decimalValue(std::string(multiInst, multiInst + wcslen(multiInst))) != 1 && !becomeTheOnlyInstance())
+        return 0;
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                           ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

@@ -1,7 +1,6 @@
 #include "settings/settings_win.h"
 
 #include "base/handles_win.h"
-#include "base/system_win.h"
 #include "base/text_win.h"
 #include "base/view.h"
 #include "settings/startup.h"
@@ -151,12 +150,6 @@ bool replaceIniFile()
 }
 
 } // namespace
-
-void buildIniPath()
-{
-    const std::wstring program = programPath();
-    iniPath = program.empty() ? std::wstring() : iniPathFor(program);
-}
 
 void resetIniFile()
 {

@@ -7,7 +7,6 @@
 // The INI file's path; empty when it could not be built.
 extern std::wstring iniPath;
 
-void buildIniPath();
 // As before the start: no INI path, the default highlight colour.
 void resetIniFile();
 // The private-profile functions on iniPath, as an IniStore.

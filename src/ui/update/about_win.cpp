@@ -109,11 +109,12 @@ void makeLinkFonts(HWND box, AboutBox& about)
     about.linkFontHover.reset(CreateFontIndirectW(&webFont));
 }
 
-void onInitDialog(HWND box)
+void onInitDialog(HWND box, const std::wstring& settingsFile)
 {
     AboutBox& about = createDialogState<AboutBox>(box);
     about.box = box;
     SetDlgItemTextW(box, IDC_ABOUT_TITLE, windowTitle);
+    SetDlgItemTextW(box, IDC_ABOUT_SETTINGS_FILE, settingsFile.c_str());
     SetDlgItemTextW(box, IDC_ABOUT_WEB_LINK, widen(updateSite.homepage).c_str());
     SetDlgItemTextW(box, IDC_ABOUT_MAIL_LINK, widen(updateSite.mail).c_str());
     makeLinkFonts(box, about);
@@ -178,7 +179,7 @@ INT_PTR CALLBACK aboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        onInitDialog(box);
+        onInitDialog(box, *reinterpret_cast<const std::wstring*>(lParam));
         return TRUE;
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<INT_PTR>(onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
@@ -194,7 +195,8 @@ INT_PTR CALLBACK aboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-void showAboutBox()
+void showAboutBox(const std::wstring& settingsFile)
 {
-    DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_ABOUT), mainDialog, aboutProc, 0);
+    DialogBoxParamW(appInstance, MAKEINTRESOURCEW(IDD_ABOUT), mainDialog, aboutProc,
+                    reinterpret_cast<LPARAM>(&settingsFile));
 }

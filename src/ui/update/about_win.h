@@ -3,5 +3,7 @@
 // and the version check.
 #include <windows.h>
 
-// Modal, owned by the main dialog.
-void showAboutBox();
+#include <string>
+
+// Modal, owned by the main dialog; it names settingsFile as the file the settings are kept in.
+void showAboutBox(const std::wstring& settingsFile);

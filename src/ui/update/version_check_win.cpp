@@ -3,13 +3,13 @@
 #include "base/dpi_win.h"
 #include "base/handles_win.h"
 #include "base/libraries_win.h"
-#include "base/system_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
 #include "base/view.h"
 #include "controls/dialogs_win.h"
 #include "controls/frame_button_win.h"
 #include "resource.h"
+#include "settings/settings_location_win.h"
 #include "update/site.h"
 #include "update/update_rules.h"
 #include "update/web_transfer_win.h"
@@ -148,8 +148,8 @@ void runVersionCheck(WebTransfer& transfer)
     if (ask("Es ist eine neue Version des Kadermeisters erhältlich.\nSoll die neue Version jetzt geladen werden?",
             BoxButtons::YesNo, BoxIcon::Information) != BoxAnswer::Yes)
         return;
-    // Every offer starts from the program's folder.
-    updateFolder = programFolder();
+    // Every offer starts from the program's folder, or the settings' where that may not be written.
+    updateFolder = defaultUpdateFolder();
     if (!chooseFolder())
         return;
     const std::string url = downloadUrlFor(updateSite.server, answer.fileName);
