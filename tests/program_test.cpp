@@ -310,15 +310,19 @@ TEST(Program, TwoStartsAtTheSameMomentOpenOneWindow)
     for (int round = 0; round < 6; ++round) {
         PROCESS_INFORMATION starts[2] = {start(exe), start(exe)};
         HANDLE processes[2] = {starts[0].hProcess, starts[1].hProcess};
-        const DWORD ended = WaitForMultipleObjects(2, processes, FALSE, 15000);
-        ASSERT_LT(ended - WAIT_OBJECT_0, 2u) << "round " << round << ": neither start ended";
-        PROCESS_INFORMATION& staying = starts[1 - (ended - WAIT_OBJECT_0)];
-        HWND window = waitForWindow(staying.dwProcessId);
-        EXPECT_NE(window, nullptr) << "round " << round;
+        const DWORD ended = WaitForMultipleObjects(2, processes, FALSE, 15000) - WAIT_OBJECT_0;
+        EXPECT_LT(ended, 2u) << "round " << round << ": both starts stayed";
+        if (ended < 2) {
+            EXPECT_NE(waitForWindow(starts[1 - ended].dwProcessId), nullptr) << "round " << round;
+        }
         EXPECT_EQ(windowCount(), 1) << "round " << round;
-        PostMessageW(window, WM_CLOSE, 0, 0);
-        for (PROCESS_INFORMATION& process : starts)
+        for (PROCESS_INFORMATION& process : starts) {
+            for (HWND window : mainWindows(process.dwProcessId))
+                PostMessageW(window, WM_CLOSE, 0, 0);
             EXPECT_EQ(finish(process), 0u) << "round " << round;
+        }
+        if (ended >= 2)
+            break;
     }
 }
 
