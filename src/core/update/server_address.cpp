@@ -63,26 +63,15 @@ bool isSecureUrl(const std::string& url) { return startsWithAnyCase(url, "https:
 
 std::string secureRefusalText(SecureRefusal refusal, const std::string& server)
 {
+    // What is wrong with the server's certificate, in the order of SecureRefusal.
+    static const char* const certificateFaults[] = {
+        "", "ist f\xC3\xBCr einen anderen Namen ausgestellt.", "ist abgelaufen oder noch nicht g\xC3\xBCltig.",
+        "stammt von keiner vertrauensw\xC3\xBCrdigen Stelle.", "ist ung\xC3\xBCltig."};
     const std::string named = "\"" + server + "\"";
-    std::string why;
-    switch (refusal) {
-    case SecureRefusal::None:
+    const std::string end = "\nDie Verbindung wurde abgebrochen, es wird nichts geladen.";
+    if (refusal == SecureRefusal::None)
         return {};
-    case SecureRefusal::WrongName:
-        why = "Das Zertifikat des Servers " + named + " ist f\xC3\xBCr einen anderen Namen ausgestellt.";
-        break;
-    case SecureRefusal::Expired:
-        why = "Das Zertifikat des Servers " + named + " ist abgelaufen oder noch nicht g\xC3\xBCltig.";
-        break;
-    case SecureRefusal::UnknownAuthority:
-        why = "Das Zertifikat des Servers " + named + " stammt von keiner vertrauensw\xC3\xBCrdigen Stelle.";
-        break;
-    case SecureRefusal::InvalidCertificate:
-        why = "Das Zertifikat des Servers " + named + " ist ung\xC3\xBCltig.";
-        break;
-    case SecureRefusal::RedirectToPlain:
-        why = "Der Server " + named + " leitet auf eine unverschl\xC3\xBCsselte Verbindung um.";
-        break;
-    }
-    return why + "\nDie Verbindung wurde abgebrochen, es wird nichts geladen.";
+    if (refusal == SecureRefusal::RedirectToPlain)
+        return "Der Server " + named + " leitet auf eine unverschl\xC3\xBCsselte Verbindung um." + end;
+    return "Das Zertifikat des Servers " + named + " " + certificateFaults[static_cast<int>(refusal)] + end;
 }

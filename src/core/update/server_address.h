@@ -17,7 +17,8 @@ std::string serverOrigin(const ServerAddress& address);
 // Whether a URL (a redirect's target, say) names HTTPS, in any case.
 bool isSecureUrl(const std::string& url);
 
-// Why a connection over HTTPS was refused; the system's certificate checks tell the first four.
+// Why a connection over HTTPS was refused; the system's certificate checks tell the four after
+// None (secureRefusalText keeps their texts in this order).
 enum class SecureRefusal { None, WrongName, Expired, UnknownAuthority, InvalidCertificate, RedirectToPlain };
 
 // What the user reads, naming the server (its origin, "https://host[:port]").
