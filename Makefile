@@ -21,8 +21,9 @@ native: deps
 	cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug
 	cmake --build build/native -j$(JOBS)
 
+# Flags from the environment would change the program; a release is built with the project's own.
 windows-config: deps
-	cmake -S . -B build/windows $(WINDOWS_CONFIG)
+	env -u CFLAGS -u CXXFLAGS -u LDFLAGS -u RCFLAGS cmake -S . -B build/windows $(WINDOWS_CONFIG)
 
 windows: windows-config
 	cmake --build build/windows -j$(JOBS)

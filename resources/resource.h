@@ -109,3 +109,4 @@
 #define IDC_ABOUT_MAIL_LINK 1028
 #define IDC_ABOUT_WEB_LINK 1029
 #define IDC_ABOUT_UPDATE_LINK 1030
+#define IDC_ABOUT_SETTINGS_FILE 1031 /* the settings file in use */

@@ -6,8 +6,10 @@ packages=(
   cmake make g++
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth x11-utils imagemagick googletest python3 procps util-linux
-  # Signs the version file (make release) and makes the update tests' keys.
+  # Signs the version file (make release) and makes the update tests' keys and certificates.
   openssl
+  # The program's Authenticode signature (make release).
+  osslsigncode
   # Wine checks signatures (bcrypt's ECDSA) through GnuTLS, which it only recommends.
   libgnutls30
   # Wine's own fonts draw the caption buttons; without them they show as letters.

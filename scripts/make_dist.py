@@ -4,10 +4,40 @@
 make_dist.py PROGRAM VERSION README ARCHIVE [--check]
 With --check the archive is read back and must hold exactly those two files, the program
 byte for byte.
+
+The archive is the same byte for byte wherever and whenever it is packed: the entries come in
+a fixed order with fixed attributes, dated with the time of the commit they were built from
+(SOURCE_DATE_EPOCH when set, else the last commit of the source tree, else 1 January 1980).
 """
+import os
+import subprocess
 import sys
+import time
 import zipfile
 from pathlib import Path
+
+# The earliest time a zip entry can carry.
+ZIP_EPOCH = 315532800
+
+
+def source_date_epoch(source=Path(__file__).resolve().parent.parent):
+    """Seconds since 1970 of the commit the release is built from, as reproducible builds take it."""
+    if os.environ.get("SOURCE_DATE_EPOCH", "").isdigit():
+        return int(os.environ["SOURCE_DATE_EPOCH"])
+    try:
+        commit = subprocess.run(["git", "-C", str(source), "log", "-1", "--format=%ct"], stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL, check=True, text=True).stdout.strip()
+        return int(commit)
+    except (OSError, subprocess.CalledProcessError, ValueError):
+        return ZIP_EPOCH
+
+
+def add_entry(zip_file, name, data, epoch):
+    entry = zipfile.ZipInfo(name, time.gmtime(max(epoch, ZIP_EPOCH))[:6])
+    entry.compress_type = zipfile.ZIP_DEFLATED
+    entry.create_system = 0  # MS-DOS attributes, none set, whoever packs it
+    entry.external_attr = 0
+    zip_file.writestr(entry, data, compresslevel=9)
 
 
 def main():
@@ -17,9 +47,10 @@ def main():
     text = Path(readme).read_text(encoding="utf-8").replace("@VERSION@", version)
     text = "\ufeff" + text.replace("\r\n", "\n").replace("\n", "\r\n")
     Path(archive).parent.mkdir(parents=True, exist_ok=True)
-    with zipfile.ZipFile(archive, "w", zipfile.ZIP_DEFLATED) as zip_file:
-        zip_file.write(program, "Kadermeister.exe")
-        zip_file.writestr("Liesmich.txt", text.encode("utf-8"))
+    epoch = source_date_epoch()
+    with zipfile.ZipFile(archive, "w") as zip_file:
+        add_entry(zip_file, "Kadermeister.exe", Path(program).read_bytes(), epoch)
+        add_entry(zip_file, "Liesmich.txt", text.encode("utf-8"), epoch)
     if check:
         with zipfile.ZipFile(archive) as zip_file:
             names = sorted(zip_file.namelist())

@@ -302,6 +302,128 @@ TEST(Program, TeamDataSurvivesARestart)
     EXPECT_EQ(finish(run), 0u);
 }
 
+// Two starts at the same moment: the lock on the settings file lets one open its window, the
+// other hands over to it, even before that window exists.
+TEST(Program, TwoStartsAtTheSameMomentOpenOneWindow)
+{
+    const std::wstring exe = installProgram();
+    for (int round = 0; round < 6; ++round) {
+        PROCESS_INFORMATION starts[2] = {start(exe), start(exe)};
+        HANDLE processes[2] = {starts[0].hProcess, starts[1].hProcess};
+        const DWORD ended = WaitForMultipleObjects(2, processes, FALSE, 15000) - WAIT_OBJECT_0;
+        EXPECT_LT(ended, 2u) << "round " << round << ": both starts stayed";
+        if (ended < 2) {
+            EXPECT_NE(waitForWindow(starts[1 - ended].dwProcessId), nullptr) << "round " << round;
+        }
+        EXPECT_EQ(windowCount(), 1) << "round " << round;
+        for (PROCESS_INFORMATION& process : starts) {
+            for (HWND window : mainWindows(process.dwProcessId))
+                PostMessageW(window, WM_CLOSE, 0, 0);
+            EXPECT_EQ(finish(process), 0u) << "round " << round;
+        }
+        if (ended >= 2)
+            break;
+    }
+}
+
+// The text of a control of another process's window.
+std::wstring textOf(HWND control)
+{
+    wchar_t text[MAX_PATH * 2] = L"";
+    SendMessageW(control, WM_GETTEXT, MAX_PATH * 2, reinterpret_cast<LPARAM>(text)); // whole, across processes
+    return text;
+}
+
+// The file names in a folder with their bytes.
+std::vector<std::pair<std::wstring, std::string>> folderContents(const std::wstring& folder)
+{
+    std::vector<std::pair<std::wstring, std::string>> contents;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return contents;
+    do
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            contents.emplace_back(found.cFileName, readFileBytes(folder + L"\\" + found.cFileName));
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(contents.begin(), contents.end());
+    return contents;
+}
+
+// Under the system's program folder the settings go to the user's folder, seeded from an INI
+// file beside the program on the first start; the program's folder is never written.
+TEST(Program, UnderProgramFilesTheSettingsLiveInTheUsersFolder)
+{
+    wchar_t programFiles[MAX_PATH] = L"", appData[MAX_PATH] = L"";
+    ASSERT_GT(GetEnvironmentVariableW(L"ProgramFiles", programFiles, MAX_PATH), 0u);
+    ASSERT_GT(GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH), 0u);
+    const std::wstring folder = std::wstring(programFiles) + L"\\Kadermeister";
+    const std::wstring exe = folder + L"\\Kadermeister.exe";
+    const std::wstring userFile = std::wstring(appData) + L"\\Kadermeister\\Kadermeister.ini";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(programPath.c_str(), exe.c_str(), FALSE));
+    struct Cleanup {
+        std::wstring folder, exe, userFile;
+        ~Cleanup()
+        {
+            DeleteFileW(exe.c_str());
+            DeleteFileW((folder + L"\\Kadermeister.ini").c_str());
+            RemoveDirectoryW(folder.c_str());
+            DeleteFileW(userFile.c_str());
+        }
+    } cleanup{folder, exe, userFile};
+
+    const struct {
+        const char* what;
+        std::string besideIt; // the INI file beside the program, "" for none
+        const wchar_t* modeButton; // at the first start: "Einzelspieler" in team mode
+    } cases[] = {
+        {"without an INI file beside it", "", L"Mannschaft"},
+        {"with an INI file beside it", "[LKZ]\r\nShowEinzel=0\r\n", L"Einzelspieler"},
+    };
+    for (const auto& c : cases) {
+        DeleteFileW(userFile.c_str());
+        DeleteFileW((folder + L"\\Kadermeister.ini").c_str());
+        if (!c.besideIt.empty())
+            writeFileBytes(folder + L"\\Kadermeister.ini", c.besideIt);
+        const auto before = folderContents(folder);
+
+        PROCESS_INFORMATION run = start(exe);
+        HWND window = waitForWindow(run.dwProcessId);
+        ASSERT_NE(window, nullptr) << c.what;
+        EXPECT_EQ(controlText(window, IDC_MODE_BUTTON), c.modeButton) << c.what;
+        // The About box names the file in use.
+        PostMessageW(window, WM_COMMAND, IDM_INFO, 0);
+        HWND about = nullptr;
+        for (int i = 0; i < 100 && !about; ++i) {
+            Sleep(50);
+            for (HWND shown : visibleWindows(run.dwProcessId))
+                if (GetDlgItem(shown, IDC_ABOUT_SETTINGS_FILE))
+                    about = shown;
+        }
+        ASSERT_NE(about, nullptr) << c.what;
+        EXPECT_EQ(textOf(GetDlgItem(about, IDC_ABOUT_SETTINGS_FILE)), userFile) << c.what;
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+        Sleep(100);
+        SendMessageW(GetDlgItem(window, IDC_MODE_BUTTON), BM_CLICK, 0, 0);
+        const std::wstring switched = controlText(window, IDC_MODE_BUTTON);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        ASSERT_EQ(finish(run), 0u) << c.what;
+
+        EXPECT_NE(readFileBytes(userFile).find("ShowEinzel="), std::string::npos) << c.what << ": saved for the user";
+        EXPECT_EQ(folderContents(folder), before) << c.what << ": the program's folder stays as it was";
+
+        run = start(exe);
+        window = waitForWindow(run.dwProcessId);
+        ASSERT_NE(window, nullptr) << c.what;
+        EXPECT_EQ(controlText(window, IDC_MODE_BUTTON), switched) << c.what << ": read back at the next start";
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        EXPECT_EQ(finish(run), 0u) << c.what;
+        EXPECT_EQ(folderContents(folder), before) << c.what;
+    }
+}
+
 // The file names of the libraries loaded into a process, in lower case.
 std::vector<std::wstring> loadedLibraries(HANDLE process)
 {

@@ -1,4 +1,5 @@
 // The version file, the version comparison, the download's file name and the progress text.
+#include "update/server_address.h"
 #include "update/update_rules.h"
 
 #include <gtest/gtest.h>
@@ -188,21 +189,37 @@ TEST(UpdateRules, AddressesOnTheServer)
 {
     const struct {
         const char* server;
+        bool secure;
         const char* host;
         int port;
+        const char* versionFile; // with versionDir "/kader/"
     } servers[] = {
-        {"www.example.org", "www.example.org", 80}, {"127.0.0.1:8080", "127.0.0.1", 8080},
-        {"host:", "host", 0},                       {"host:99999", "host", 0},
-        {"host:8o", "host", 0},                     {"host:0", "host", 0},
+        {"www.example.org", false, "www.example.org", 80, "http://www.example.org/kader/version/version.txt"},
+        {"127.0.0.1:8080", false, "127.0.0.1", 8080, "http://127.0.0.1:8080/kader/version/version.txt"},
+        {"https://www.example.org", true, "www.example.org", 443, "https://www.example.org/kader/version/version.txt"},
+        {"HTTPS://h:8443/", true, "h", 8443, "https://h:8443/kader/version/version.txt"},
+        {"https://h:443", true, "h", 443, "https://h/kader/version/version.txt"},
+        {"http://h:81", false, "h", 81, "http://h:81/kader/version/version.txt"},
+        {"http://h:80", false, "h", 80, "http://h/kader/version/version.txt"},
+        {"host:", false, "host", 0, nullptr},
+        {"https://host:99999", true, "host", 0, nullptr},
+        {"host:8o", false, "host", 0, nullptr},
+        {"host:0", false, "host", 0, nullptr},
     };
     for (const auto& s : servers) {
-        const ServerAddress address = splitServer(s.server);
+        const ServerAddress address = parseServerAddress(s.server);
+        EXPECT_EQ(address.secure, s.secure) << s.server;
         EXPECT_EQ(address.host, s.host) << s.server;
         EXPECT_EQ(address.port, s.port) << s.server;
+        if (s.versionFile) {
+            EXPECT_EQ(versionFileUrl(s.server, "/kader/"), s.versionFile) << s.server;
+        }
     }
-    EXPECT_EQ(versionFileUrl("h:81", "/kader/"), "http://h:81/kader/version/version.txt");
     EXPECT_EQ(versionFilePath("/"), "/version/version.txt");
     EXPECT_EQ(downloadUrlFor("h", "setup.zip"), "http://h/download/setup.zip");
+    EXPECT_EQ(downloadUrlFor("https://h:8443", "setup.zip"), "https://h:8443/download/setup.zip");
+    EXPECT_TRUE(isSecureUrl("HTTPS://h/x"));
+    EXPECT_FALSE(isSecureUrl("http://h/https://"));
 }
 
 } // namespace

@@ -12,8 +12,13 @@
 #include "update/version_check_win.h"
 #include "update/web_transfer_win.h"
 
+#include <wincrypt.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <map>
+#include <sstream>
 
 namespace {
 
@@ -756,12 +761,13 @@ COLORREF textColourOf(HWND box, HWND control)
 TEST_F(UpdateCheck, InfoOpensTheAboutBoxFromBothMenus)
 {
     for (const auto& [message, command] : {std::pair<UINT, WPARAM>{WM_SYSCOMMAND, IDM_SYS_INFO}, {WM_COMMAND, IDM_INFO}}) {
-        std::wstring caption, title;
+        std::wstring caption, title, settingsFile;
         ModalAction action(IDC_ABOUT_TITLE, [&](HWND box) {
             wchar_t buffer[128] = L"";
             GetWindowTextW(box, buffer, 128);
             caption = buffer;
             title = controlText(box, IDC_ABOUT_TITLE);
+            settingsFile = controlText(box, IDC_ABOUT_SETTINGS_FILE);
             EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         });
@@ -769,6 +775,7 @@ TEST_F(UpdateCheck, InfoOpensTheAboutBoxFromBothMenus)
         EXPECT_TRUE(action.ran);
         EXPECT_EQ(caption, L"Info über Kadermeister");
         EXPECT_EQ(title, L"Kadermeister " + widen(programVersion) + L" Beta");
+        EXPECT_EQ(settingsFile, iniPath) << "where the team is kept";
     }
 }
 
@@ -810,6 +817,107 @@ TEST_F(UpdateCheck, TheAboutBoxLinksAreBlueUnderlinedUnderThePointerAndStartTheC
     EXPECT_EQ(boxes.boxes[0].owner, aboutBox) << "in front of the About box, which waits behind it";
     EXPECT_FALSE(mainEnabled) << "the main window still waits for the About box";
     EXPECT_EQ(requestsFor(versionPath), 1u);
+}
+
+// ---- Over HTTPS ----
+
+// The HTTPS server runs outside Wine (tests/https_test_server.py, which ctest starts first), with
+// a certificate from a test CA on one port and a bad certificate on each of three others.
+std::wstring httpsTestFile(const std::string& name)
+{
+    std::wstring path = L"Z:" + widen(std::string(KM_HTTPS_TEST_DIR) + "/" + name);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+// The test CA in the local machine's root store of this prefix while the test runs; never the
+// host's.
+class TrustedTestCa {
+public:
+    TrustedTestCa()
+    {
+        const std::string pem = readFileBytes(httpsTestFile("ca.pem"));
+        DWORD size = 0;
+        if (!CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr, nullptr))
+            return;
+        std::vector<BYTE> der(size);
+        CryptStringToBinaryA(pem.c_str(), 0, CRYPT_STRING_BASE64HEADER, der.data(), &size, nullptr, nullptr);
+        // The registry's store itself: opening the system's root store would make this process's
+        // chain engine now, with the roots as they are before the test CA is added.
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\SystemCertificates\\Root", 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &key_, nullptr) == ERROR_SUCCESS)
+            store_ = CertOpenStore(CERT_STORE_PROV_REG, 0, 0, 0, key_);
+        // Written through at once: the store would write it only when closed.
+        if (store_ && CertAddEncodedCertificateToStore(store_, X509_ASN_ENCODING, der.data(), size,
+                                                       CERT_STORE_ADD_REPLACE_EXISTING, &added_))
+            CertControlStore(store_, 0, CERT_STORE_CTRL_COMMIT, nullptr);
+    }
+    ~TrustedTestCa()
+    {
+        if (added_)
+            CertDeleteCertificateFromStore(added_);
+        if (store_)
+            CertCloseStore(store_, 0);
+        if (key_)
+            RegCloseKey(key_);
+    }
+    bool added() const { return added_ != nullptr; }
+
+private:
+    HKEY key_ = nullptr;
+    HCERTSTORE store_ = nullptr;
+    PCCERT_CONTEXT added_ = nullptr;
+};
+
+TEST_F(UpdateCheck, OverHttpsOnlyAServerWithAValidCertificateIsAsked)
+{
+    std::map<std::string, int> ports;
+    std::istringstream servers(readFileBytes(httpsTestFile("servers.txt")));
+    for (std::string name; servers >> name;)
+        servers >> ports[name];
+    ASSERT_EQ(ports.size(), 5u) << "the HTTPS test server is not running";
+    TrustedTestCa ca;
+    ASSERT_TRUE(ca.added());
+    const std::string bytes = download(30 * 1024);
+    for (const char* folder : {"www/download", "www/km-test", "www/km-test/version"})
+        CreateDirectoryW(httpsTestFile(folder).c_str(), nullptr);
+    writeFileBytes(httpsTestFile("www/download/setup.zip"), bytes);
+    writeFileBytes(httpsTestFile("www/km-test/version/version.txt"), newerVersion + "\r\nsetup.zip\r\n");
+    const std::wstring redirectMark = httpsTestFile("www/km-test/version/version.txt.to-http");
+    const std::wstring target = folderA + L"\\setup.zip";
+    const std::wstring refused = L"\nDie Verbindung wurde abgebrochen, es wird nichts geladen.";
+    const auto server = [&](const char* name) { return L"\"https://localhost:" + std::to_wstring(ports[name]) + L"\""; };
+    const struct {
+        const char* port;
+        bool redirected; // the version file answers with a redirect to plain HTTP
+        std::vector<std::wstring> told;
+    } cases[] = {
+        {"wrong-name", false, {L"Das Zertifikat des Servers " + server("wrong-name") + L" ist für einen anderen Namen ausgestellt." + refused}},
+        {"expired", false, {L"Das Zertifikat des Servers " + server("expired") + L" ist abgelaufen oder noch nicht gültig." + refused}},
+        {"unknown-ca", false, {L"Das Zertifikat des Servers " + server("unknown-ca") + L" stammt von keiner vertrauenswürdigen Stelle." + refused}},
+        {"good", true, {L"Der Server " + server("good") + L" leitet auf eine unverschlüsselte Verbindung um." + refused}},
+        {"good", false, {offer, stored(target)}},
+    };
+    for (const auto& c : cases) {
+        if (c.redirected)
+            writeFileBytes(redirectMark, "");
+        else
+            DeleteFileW(redirectMark.c_str());
+        std::snprintf(testSiteServer, sizeof testSiteServer, "https://localhost:%d", ports[c.port]);
+        folderChoices = {folderA};
+        BoxWatcher boxes({IDYES});
+        runCheck(boxes);
+        const std::string what = std::string(c.port) + (c.redirected ? ", redirected" : "");
+        ASSERT_EQ(boxes.boxes.size(), c.told.size()) << what;
+        for (size_t i = 0; i < c.told.size(); ++i)
+            EXPECT_EQ(boxes.boxes[i].text, c.told[i]) << what;
+        EXPECT_EQ(boxes.boxes[0].title, L"Update") << what;
+        if (c.told.size() == 1) {
+            EXPECT_TRUE(filesIn(folderA).empty()) << what << ": nothing is fetched";
+        }
+    }
+    EXPECT_TRUE(sameBytes(readFileBytes(target), bytes));
+    DeleteFileW(redirectMark.c_str());
 }
 
 } // namespace

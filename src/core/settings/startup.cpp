@@ -9,11 +9,13 @@ std::wstring iniPathFor(const std::wstring& programPath)
     return programPath.substr(0, programPath.size() - 3) + L"ini";
 }
 
-std::wstring iniLockName(const std::wstring& iniPath)
+namespace {
+
+// FNV-1a over the UTF-16 units of the path as Windows compares it, as 16 hexadecimal digits.
+std::wstring pathHash(const std::wstring& path)
 {
-    // FNV-1a over the UTF-16 units of the path as Windows compares it.
     uint64_t hash = 14695981039346656037ull;
-    for (wchar_t c : iniPath) {
+    for (wchar_t c : path) {
         if (c >= L'a' && c <= L'z')
             c = static_cast<wchar_t>(c - L'a' + L'A');
         else if (c == L'/')
@@ -24,8 +26,14 @@ std::wstring iniLockName(const std::wstring& iniPath)
     for (int i = 15; i >= 0; --i, hash >>= 4)
         hex[i] = L"0123456789ABCDEF"[hash & 0xF];
     hex[16] = L'\0';
-    return std::wstring(L"Kadermeister-INI-") + hex;
+    return hex;
 }
+
+} // namespace
+
+std::wstring iniLockName(const std::wstring& iniPath) { return L"Kadermeister-INI-" + pathHash(iniPath); }
+
+std::wstring instanceLockName(const std::wstring& iniPath) { return L"Kadermeister-Instance-" + pathHash(iniPath); }
 
 std::wstring iniSavingPathFor(const std::wstring& iniPath) { return iniPath + L".tmp~"; }
 

@@ -1,5 +1,7 @@
 #include "update/update_rules.h"
 
+#include "update/server_address.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -175,34 +177,14 @@ int downloadPercent(uint64_t received, uint64_t total)
     return static_cast<int>(percent < 99 ? percent : 99);
 }
 
-ServerAddress splitServer(const std::string& server)
-{
-    ServerAddress address;
-    const size_t colon = server.rfind(':');
-    if (colon == std::string::npos) {
-        address.host = server;
-        return address;
-    }
-    address.host = server.substr(0, colon);
-    const std::string digits = server.substr(colon + 1);
-    long port = 0;
-    bool valid = !digits.empty() && digits.size() <= 5;
-    for (char c : digits) {
-        valid = valid && c >= '0' && c <= '9';
-        port = port * 10 + (c - '0');
-    }
-    address.port = valid && port >= 1 && port <= 65535 ? static_cast<int>(port) : 0;
-    return address;
-}
-
 std::string versionFilePath(const std::string& versionDir) { return versionDir + "version/version.txt"; }
 
 std::string versionFileUrl(const std::string& server, const std::string& versionDir)
 {
-    return "http://" + server + versionFilePath(versionDir);
+    return serverOrigin(parseServerAddress(server)) + versionFilePath(versionDir);
 }
 
 std::string downloadUrlFor(const std::string& server, const std::string& fileName)
 {
-    return "http://" + server + "/download/" + fileName;
+    return serverOrigin(parseServerAddress(server)) + "/download/" + fileName;
 }

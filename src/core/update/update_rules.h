@@ -60,16 +60,10 @@ int downloadPercent(uint64_t received, uint64_t total);
 
 // ---- Addresses on the maker's server ----
 
-struct ServerAddress {
-    std::string host;
-    int port = 80; // 0 when the text after the colon is no port number
-};
-// "host" or "host:port".
-ServerAddress splitServer(const std::string& server);
-// "http://" + server + versionDir + "version/version.txt".
+// The server as update/server_address reads it ("https://host", "host:port" …), then
+// versionDir + "version/version.txt".
 std::string versionFileUrl(const std::string& server, const std::string& versionDir);
 // The path of that URL on the server, for the request itself.
 std::string versionFilePath(const std::string& versionDir);
-// "http://" + server + "/download/" + fileName.
+// The same server, "/download/" + fileName: a download follows the version file's scheme.
 std::string downloadUrlFor(const std::string& server, const std::string& fileName);
-

@@ -3,6 +3,7 @@
 
 #include "app/main_window_parts_win.h"
 #include "base/dialog_state_win.h"
+#include "base/system_win.h"
 #include "base/version.h"
 #include "controls/dialogs_win.h"
 #include "controls/focus_win.h"
@@ -118,8 +119,12 @@ bool onNotification(MainWindow& window, int id, int code, HWND from)
 void onInitDialog(HWND dialog, const MainDialogStart* start)
 {
     MainWindow& window = createDialogState<MainWindow>(dialog, dialog);
-    if (start)
+    if (start) {
         window.iniPath = start->iniPath;
+        window.updateFolder = start->updateFolder;
+    }
+    if (window.updateFolder.empty())
+        window.updateFolder = programFolder();
     createStatusBar(window);
     SetWindowTextW(dialog, windowTitle);
 
@@ -234,7 +239,7 @@ void onCommand(MainWindow& window, int id, int code, HWND from)
         openForecast(window);
         break;
     case IDM_INFO:
-        showAboutBox(window.dialog);
+        showAboutBox(window.dialog, window.iniPath);
         break;
     case IDM_CHECK_UPDATE:
         startVersionCheck(window);
@@ -250,7 +255,7 @@ bool onSysCommand(MainWindow& window, WPARAM command)
 {
     if (command != IDM_SYS_INFO)
         return false;
-    showAboutBox(window.dialog);
+    showAboutBox(window.dialog, window.iniPath);
     return true;
 }
 

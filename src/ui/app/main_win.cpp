@@ -1,8 +1,9 @@
-// Entry point: the INI path, the single-instance rule and the modal main dialog.
+// Entry point: the settings file, the single-instance rule and the modal main dialog.
 #include "app/main_dialog_win.h"
 #include "base/version.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
+#include "settings/settings_location_win.h"
 #include "settings/settings_win.h"
 
 #include <commctrl.h>
@@ -30,16 +31,16 @@ void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     MainDialogStart start;
-    start.iniPath = programIniPath();
+    const SettingsFile settings = chooseSettingsFile();
+    start.iniPath = settings.iniPath;
+    start.updateFolder = settings.updateFolder;
+    // Held for the whole run: a second start on the same settings file hands over to this one.
+    AutoCloseHandle instanceLock;
     if (!severalInstancesAllowed(profileStore(start.iniPath))) {
-        if (HWND running = FindWindowW(nullptr, windowTitle)) {
-            // Hand over to the running instance, as the task switcher would.
-            if (IsIconic(running))
-                ShowWindow(running, SW_RESTORE);
-            SwitchToThisWindow(running, TRUE);
-            SetForegroundWindow(running);
+        bool running = false;
+        instanceLock = becomeTheOnlyInstance(start.iniPath, running);
+        if (running)
             return 0;
-        }
     }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS | ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                           ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};

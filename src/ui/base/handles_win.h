@@ -41,6 +41,16 @@ public:
     ~AutoCloseHandle() { reset(); }
     AutoCloseHandle(const AutoCloseHandle&) = delete;
     AutoCloseHandle& operator=(const AutoCloseHandle&) = delete;
+    AutoCloseHandle(AutoCloseHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
+    AutoCloseHandle& operator=(AutoCloseHandle&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            handle_ = other.handle_;
+            other.handle_ = nullptr;
+        }
+        return *this;
+    }
     HANDLE get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
     void reset(HANDLE handle = nullptr)

@@ -68,7 +68,8 @@ struct MainWindow {
 
     TeamModel model;
     DialogView view{*this};
-    std::wstring iniPath; // the settings file, read at start and written at exit
+    std::wstring iniPath;      // the settings file, read at start and written at exit
+    std::wstring updateFolder; // where a new version is offered to go at first
 
     HWND lastFocused = nullptr; // gets the focus back after a button
     AutoBrush highlightBrush;   // the background of the focused field

@@ -1,7 +1,6 @@
 #include "settings/settings_win.h"
 
 #include "base/handles_win.h"
-#include "base/system_win.h"
 #include "base/text_win.h"
 #include "settings/startup.h"
 
@@ -147,12 +146,6 @@ bool replaceIniFile(const std::wstring& iniPath, const TeamModel& model)
 }
 
 } // namespace
-
-std::wstring programIniPath()
-{
-    const std::wstring program = programPath();
-    return program.empty() ? std::wstring() : iniPathFor(program);
-}
 
 IniStore profileStore(const std::wstring& path) { return profileStoreAt(ansiPath(path)); }
 

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-// The INI file beside the program; empty when its path could not be built.
-std::wstring programIniPath();
 // The private-profile functions on the file at path, as an IniStore.
 IniStore profileStore(const std::wstring& path);
 // Reads the settings and the players of both modes under the file's lock; the messages for

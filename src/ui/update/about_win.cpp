@@ -106,11 +106,12 @@ void makeLinkFonts(HWND box, AboutBox& about)
     about.linkFontHover.reset(CreateFontIndirectW(&webFont));
 }
 
-void onInitDialog(HWND box)
+void onInitDialog(HWND box, const std::wstring& settingsFile)
 {
     AboutBox& about = createDialogState<AboutBox>(box);
     about.box = box;
     SetDlgItemTextW(box, IDC_ABOUT_TITLE, windowTitle);
+    SetDlgItemTextW(box, IDC_ABOUT_SETTINGS_FILE, settingsFile.c_str());
     SetDlgItemTextW(box, IDC_ABOUT_WEB_LINK, widen(updateSite.homepage).c_str());
     SetDlgItemTextW(box, IDC_ABOUT_MAIL_LINK, widen(updateSite.mail).c_str());
     makeLinkFonts(box, about);
@@ -170,7 +171,7 @@ INT_PTR CALLBACK aboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        onInitDialog(box);
+        onInitDialog(box, *reinterpret_cast<const std::wstring*>(lParam));
         return TRUE;
     case WM_CTLCOLORSTATIC:
         return reinterpret_cast<INT_PTR>(onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
@@ -186,7 +187,8 @@ INT_PTR CALLBACK aboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-void showAboutBox(HWND owner)
+void showAboutBox(HWND owner, const std::wstring& settingsFile)
 {
-    DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProc, 0);
+    DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_ABOUT), owner, aboutProc,
+                    reinterpret_cast<LPARAM>(&settingsFile));
 }

@@ -3,5 +3,8 @@
 // and the version check, which it asks its owner to start.
 #include <windows.h>
 
-// Modal, owned by the main dialog.
-void showAboutBox(HWND owner);
+#include <string>
+
+// Modal, owned by owner (the main dialog); it names settingsFile as the file the settings are
+// kept in.
+void showAboutBox(HWND owner, const std::wstring& settingsFile);

@@ -8,7 +8,7 @@
 
 struct VersionCheckJob {
     HWND mainDialog = nullptr;   // owns the check's message boxes and dialogs; posted to only
-    std::wstring programFolder;  // where the folder dialog starts
+    std::wstring startFolder;    // where the folder dialog starts
     std::atomic<bool> stopping{false}; // the program closes: stop at the next step, quietly
     std::atomic<bool> running{true};
     AutoCloseHandle thread;      // the main dialog's to wait for; the worker never touches it

@@ -3,12 +3,12 @@
 #include "base/dpi_win.h"
 #include "base/handles_win.h"
 #include "base/libraries_win.h"
-#include "base/system_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
 #include "controls/dialogs_win.h"
 #include "controls/frame_button_win.h"
 #include "resource.h"
+#include "settings/settings_location_win.h"
 #include "update/site.h"
 #include "update/update_rules.h"
 #include "update/web_transfer_win.h"
@@ -125,6 +125,10 @@ void runVersionCheck(const VersionCheckJob& check, WebTransfer& transfer)
         transfer.fetchText(modalOwner(check.mainDialog), versionFileUrl(updateSite.server, updateSite.versionDir));
     if (check.stopping)
         return;
+    if (!transfer.refusal().empty()) {
+        ask(check, transfer.refusal(), BoxButtons::Ok, BoxIcon::Error);
+        return;
+    }
     const VersionAnswer answer = readVersionAnswer(text, programVersion);
     if (answer.verdict == UpdateVerdict::Unusable) {
         ask(check, "Es konnte nicht festgestellt werden, ob ein Update vorliegt.", BoxButtons::Ok, BoxIcon::Error);
@@ -143,8 +147,8 @@ void runVersionCheck(const VersionCheckJob& check, WebTransfer& transfer)
     if (ask(check, "Es ist eine neue Version des Kadermeisters erhältlich.\nSoll die neue Version jetzt geladen werden?",
             BoxButtons::YesNo, BoxIcon::Information) != BoxAnswer::Yes)
         return;
-    // Every offer starts from the program's folder.
-    std::wstring folder = check.programFolder;
+    // Every offer starts from the program's folder, or the settings' where that may not be written.
+    std::wstring folder = check.startFolder;
     if (!chooseFolder(check, folder))
         return;
     const std::string url = downloadUrlFor(updateSite.server, answer.fileName);
@@ -189,7 +193,7 @@ void startVersionCheck(MainWindow& window)
         return;
     auto check = std::make_shared<VersionCheckJob>();
     check->mainDialog = window.dialog;
-    check->programFolder = programFolder();
+    check->startFolder = window.updateFolder;
     auto* share = new std::shared_ptr<VersionCheckJob>(check);
     check->thread.reset(CreateThread(nullptr, 0, versionCheckWorker, share, 0, nullptr));
     if (!check->thread) {

@@ -3,6 +3,8 @@
 #include "base/atomic_file_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
+#include "update/secure_connection_win.h"
+#include "update/server_address.h"
 #include "update/site.h"
 #include "update/update_rules.h"
 
@@ -196,6 +198,7 @@ void WebTransfer::reset()
     connection_.reset();
     root_.reset();
     text_.clear();
+    refusal_.clear();
 }
 
 void WebTransfer::release() { reset(); }
@@ -213,21 +216,27 @@ const std::string& WebTransfer::fetchText(HWND owner, const std::string& url)
     std::string path = "/";
     if (InternetCrackUrlA(url.c_str(), 0, 0, &parts) && parts.lpszUrlPath)
         path = parts.lpszUrlPath;
-    const ServerAddress server = splitServer(updateSite.server);
+    const ServerAddress server = parseServerAddress(updateSite.server);
 
     connection_.reset(InternetConnectA(root_.get(), server.host.c_str(), static_cast<INTERNET_PORT>(server.port),
                                        nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
     // Never from the cache: a stale version file would hide a new version.
     request_.reset(HttpOpenRequestA(connection_.get(), "GET", path.c_str(), nullptr, nullptr, nullptr,
-                                    INTERNET_FLAG_KEEP_CONNECTION | INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE,
+                                    INTERNET_FLAG_KEEP_CONNECTION | INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
+                                        (server.secure ? INTERNET_FLAG_SECURE : 0),
                                     0));
 
     // A server or proxy that asks for a password gets the system's password dialog, and the
     // request goes again with what the user entered, as often as the user retries.
     for (;;) {
-        HttpSendRequestA(request_.get(), nullptr, 0, nullptr, 0);
-        const DWORD error = request_ ? ERROR_SUCCESS : GetLastError();
+        const bool sent = HttpSendRequestA(request_.get(), nullptr, 0, nullptr, 0) != FALSE;
+        const DWORD sendError = sent ? ERROR_SUCCESS : GetLastError();
+        const DWORD error = request_ ? ERROR_SUCCESS : sendError;
         if (check_.stopping)
+            return text_;
+        // Final: the error dialog would offer to go on with a certificate the system refused.
+        refusal_ = secureRefusalFor(server, request_.get(), sendError);
+        if (!refusal_.empty())
             return text_;
         const DWORD answer = InternetErrorDlg(owner, request_.get(), error,
                                               FLAGS_ERROR_UI_FILTER_FOR_ERRORS | FLAGS_ERROR_UI_FLAGS_CHANGE_OPTIONS |
@@ -257,6 +266,12 @@ DownloadResult WebTransfer::downloadFile(const std::string& url, const std::wstr
                                          INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
                                              INTERNET_FLAG_PRAGMA_NOCACHE,
                                          0));
+    const std::string refused =
+        secureRefusalFor(parseServerAddress(updateSite.server), answer.get(), answer ? ERROR_SUCCESS : GetLastError());
+    if (!refused.empty()) {
+        tellDownload(check_, refused, BoxIcon::Error);
+        return DownloadResult::OpenFailed;
+    }
     if (!answer || isErrorStatus(statusCodeOf(answer.get()))) {
         // An error page is no new version.
         tellDownload(check_, "Fehler beim Zugriff auf die Webseite.", BoxIcon::Error);

@@ -44,6 +44,9 @@ public:
     // not be reached or answered with an error status. Reading stops once the text is longer
     // than maxVersionFileSize, so a larger answer shows as too large.
     const std::string& fetchText(HWND owner, const std::string& url);
+    // After fetchText: why an HTTPS server was refused (its certificate, a redirect to plain
+    // HTTP), as the user reads it; empty when it was not.
+    const std::string& refusal() const { return refusal_; }
     // url to target (a file in folder), through a fresh file in that folder. sha256 (lower-case
     // hex) is checked when not empty. Every outcome is told to the user before it returns.
     DownloadResult downloadFile(const std::string& url, const std::wstring& folder, const std::wstring& target,
@@ -56,4 +59,5 @@ private:
     AutoInternet request_;
     AutoInternet connection_;
     std::string text_;
+    std::string refusal_;
 };
