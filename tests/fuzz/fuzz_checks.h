@@ -6,7 +6,8 @@
 #include <string>
 
 // The INI texts of both modes: read from a file whose values come from the input, every value
-// lands in its range; saved, read again and saved again, the second save is the first.
+// lands in its range; saved, read again and saved again, the second save is the first. Each
+// season ("Verlauf%d") reads as points in order and in range and stays the same when written.
 std::string checkIniFile(const uint8_t* data, size_t size);
 // A name of any bytes: decoded, cut to 63 characters at a boundary, and read back unchanged
 // after it was written.
