@@ -96,8 +96,8 @@ ChartLayout layoutChart(const std::vector<ChartSeries>& series, const ChartMetri
     // How far a label centred on the outermost LKZ tick reaches beyond the points' area.
     const int overhang = std::max(0, line - line / 2 - inset);
 
-    // The legend: beside the plot when every name fits a column of a third of the width (or is
-    // shown at a readable width there) and the column fits the height; else under it.
+    // The legend: beside the plot when a column of a third of the width shows every name, or at
+    // least six lines of text of it, and fits the height; else under it.
     std::vector<int> listed;
     int widestName = 0;
     for (size_t i = 0; i < series.size(); ++i)

@@ -61,8 +61,9 @@ extern const char* const chartEmptyText; // how the curve comes about, in one li
 // The axes span the points of the series shown (of all when every one is hidden). Ticks along
 // "LKZ" are 1, 2 or 5 times a power of ten apart (0,1 at least), as many as fit one and a half
 // lines of text apart; along "Punktspiele" whole numbers, as many as their labels allow. The
-// legend goes beside the plot when all names fit in one column of a third of the width, else
-// under it in as many columns as its third of the height needs; nothing overlaps.
+// legend goes beside the plot in one column of at most a third of the width when that shows
+// every name (a long one cut, but six lines of text wide at least) and fits the height; else under
+// it, in as many columns as keep it within a third of the height. Nothing overlaps.
 ChartLayout layoutChart(const std::vector<ChartSeries>& series, const ChartMetrics& metrics);
 
 struct ChartHit {
