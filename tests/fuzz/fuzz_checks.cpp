@@ -3,6 +3,7 @@
 #include "core_test_support.h"
 #include "rating/lkz.h"
 #include "settings/settings.h"
+#include "team/history.h"
 #include "update/update_rules.h"
 
 #include <algorithm>
@@ -35,7 +36,27 @@ std::vector<std::pair<std::string, std::string>> allKeys()
             keys.emplace_back(section, "SpielerName" + std::to_string(n));
         }
     }
+    // Last, so that the inputs kept before them still give the keys above the same values.
+    for (const char* section : {"Einzelspieler", "Mannschaft"})
+        for (int n = 1; n <= 21; ++n)
+            keys.emplace_back(section, "Verlauf" + std::to_string(n));
     return keys;
+}
+
+// A season's text of any characters: read, every point in 1..13, ascending, finite; written and
+// read again, nothing is lost and the text stays the same.
+std::string checkHistory(const std::string& text)
+{
+    const SeasonHistory history = historyFromIni(text);
+    for (size_t i = 0; i < history.size(); ++i)
+        if (history[i].matches < 1 || history[i].matches > 13 || !std::isfinite(history[i].lkz) ||
+            (i > 0 && history[i - 1].matches >= history[i].matches))
+            return "history point " + std::to_string(i) + " of " + text;
+    const std::string written = historyIniText(history);
+    const SeasonHistory again = historyFromIni(written);
+    if (again.size() != history.size() || historyIniText(again) != written)
+        return "history changes when written again: " + written;
+    return {};
 }
 
 bool validUtf8(const std::string& text, size_t& characters)
@@ -109,6 +130,11 @@ std::string checkIniFile(const uint8_t* data, size_t size)
         if (value != "-")
             file.values[key] = value;
     }
+
+    for (const auto& value : file.values)
+        if (value.first.second.rfind("Verlauf", 0) == 0)
+            if (std::string fault = checkHistory(value.second); !fault.empty())
+                return fault;
 
     std::vector<std::string> faults;
     const TeamModel model = loadModel(file.store(), faults);

@@ -7,7 +7,8 @@
 
 // The INI texts of both modes: read from a file whose values come from the input, every value
 // lands in its range and the current player is one of the mode's; saved, read again and saved
-// again, the second save is the first.
+// again, the second save is the first. Each season ("Verlauf%d") reads as points in order and in
+// range and stays the same when written.
 std::string checkIniFile(const uint8_t* data, size_t size);
 // A name of any bytes: decoded, cut to 63 characters at a boundary, and read back unchanged
 // after it was written.

@@ -1,0 +1,73 @@
+#include "team/history.h"
+
+#include "base/decimal_text.h"
+#include "rating/lkz.h"
+#include "rating/shown_lkz.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double largestLkz = 100000;
+
+bool inRange(double matches) { return matches >= inputRanges[Matches].low && matches <= inputRanges[Matches].high; }
+
+// Puts the point in its place, replacing one with the same count.
+void setPoint(SeasonHistory& history, HistoryPoint point)
+{
+    auto at = std::lower_bound(history.begin(), history.end(), point.matches,
+                               [](const HistoryPoint& p, int matches) { return p.matches < matches; });
+    if (at != history.end() && at->matches == point.matches)
+        *at = point;
+    else
+        history.insert(at, point);
+}
+
+} // namespace
+
+void keepHistory(SeasonHistory& history, int matches, std::optional<double> lkz)
+{
+    history.erase(std::remove_if(history.begin(), history.end(),
+                                 [&](const HistoryPoint& p) { return p.matches >= matches; }),
+                  history.end());
+    if (lkz && std::isfinite(*lkz) && inRange(matches))
+        history.push_back({matches, decimalShownLkz(*lkz)});
+}
+
+std::string historyIniText(const SeasonHistory& history)
+{
+    std::string text;
+    char point[64];
+    for (const HistoryPoint& p : history) {
+        std::snprintf(point, sizeof point, "%d:%.3f", p.matches, p.lkz);
+        text += (text.empty() ? "" : ";") + std::string(point);
+    }
+    return text;
+}
+
+SeasonHistory historyFromIni(const std::string& text)
+{
+    SeasonHistory history;
+    size_t begin = 0;
+    while (begin <= text.size()) {
+        size_t end = text.find(';', begin);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string point = text.substr(begin, end - begin);
+        begin = end + 1;
+        const size_t colon = point.find(':');
+        if (colon == std::string::npos)
+            continue;
+        const std::string count = point.substr(0, colon);
+        const std::optional<double> matches = decimalNumber(count);
+        const std::optional<double> lkz = decimalNumber(point.substr(colon + 1));
+        // The count is written as digits alone: "4.0" or "4e0" are no counts.
+        if (!matches || !lkz || count.find_first_of(".,eE") != std::string::npos || !inRange(*matches) ||
+            std::fabs(*lkz) > largestLkz)
+            continue;
+        setPoint(history, {static_cast<int>(*matches), *lkz});
+    }
+    return history;
+}
