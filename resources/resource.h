@@ -71,6 +71,7 @@
 #define IDM_OPTIONS_CANCEL 40010
 #define IDM_INFO 40015
 #define IDM_CHECK_UPDATE 40016
+#define IDM_LINEUP_RULES 40034
 
 //---- Tab context menu ------------------------------------------------------------------
 #define IDR_TAB_MENU 122
@@ -83,6 +84,8 @@
 #define IDM_SAVE_SORT_ORDER 40020
 #define IDM_TEAM_OVERVIEW 40030    /* also in the options menu */
 #define IDM_FORECAST 40031         /* also in the options menu */
+#define IDM_MOVE_FORWARD 40032
+#define IDM_MOVE_BACK 40033
 
 //---- Team overview ---------------------------------------------------------------------
 #define IDD_OVERVIEW 130
@@ -90,12 +93,21 @@
 #define IDC_OVERVIEW_LIST 1202
 #define IDC_OVERVIEW_COPY 1203
 #define IDC_OVERVIEW_SAVE 1204
+#define IDC_OVERVIEW_LINEUP 1205 /* whether the line-up keeps the order of strength */
+#define IDC_OVERVIEW_RULES 1206  /* closes the overview to open the line-up rules */
 
 //---- Forecast window ---------------------------------------------------------------------
 #define IDD_FORECAST 131
 #define IDC_FORECAST_SUMMARY 1211
 #define IDC_FORECAST_LIST 1212
 #define IDC_FORECAST_COPY 1213
+#define IDC_FORECAST_NOTES 1214 /* what the next match changes about the line-up */
+
+//---- Line-up rules ---------------------------------------------------------------------
+#define IDD_LINEUP_RULES 132
+#define IDC_RULES_REGULARS 1220
+#define IDC_RULES_IN_TEAM 1221
+#define IDC_RULES_BETWEEN 1222
 
 //---- Update folder ---------------------------------------------------------------------
 #define IDD_UPDATE_FOLDER 128

@@ -23,7 +23,7 @@ const std::wstring dash = L"\u2013";
 
 struct SeenForecast {
     bool opened = false;
-    std::wstring caption, summary;
+    std::wstring caption, summary, notes; // notes: the lines under the table, when they show
     bool listVisible = false, copyEnabled = false, scrollBars = true, fitsOnScreen = false;
     std::vector<std::wstring> headers;
     std::vector<std::vector<std::wstring>> rows;
@@ -40,6 +40,8 @@ protected:
             seen.opened = true;
             seen.caption = windowText(window);
             seen.summary = text(window, IDC_FORECAST_SUMMARY);
+            if (IsWindowVisible(GetDlgItem(window, IDC_FORECAST_NOTES)))
+                seen.notes = windowText(GetDlgItem(window, IDC_FORECAST_NOTES));
             HWND list = GetDlgItem(window, IDC_FORECAST_LIST);
             seen.listVisible = IsWindowVisible(list);
             seen.copyEnabled = IsWindowEnabled(GetDlgItem(window, IDC_FORECAST_COPY));
@@ -190,6 +192,17 @@ TEST_F(ForecastWindow, DashesWhereAResultIsTooManyAndTheCopyIsTheTable)
     EXPECT_EQ(clipboardText(), expected);
 }
 
+// In a team, lines under the table say what the next match in the player's own Paarkreuz
+// changes about the line-up; a single player has no line-up.
+TEST_F(ForecastWindow, InATeamTheNextMatchsEffectOnTheLineupIsSpelledOut)
+{
+    open(team);
+    const SeenForecast seen = openForecast();
+    EXPECT_NE(seen.notes.find(L"im 1. Paarkreuz"), std::wstring::npos) << seen.notes;
+    EXPECT_NE(seen.notes.find(L"Jürgen Müller"), std::wstring::npos) << seen.notes;
+    EXPECT_TRUE(seen.fitsOnScreen);
+}
+
 TEST_F(ForecastWindow, ASinglePlayerHasOneToo)
 {
     open();
@@ -203,6 +216,7 @@ TEST_F(ForecastWindow, ASinglePlayerHasOneToo)
     setText(page, IDC_LOST3_FIELD, L"1");
     const SeenForecast seen = openForecast();
     EXPECT_EQ(seen.summary, L"Einzelspieler: LKZ 115 nach 5 Punktspielen");
+    EXPECT_TRUE(seen.notes.empty()) << "no line-up, no lines";
     EXPECT_EQ(seen.headers[2], L"2. PK (eigenes)");
     EXPECT_FALSE(seen.scrollBars);
     ASSERT_EQ(seen.rows.size(), 9u);

@@ -144,8 +144,6 @@ TEST(LineupMove, NumbersAndNames)
     };
     for (const auto& c : cases)
         EXPECT_EQ(lineupsAfterMove(c.lineups, c.index, c.target), c.moved) << c.index << " to " << c.target;
-    EXPECT_EQ(renumberedName("Nr. 3", false, 2), "Nr. 2");
-    EXPECT_EQ(renumberedName("Anna", true, 2), "Anna");
 }
 
 } // namespace

@@ -228,6 +228,14 @@ public:
         SendMessageW(tabs, WM_LBUTTONUP, 0, tabPoint(index));
         flushEvents(20);
     }
+    // A tab pressed, the pointer moved onto another and the button released there.
+    void dragTab(int from, int to) const
+    {
+        SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, tabPoint(from));
+        SendMessageW(tabs, WM_MOUSEMOVE, MK_LBUTTON, tabPoint(to));
+        SendMessageW(tabs, WM_LBUTTONUP, 0, tabPoint(to));
+        flushEvents(20);
+    }
     // The context menu of a tab opens; what it shows is read and the menu closed.
     SeenMenu rightClickTab(int index) const
     {

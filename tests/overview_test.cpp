@@ -139,14 +139,18 @@ TEST_F(TeamOverview, ClipboardTextAndCsv)
     const Overview overview = teamOverview(team);
     const std::vector<int> order = overviewOrder(overview, ColLineup, false, byBytes);
     const std::string text = overviewText(overview, order);
-    EXPECT_EQ(text.substr(0, text.find("\r\n")), "Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tN\xC3\xA4" "chstes Spiel");
-    EXPECT_NE(text.find("\r\n1\tJ\xC3\xBCrgen Wei\xC3\x9F\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\r\n"), std::string::npos) << text;
+    // The line-up's columns come last, so spreadsheets built on the older columns keep them.
+    EXPECT_EQ(text.substr(0, text.find("\r\n")),
+              "Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tN\xC3\xA4" "chstes Spiel\tMannschaft\tReihenfolge");
+    EXPECT_NE(text.find("\r\n1\tJ\xC3\xBCrgen Wei\xC3\x9F\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t\tgeh"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\n4\tTab here\t5\t11:0"), std::string::npos) << "a tab in a name would split the cell";
 
     const std::string csv = overviewCsv(overview, order);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_EQ(csv.substr(3, csv.find("\r\n") - 3), "Nr.;Name;Spiele;1. PK;2. PK;3. PK;Einzel;LKZ;N\xC3\xA4" "chstes Spiel");
-    EXPECT_NE(csv.find("\r\n2;\"A;B\";5;6:0;0:0;1:0;7:0;206;+6 / \xC2\xB1" "0 / -5\r\n"), std::string::npos) << csv;
+    EXPECT_EQ(csv.substr(3, csv.find("\r\n") - 3),
+              "Nr.;Name;Spiele;1. PK;2. PK;3. PK;Einzel;LKZ;N\xC3\xA4" "chstes Spiel;Mannschaft;Reihenfolge");
+    EXPECT_NE(csv.find("\r\n2;\"A;B\";5;6:0;0:0;1:0;7:0;206;+6 / \xC2\xB1" "0 / -5;;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+24,619)\r\n"),
+              std::string::npos) << csv;
     EXPECT_NE(csv.find("\r\n3;\"Sag \"\"Hi\"\"\";5;4:2;"), std::string::npos) << csv;
     EXPECT_EQ(csv.find('\n'), csv.find("\r\n") + 1) << "CRLF line ends";
     EXPECT_EQ(csv.size() - csv.rfind("\r\n"), 2u) << "the last line ends too";
@@ -162,8 +166,10 @@ TEST_F(TeamOverview, ASpreadsheetReadsEveryValueBack)
     const std::string script =
         "import csv,sys\n"
         "rows = list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), delimiter=';'))\n"
-        "assert rows[0] == ['Nr.', 'Name', 'Spiele', '1. PK', '2. PK', '3. PK', 'Einzel', 'LKZ', 'N\u00e4chstes Spiel'], rows[0]\n"
-        "assert rows[1] == ['1', 'J\u00fcrgen Wei\u00df', '5', '2:4', '0:0', '0:0', '2:4', '181', '+9 / +2 / -4'], rows[1]\n"
+        "assert rows[0] == ['Nr.', 'Name', 'Spiele', '1. PK', '2. PK', '3. PK', 'Einzel', 'LKZ', 'N\u00e4chstes Spiel',"
+        " 'Mannschaft', 'Reihenfolge'], rows[0]\n"
+        "assert rows[1][:9] == ['1', 'J\u00fcrgen Wei\u00df', '5', '2:4', '0:0', '0:0', '2:4', '181', '+9 / +2 / -4'], rows[1]\n"
+        "assert rows[4][10] == 'keine LKZ', rows[4]\n"
         "assert rows[2][1] == 'A;B' and rows[3][1] == 'Sag \"Hi\"', rows\n"
         "assert rows[4][7] == '\u2013' and rows[4][8] == '\u2013' and len(rows) == 5, rows\n";
     const std::string scriptPath = ::testing::TempDir() + "overview_check.py";

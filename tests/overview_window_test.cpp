@@ -5,7 +5,6 @@
 #include "base/text_win.h"
 #include "team/overview.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -106,12 +105,14 @@ TEST_F(OverviewWindow, CopiesAndSavesTheTable)
     menuCommand(IDM_TEAM_OVERVIEW);
     ASSERT_TRUE(act.ran);
     const std::wstring copied = clipboardText();
-    EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tNächstes Spiel");
-    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\r\n"), std::wstring::npos) << copied;
+    EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tNächstes Spiel\tMannschaft\tReihenfolge");
+    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t\tgehört hinter A;B"), std::wstring::npos)
+        << copied;
 
     const std::string csv = readFileBytes(savedTo);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445)\r\n"),
+              std::string::npos) << csv;
     EXPECT_TRUE(readFileBytes(savedTo + L".tmp~").empty());
 }
 
@@ -131,7 +132,8 @@ TEST_F(OverviewWindow, TheSaveDialogLoadsOnFirstUseAndSavesWhereTheUserSays)
     ASSERT_TRUE(act.ran);
     EXPECT_NE(GetModuleHandleW(L"comdlg32.dll"), nullptr);
     const std::string csv = readFileBytes(target);
-    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445)\r\n"),
+              std::string::npos) << csv;
     DeleteFileW(target.c_str());
 }
 
@@ -237,8 +239,6 @@ TEST_F(OverviewWindow, ATeamOfTwentyWithLongNamesFitsWithoutScrollBars)
     bool looked = false;
     ModalAction look(IDC_OVERVIEW_LIST, [&](HWND window) {
         looked = true;
-        if (const char* pause = getenv("KM_LOOK_MS"))
-            flushEvents(static_cast<DWORD>(atoi(pause)));
         HWND list = GetDlgItem(window, IDC_OVERVIEW_LIST);
         EXPECT_EQ(ListView_GetItemCount(list), 20);
         RECT last, client, work;
@@ -263,6 +263,85 @@ TEST_F(OverviewWindow, ATeamOfTwentyWithLongNamesFitsWithoutScrollBars)
     });
     menuCommand(IDM_TEAM_OVERVIEW);
     EXPECT_TRUE(looked);
+}
+
+} // namespace
+
+namespace {
+
+// The rules of the line-up set in their dialog, from the options menu and from the overview:
+// the overview's last two columns, its line on the order of strength, the tab tip, the file.
+TEST_F(OverviewWindow, TheRulesSayWhoStandsWhereHeMustNot)
+{
+    open(team); // LKZ 181, 208, 195 and none for line-up 1 to 4; the tabs by LKZ
+    const auto setRules = [](int regularsItem, const wchar_t* inTeam, const wchar_t* between) {
+        return [=](HWND rules) {
+            SendDlgItemMessageW(rules, IDC_RULES_REGULARS, CB_SETCURSEL, regularsItem, 0);
+            SetDlgItemTextW(rules, IDC_RULES_IN_TEAM, inTeam);
+            SetDlgItemTextW(rules, IDC_RULES_BETWEEN, between);
+            SendMessageW(rules, WM_COMMAND, IDOK, 0);
+        };
+    };
+    {
+        // Two regulars a team; 208 behind 181 in the first team exceeds 15, 195 in the second
+        // stays within 20 of them.
+        ModalAction rules(IDC_RULES_IN_TEAM, setRules(1, L"15", L"20.0"));
+        menuCommand(IDM_LINEUP_RULES);
+        ASSERT_TRUE(rules.ran);
+    }
+    std::vector<std::wstring> teams, order, lines;
+    ModalAction look(IDC_OVERVIEW_LIST, [&](HWND window) {
+        HWND list = GetDlgItem(window, IDC_OVERVIEW_LIST);
+        teams = columnOf(list, ColTeam);
+        order = columnOf(list, ColOrder);
+        lines.push_back(text(window, IDC_OVERVIEW_LINEUP));
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    menuCommand(IDM_TEAM_OVERVIEW);
+    EXPECT_EQ(teams, (std::vector<std::wstring>{L"1", L"2", L"1", L"2"})) << "line-ups 2, 3, 1, 4";
+    EXPECT_EQ(order, (std::vector<std::wstring>{L"gehört vor Jürgen Weiß (+26,889)", L"ok",
+                                                L"gehört hinter Nr. 2 (-26,889)", L"keine LKZ"}));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], L"1 Abweichung von der Spielstärke-Reihenfolge   Regeln: je 2 Stammspieler, Toleranz 15,0 "
+                        L"in der Mannschaft, 20,0 zwischen Mannschaften");
+
+    // The tab tip of the player who must stand further ahead says so.
+    menuCommand(IDM_TAB_TOOLTIP);
+    NMTTDISPINFOW request = {};
+    request.hdr.hwndFrom = TabCtrl_GetToolTips(tabs);
+    request.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(tabs, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    EXPECT_EQ(std::wstring(request.lpszText ? request.lpszText : L""),
+              L"Nr. 2: Nr. 2\nSortiert nach LKZ\nAbweichung: gehört vor Jürgen Weiß (+26,889)");
+
+    // From the overview: a tolerance the rules do not take is refused, a sound one is taken, and
+    // the overview comes back with it.
+    {
+        BoxWatcher boxes;
+        int overviews = 0;
+        ModalAction overview(IDC_OVERVIEW_LIST, [&](HWND window) {
+            if (++overviews == 1) {
+                SendMessageW(GetDlgItem(window, IDC_OVERVIEW_RULES), BM_CLICK, 0, 0);
+                return;
+            }
+            lines.push_back(text(window, IDC_OVERVIEW_LINEUP));
+            SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        }, true);
+        ModalAction rules(IDC_RULES_IN_TEAM, [&](HWND window) {
+            setRules(1, L"abc", L"20")(window);
+            // Still open after the refusal: the field takes a sound value now.
+            setRules(1, L"30", L"20")(window);
+        });
+        menuCommand(IDM_TEAM_OVERVIEW);
+        EXPECT_EQ(overviews, 2);
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].title, L"Aufstellungsregeln");
+    }
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].rfind(L"Keine Abweichung von der Spielstärke-Reihenfolge", 0), 0u) << lines[1];
+    close();
+    for (const char* key : {"Stammspieler=2\r\n", "ToleranzMannschaft=30.0\r\n", "ToleranzVerein=20.0\r\n"})
+        EXPECT_NE(ini().find(key), std::string::npos) << key;
 }
 
 } // namespace

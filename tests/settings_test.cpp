@@ -199,9 +199,12 @@ TEST_F(Settings, StateSettings)
         EXPECT_EQ(state.currentLineup, 3);
         EXPECT_EQ(state.decimal, 1);
         std::vector<std::string> expected;
-        for (const char* key : {"Dezimal", "AutoCalc", "SaveData", "SaveSortOrder", "SortOrder", "Anzahlspieler", "AktSpieler"})
+        const bool isTeam = !state.isSingle();
+        for (const char* key : {"Dezimal", "AutoCalc", "SaveData", "SaveSortOrder", "SortOrder", "Anzahlspieler",
+                                "AktSpieler", "Stammspieler", "ToleranzMannschaft", "ToleranzVerein"})
             if ((key != std::string("SortOrder") || c.readsSortOrder) &&
-                (key != std::string("Anzahlspieler") || state.playerCount != 1))
+                (key != std::string("Anzahlspieler") || isTeam) &&
+                ((std::string(key).rfind("Stamm", 0) != 0 && std::string(key).rfind("Toleranz", 0) != 0) || isTeam))
                 expected.push_back(std::string(c.section) + "/" + key);
         EXPECT_EQ(file.reads, expected);
     }
@@ -218,6 +221,7 @@ TEST_F(Settings, SaveAllWritesEveryKeyInOrder)
     team.saveSortOrder = 1;
     team.sortByLkz = 1;
     single.sortByLkz = 1; // not kept: its mode does not save the order
+    team.rules = {4, 25, 0};
     ini.writes.clear();
     saveAll(model, ini.store());
     const std::vector<std::string> expected = {
@@ -229,8 +233,40 @@ TEST_F(Settings, SaveAllWritesEveryKeyInOrder)
         "Mannschaft/Dezimal=0", "Mannschaft/AutoCalc=1", "Mannschaft/SaveData=0",
         "Mannschaft/SaveSortOrder=1", "Mannschaft/SortOrder=1",
         "Mannschaft/AktSpieler=1", "Mannschaft/Anzahlspieler=6",
+        "Mannschaft/Stammspieler=4", "Mannschaft/ToleranzMannschaft=2.5", "Mannschaft/ToleranzVerein=0.0",
     };
     EXPECT_EQ(ini.writes, expected);
+}
+
+// The line-up rules from a hostile file: held within their ranges, without a message, and the
+// rest of the file as it was.
+TEST_F(Settings, LineupRulesLoadClampedAndNothingElseIsLost)
+{
+    const struct {
+        const char *regulars, *inTeam, *between;
+        LineupRules expected;
+    } cases[] = {
+        {"99", "abc", "-5", {10, 0, 0}},
+        {"1", "1e9", "4,25", {0, 999, 43}},
+        {"4", "2.5", "", {4, 25, 0}},
+    };
+    for (const auto& c : cases) {
+        FakeIni file;
+        file.set("Mannschaft", "SaveData", "1");
+        file.set("Mannschaft", "Anzahlspieler", "4");
+        for (int n = 1; n <= 4; ++n)
+            file.set("Mannschaft", playerValuesKey(n), "031005020400000000");
+        file.set("Mannschaft", "Stammspieler", c.regulars);
+        file.set("Mannschaft", "ToleranzMannschaft", c.inTeam);
+        file.set("Mannschaft", "ToleranzVerein", c.between);
+        load(file);
+        EXPECT_EQ(team.rules.regulars, c.expected.regulars) << c.regulars;
+        EXPECT_EQ(team.rules.teamTenths, c.expected.teamTenths) << c.inTeam;
+        EXPECT_EQ(team.rules.clubTenths, c.expected.clubTenths) << c.between;
+        EXPECT_TRUE(faults.empty());
+        EXPECT_EQ(team.league, 3);
+        EXPECT_EQ(team.players[0].won1, 2);
+    }
 }
 
 TEST_F(Settings, CurrentPlayerKeptOnlyWhenActiveModeSavesData)

@@ -280,3 +280,41 @@ TEST_F(Team, TabTextsAndRenamedNames)
 }
 
 } // namespace
+
+namespace {
+
+// A player moved in the line-up takes his values and a custom name along; default names follow
+// their numbers; the current player stays current; the tabs in line-up order follow, those in
+// LKZ order stay.
+TEST_F(Team, MovingAPlayerSwapsOrShiftsTheLineupNumbers)
+{
+    const struct {
+        bool byLkz;
+        int index, target;
+        std::vector<int> lineups; // in array order afterwards
+        bool moved;
+    } cases[] = {
+        {false, 2, 2, {1, 2, 3, 4}, true},  // number 3 one place forward
+        {false, 1, 3, {1, 2, 3, 4}, true},  // number 2 one place back
+        {false, 3, 1, {1, 2, 3, 4}, true},  // dragged to the front
+        {false, 0, 0, {1, 2, 3, 4}, false}, // no place before the first
+        {false, 3, 5, {1, 2, 3, 4}, false}, // none after the last
+        {true, 0, 2, {2, 1, 3, 4}, true},   // LKZ order: the array stays, the numbers change
+    };
+    for (const auto& c : cases) {
+        makeTeam({1, 2, 3, 4});
+        for (int i = 0; i < 4; ++i)
+            setPlayerName(team, i, i == 1 ? std::string("Anna") : defaultPlayerName(i + 1)); // number 2 named
+        team.sortByLkz = c.byLkz;
+        team.currentLineup = team.players[c.index].lineup;
+        const int won = team.players[c.index].won1;
+        EXPECT_EQ(movePlayer(team, c.index, c.target), c.moved) << c.index << " to " << c.target;
+        EXPECT_EQ(lineups(), c.lineups) << c.index << " to " << c.target;
+        const PlayerRecord* current = currentPlayer(team);
+        EXPECT_EQ(current->won1, won) << "the moved player is still current";
+        for (const PlayerRecord& p : team.players)
+            EXPECT_EQ(std::string(p.name), p.won1 == 2 ? std::string("Anna") : defaultPlayerName(p.lineup));
+    }
+}
+
+} // namespace

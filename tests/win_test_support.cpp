@@ -1,5 +1,7 @@
 #include "win_test_support.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 #include <fstream>
 #include <iterator>
@@ -186,10 +188,11 @@ BoxWatcher::~BoxWatcher()
 
 namespace {
 
-ModalAction* activeAction = nullptr;
+std::vector<ModalAction*> activeActions;
 
 struct Search {
     int controlId;
+    const std::vector<HWND>* handled;
     HWND found;
 };
 
@@ -201,7 +204,8 @@ BOOL CALLBACK findDialogWith(HWND window, LPARAM param)
     wchar_t className[64] = L"";
     GetClassNameW(window, className, 64);
     if (process == GetCurrentProcessId() && IsWindowVisible(window) && wcscmp(className, L"#32770") == 0 &&
-        GetDlgItem(window, search->controlId)) {
+        GetDlgItem(window, search->controlId) &&
+        std::find(search->handled->begin(), search->handled->end(), window) == search->handled->end()) {
         search->found = window;
         return FALSE;
     }
@@ -210,28 +214,37 @@ BOOL CALLBACK findDialogWith(HWND window, LPARAM param)
 
 } // namespace
 
-ModalAction::ModalAction(int controlId, std::function<void(HWND)> action)
-    : controlId_(controlId), action_(std::move(action)), timer_(SetTimer(nullptr, 0, 30, tick))
+ModalAction::ModalAction(int controlId, std::function<void(HWND)> action, bool everyWindow)
+    : controlId_(controlId), action_(std::move(action)), everyWindow_(everyWindow),
+      timer_(SetTimer(nullptr, 0, 30, tick))
 {
-    activeAction = this;
+    activeActions.push_back(this);
 }
 
 ModalAction::~ModalAction()
 {
     KillTimer(nullptr, timer_);
-    activeAction = nullptr;
+    activeActions.erase(std::remove(activeActions.begin(), activeActions.end(), this), activeActions.end());
 }
 
-void CALLBACK ModalAction::tick(HWND, UINT, UINT_PTR, DWORD)
+void CALLBACK ModalAction::tick(HWND, UINT, UINT_PTR timer, DWORD)
 {
-    ModalAction* self = activeAction;
-    if (!self || self->ran)
+    const auto it = std::find_if(activeActions.begin(), activeActions.end(),
+                                 [timer](const ModalAction* action) { return action->timer_ == timer; });
+    if (it == activeActions.end())
         return;
-    Search search = {self->controlId_, nullptr};
+    ModalAction* self = *it;
+    if (self->ran && !self->everyWindow_)
+        return;
+    Search search = {self->controlId_, &self->handled_, nullptr};
     EnumWindows(findDialogWith, reinterpret_cast<LPARAM>(&search));
     if (!search.found)
         return;
     self->ran = true;
+    self->handled_.push_back(search.found);
+    // KM_LOOK_MS=5000 leaves each window on the screen that long first, for a screenshot.
+    if (const char* pause = std::getenv("KM_LOOK_MS"))
+        flushEvents(static_cast<DWORD>(std::atoi(pause)));
     self->action_(search.found);
 }
 

@@ -48,10 +48,11 @@ private:
 };
 
 // While alive, runs action once on the first visible top-level dialog of the process that has
-// a control with the given id: a way into a modal window while its loop runs.
+// a control with the given id: a way into a modal window while its loop runs. With everyWindow,
+// it runs on each such dialog that opens, once each. Several may wait at a time.
 class ModalAction {
 public:
-    ModalAction(int controlId, std::function<void(HWND)> action);
+    ModalAction(int controlId, std::function<void(HWND)> action, bool everyWindow = false);
     ~ModalAction();
     bool ran = false;
 
@@ -59,6 +60,8 @@ private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
     int controlId_;
     std::function<void(HWND)> action_;
+    bool everyWindow_;
+    std::vector<HWND> handled_;
     UINT_PTR timer_;
 };
 

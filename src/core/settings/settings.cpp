@@ -100,6 +100,11 @@ void readStateSettings(TeamState& state, const IniStore& ini)
                                                ini.read(section, "Anzahlspieler", std::to_string(defaultTeamSize))));
     fitPlayers(state);
     state.currentLineup = decimalValue(ini.read(section, "AktSpieler", "1"));
+    if (!state.isSingle()) {
+        state.rules.regulars = regularsFromIni(ini.read(section, "Stammspieler", "0"));
+        state.rules.teamTenths = toleranceFromIni(ini.read(section, "ToleranzMannschaft", "0"));
+        state.rules.clubTenths = toleranceFromIni(ini.read(section, "ToleranzVerein", "0"));
+    }
 }
 
 void saveStateSettings(const TeamModel& model, const TeamState& state, const IniStore& ini)
@@ -120,6 +125,11 @@ void saveStateSettings(const TeamModel& model, const TeamState& state, const Ini
     }
     ini.write(section, "AktSpieler", model.active().saveData ? std::to_string(state.currentLineup) : "1");
     ini.write(section, "Anzahlspieler", std::to_string(state.playerCount));
+    if (!state.isSingle()) {
+        ini.write(section, "Stammspieler", std::to_string(state.rules.regulars));
+        ini.write(section, "ToleranzMannschaft", toleranceIniText(state.rules.teamTenths));
+        ini.write(section, "ToleranzVerein", toleranceIniText(state.rules.clubTenths));
+    }
 }
 
 void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>& faults)

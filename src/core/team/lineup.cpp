@@ -5,7 +5,6 @@
 #include "rating/checks.h"
 #include "rating/forecast.h"
 #include "rating/shown_lkz.h"
-#include "team/team.h"
 
 #include <cmath>
 
@@ -314,9 +313,4 @@ std::vector<int> lineupsAfterMove(const std::vector<int>& lineups, int index, in
             ++lineup;
     }
     return moved;
-}
-
-std::string renumberedName(const std::string& name, bool customName, int lineup)
-{
-    return customName ? name : defaultPlayerName(lineup);
 }

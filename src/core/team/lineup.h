@@ -75,5 +75,3 @@ std::vector<std::string> lineupForecast(const std::vector<SquadEntry>& squad, in
 // his old one; one place forward or back is a swap. Empty when target is outside 1..n or his own
 // number, or lineups is no permutation: there is no such move.
 std::vector<int> lineupsAfterMove(const std::vector<int>& lineups, int index, int target);
-// The name of a player who gets number lineup: a default name follows the number, a custom one stays.
-std::string renumberedName(const std::string& name, bool customName, int lineup);

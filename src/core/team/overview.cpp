@@ -6,8 +6,9 @@
 #include <cmath>
 #include <numeric>
 
-const char* const overviewHeaders[OverviewColumnCount] = {"Nr.",   "Name",   "Spiele", "1. PK",         "2. PK",
-                                                          "3. PK", "Einzel", "LKZ",    "N\xC3\xA4" "chstes Spiel"};
+const char* const overviewHeaders[OverviewColumnCount] = {
+    "Nr.", "Name", "Spiele", "1. PK", "2. PK", "3. PK", "Einzel", "LKZ", "N\xC3\xA4" "chstes Spiel", "Mannschaft",
+    "Reihenfolge"};
 
 namespace {
 
@@ -63,6 +64,8 @@ int compareRows(const OverviewRow& a, const OverviewRow& b, int column, const Na
             return a.plausible ? 1 : -1;
         return cmp(a.lkz, b.lkz);
     case ColNextMatch: return compareNextMatch(a.next, b.next);
+    case ColTeam: return cmp(a.team, b.team);
+    case ColOrder: return cmp(a.order, b.order);
     }
     return 0;
 }
@@ -126,6 +129,8 @@ Overview teamOverview(const TeamState& state)
         overview.league = LeagueTable[state.league].name;
     overview.teamCount = state.teamCount;
     overview.decimal = state.decimal;
+    const LineupCheck check = lineupCheckOf(state);
+    overview.lineup = lineupSummary(static_cast<int>(check.deviations.size())) + "   " + rulesText(state.rules);
     for (const PlayerRecord& record : state.players) {
         OverviewRow row;
         row.lineup = record.lineup;
@@ -139,6 +144,11 @@ Overview teamOverview(const TeamState& state)
         row.plausible = lkz.has_value();
         row.lkz = lkz.value_or(0);
         row.next = forecastNextMatch(inputsOf(state, record), state.decimal);
+        const size_t position = static_cast<size_t>(record.lineup - 1);
+        if (position < check.cells.size()) {
+            row.team = check.teams[position];
+            row.order = check.cells[position];
+        }
         overview.rows.push_back(row);
     }
     return overview;
@@ -156,6 +166,8 @@ std::string overviewCell(const Overview& overview, const OverviewRow& row, int c
     case ColSingles: return games(singlesWon(row), singlesLost(row));
     case ColLkz: return row.plausible ? formatLkz(row.lkz, overview.decimal) : dash;
     case ColNextMatch: return nextMatchCell(row.next);
+    case ColTeam: return row.team ? std::to_string(row.team) : std::string();
+    case ColOrder: return row.order;
     }
     return {};
 }

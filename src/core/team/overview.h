@@ -16,6 +16,8 @@ struct OverviewRow {
     bool plausible = false; // the checks pass: the LKZ means something
     double lkz = 0;
     Forecast next; // the next match, in the player's own Paarkreuz
+    int team = 0;          // by line-up position under the rules, 0 when the squad is one team
+    std::string order;     // "ok", "keine LKZ" or the deviation from the order of strength
 };
 
 struct Overview {
@@ -23,10 +25,13 @@ struct Overview {
     int teamCount = 0;
     int decimal = 0;    // the mode's "Dezimalausgabe"
     std::vector<OverviewRow> rows; // in the order of the tabs
+    // Whether the line-up keeps the order of strength, and the rules in force.
+    std::string lineup;
 };
 
 enum OverviewColumn {
-    ColLineup, ColName, ColMatches, ColPk1, ColPk2, ColPk3, ColSingles, ColLkz, ColNextMatch, OverviewColumnCount
+    ColLineup, ColName, ColMatches, ColPk1, ColPk2, ColPk3, ColSingles, ColLkz, ColNextMatch, ColTeam, ColOrder,
+    OverviewColumnCount
 };
 // The results the column "Nächstes Spiel" shows, in its order.
 constexpr MatchResult nextMatchResults[3] = {{2, 0}, {1, 1}, {0, 2}};

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "rating/checks.h"
+#include "team/ordering.h"
 
 #include <cmath>
 #include <cstdio>
@@ -177,8 +178,15 @@ std::string tabTipText(const TeamState& state, int index)
     if (!validIndex(state, index))
         return {};
     const PlayerRecord& player = state.players[index];
-    return defaultPlayerName(player.lineup) + ": " + player.name +
-           (state.sortByLkz == 1 ? "\nSortiert nach LKZ" : "\nSortiert nach Aufstellung");
+    std::string tip = defaultPlayerName(player.lineup) + ": " + player.name +
+                      (state.sortByLkz == 1 ? "\nSortiert nach LKZ" : "\nSortiert nach Aufstellung");
+    if (!state.isSingle()) {
+        const LineupCheck check = lineupCheckOf(state);
+        const size_t position = static_cast<size_t>(player.lineup - 1);
+        if (position < check.tips.size() && !check.tips[position].empty())
+            tip += "\n" + check.tips[position];
+    }
+    return tip;
 }
 
 std::string renamedName(const TeamState& state, int index, const std::string& text)
@@ -209,6 +217,38 @@ bool removePlayer(TeamState& state, int index)
     state.currentLineup = state.players[next].lineup;
     return true;
 }
+
+bool movePlayer(TeamState& team, int index, int target)
+{
+    if (team.isSingle() || !validIndex(team, index))
+        return false;
+    std::vector<int> lineups;
+    for (const PlayerRecord& record : team.players)
+        lineups.push_back(record.lineup);
+    const std::vector<int> moved = lineupsAfterMove(lineups, index, target);
+    if (moved.empty())
+        return false;
+    const int current = currentIndex(team);
+    for (size_t i = 0; i < moved.size(); ++i)
+        renumber(team.players[i], moved[i]);
+    team.currentLineup = team.players[current].lineup;
+    if (!team.sortByLkz)
+        sortByLineup(team);
+    return true;
+}
+
+std::vector<SquadEntry> squadInLineupOrder(const TeamState& state)
+{
+    std::vector<SquadEntry> squad(state.players.size());
+    for (const PlayerRecord& record : state.players) {
+        const size_t position = static_cast<size_t>(record.lineup - 1);
+        if (position < squad.size())
+            squad[position] = {record.name, meaningfulLkz(inputsOf(state, record))};
+    }
+    return squad;
+}
+
+LineupCheck lineupCheckOf(const TeamState& state) { return checkLineup(squadInLineupOrder(state), state.rules); }
 
 CountChange changePlayerCount(TeamState& team, int n)
 {

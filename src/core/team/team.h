@@ -2,6 +2,7 @@
 // The players of both modes and the operations on their records. Window-free; the model is one
 // value, owned by the main dialog and handed by reference to whatever works on it.
 #include "rating/lkz.h"
+#include "team/lineup.h"
 
 #include <cstdint>
 #include <string>
@@ -47,6 +48,7 @@ struct TeamState {
     int32_t tabTooltip = 0;
     int32_t saveSortOrder = 0;
     int32_t sortByLkz = 0;
+    LineupRules rules; // what the league's order of strength allows; the team's only
     bool isSingle() const { return mode == Mode::Single; }
 };
 
@@ -105,7 +107,8 @@ void setPlayerName(TeamState& state, int index, const std::string& text);
 
 // The label of the tab of the player at index: the name, or "Nr. <lineup>" for a default name.
 std::string tabLabel(const TeamState& state, int index);
-// The tab's tip: "Nr. <lineup>: <name>" and, on a line of its own, the order of the team.
+// The tab's tip: "Nr. <lineup>: <name>", on a line of its own the order of the team, and for a
+// player who stands where the rules say he must not, his deviation.
 std::string tabTipText(const TeamState& state, int index);
 // What a rename stores: the text, or the starting name when the text is empty.
 std::string renamedName(const TeamState& state, int index, const std::string& text);
@@ -113,6 +116,17 @@ std::string renamedName(const TeamState& state, int index, const std::string& te
 // Removes the player at index and closes the gap in the line-up numbers; default names follow
 // their new number. A team keeps at least minTeamSize players: false, and nothing changes.
 bool removePlayer(TeamState& state, int index);
+
+// Gives the player at index line-up number target; the players between move one place towards
+// his old one (a step of one place is a swap). Default names follow their numbers, the current
+// player stays current, and while the tabs show the line-up the array follows it. False, and
+// nothing changes, when there is no such place.
+bool movePlayer(TeamState& team, int index, int target);
+
+// The squad in line-up order with the LKZ each player's values give, and the check of that
+// line-up against the state's rules.
+std::vector<SquadEntry> squadInLineupOrder(const TeamState& state);
+LineupCheck lineupCheckOf(const TeamState& state);
 
 enum class CountChange { Ignored, Unchanged, Changed };
 // The record part of a new team size: keeps the players whose line-up fits, drops the rest,

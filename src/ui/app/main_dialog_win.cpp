@@ -186,7 +186,22 @@ void onTabMenuCommand(MainWindow& window, int id)
     case IDM_SAVE_SORT_ORDER:
         state.saveSortOrder = state.saveSortOrder ? 0 : 1;
         break;
+    case IDM_MOVE_FORWARD:
+    case IDM_MOVE_BACK:
+        if (const PlayerRecord* current = currentPlayer(state))
+            moveCurrentPlayer(window, current->lineup + (id == IDM_MOVE_FORWARD ? -1 : 1));
+        break;
     }
+}
+
+// A tab dragged onto another while the tabs show the line-up: its player takes that place.
+void onTabDropped(MainWindow& window, const TabDropNotification& dropped)
+{
+    const TeamState& team = window.model.team;
+    if (window.model.singleMode || team.sortByLkz || dropped.from != currentIndex(team) ||
+        dropped.to >= static_cast<int>(team.players.size()))
+        return;
+    moveCurrentPlayer(window, team.players[dropped.to].lineup);
 }
 
 void onCommand(MainWindow& window, int id, int code, HWND from)
@@ -235,6 +250,9 @@ void onCommand(MainWindow& window, int id, int code, HWND from)
     case IDM_TEAM_OVERVIEW:
         openTeamOverview(window);
         break;
+    case IDM_LINEUP_RULES:
+        editRules(window);
+        break;
     case IDM_FORECAST:
         openForecast(window);
         break;
@@ -282,6 +300,9 @@ LRESULT onNotify(MainWindow& window, NMHDR& header)
         break;
     case RN_FOCUS_LOST:
         finishRename(window, reinterpret_cast<const RenameFocusNotification&>(header).gettingFocus);
+        break;
+    case TN_TAB_DROPPED:
+        onTabDropped(window, reinterpret_cast<const TabDropNotification&>(header));
         break;
     // The tab tips; the tab strip passes its tooltip's requests on to us.
     case TTN_GETDISPINFOA:

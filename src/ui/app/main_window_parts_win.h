@@ -64,6 +64,8 @@ void toggleRollUp(MainWindow& window);
 void openFormulaWindow(MainWindow& window);
 void openForecast(MainWindow& window);
 void openTeamOverview(MainWindow& window);
+// "Aufstellungsregeln..." of the team; true when they changed.
+bool editRules(MainWindow& window);
 
 // ---- The exit sequence (exit_win) ----
 void closeMainDialog(MainWindow& window);

@@ -80,7 +80,8 @@ AutoMenu loadOptionsMenu(const TeamModel& model)
     check(IDM_DECIMAL, model.active().decimal);
     check(IDM_SAVE_DATA, model.active().saveData);
     // A single player has no team to show.
-    EnableMenuItem(menu.get(), IDM_TEAM_OVERVIEW, MF_BYCOMMAND | (model.singleMode ? MF_GRAYED : MF_ENABLED));
+    for (UINT id : {IDM_TEAM_OVERVIEW, IDM_LINEUP_RULES})
+        EnableMenuItem(menu.get(), id, MF_BYCOMMAND | (model.singleMode ? MF_GRAYED : MF_ENABLED));
     return menu;
 }
 

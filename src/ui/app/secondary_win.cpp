@@ -4,6 +4,7 @@
 #include "controls/input_fields_win.h"
 #include "display/forecast_win.h"
 #include "display/formula_win.h"
+#include "team/lineup_rules_win.h"
 #include "team/overview_win.h"
 
 void openFormulaWindow(MainWindow& window)
@@ -20,6 +21,10 @@ void openForecast(MainWindow& window)
     ForecastSnapshot snapshot;
     snapshot.forecast = forecastNextMatch(today, state.decimal);
     snapshot.summary = forecastSummary(snapshot.forecast, tabLabel(state, currentIndex(state)), today[Matches]);
+    if (!state.isSingle()) {
+        const PlayerRecord* current = currentPlayer(state);
+        snapshot.notes = lineupForecast(squadInLineupOrder(state), current ? current->lineup - 1 : 0, today, state.rules);
+    }
     showForecast(window.dialog, snapshot);
 }
 
@@ -28,8 +33,19 @@ void openTeamOverview(MainWindow& window)
     if (window.model.singleMode)
         return;
     completePendingCommit(window);
-    // The page's values count; the team itself stays as it is.
-    TeamState team = window.model.team;
-    storeInputs(team, currentIndex(team), readInputs(window));
-    showTeamOverview(window.dialog, teamOverview(team));
+    // The page's values count; the team itself stays as it is. Asked for the rules, the overview
+    // comes back with them.
+    for (;;) {
+        TeamState team = window.model.team;
+        storeInputs(team, currentIndex(team), readInputs(window));
+        if (showTeamOverview(window.dialog, teamOverview(team)) != OverviewEnd::RulesWanted || !editRules(window))
+            return;
+    }
+}
+
+bool editRules(MainWindow& window)
+{
+    if (window.model.singleMode)
+        return false;
+    return editLineupRules(window.dialog, window.model.team.rules);
 }

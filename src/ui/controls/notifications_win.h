@@ -33,11 +33,17 @@ enum : WORD {
 enum : UINT {
     FN_KEY_RELEASED = 0x4101, // FieldKeyNotification
     RN_FOCUS_LOST,            // RenameFocusNotification
+    TN_TAB_DROPPED,           // TabDropNotification: a tab pressed, and the button released over another
 };
 
 struct FieldKeyNotification {
     NMHDR header;
     UINT key; // the virtual key released
+};
+
+struct TabDropNotification {
+    NMHDR header;
+    int from, to; // the tabs' indices
 };
 
 struct RenameFocusNotification {

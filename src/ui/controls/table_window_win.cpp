@@ -97,11 +97,12 @@ SIZE tableSize(HWND list, int columnsWidth, int rows)
 
 void fitTableWindow(HWND dialog, HWND owner, const TableWindowParts& parts)
 {
-    const RECT summary = childRect(dialog, parts.summary);
+    const RECT first = childRect(dialog, parts.above.front());
+    const RECT last = childRect(dialog, parts.above.back());
     const RECT list = childRect(dialog, parts.list);
     const RECT close = childRect(dialog, parts.closeButton);
-    const int margin = summary.left;
-    const int gap = list.top - summary.bottom;
+    const int margin = first.left;
+    const int gap = list.top - last.bottom;
     const int buttonWidth = close.right - close.left, buttonHeight = close.bottom - close.top;
     const int buttonGap = parts.leftButtons.size() > 1
                               ? childRect(dialog, parts.leftButtons[1]).left - childRect(dialog, parts.leftButtons[0]).right
@@ -110,25 +111,48 @@ void fitTableWindow(HWND dialog, HWND owner, const TableWindowParts& parts)
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int widest = (work.right - work.left) - 2 * margin - 2 * GetSystemMetrics(SM_CXFIXEDFRAME);
 
-    HWND summaryControl = GetDlgItem(dialog, parts.summary);
-    int contentWidth = textWidth(summaryControl, windowText(summaryControl)) + scaled(4);
-    contentWidth = std::max<int>(contentWidth, static_cast<int>(parts.leftButtons.size() + 1) * (buttonWidth + buttonGap));
-    int bottom = summary.bottom;
+    int contentWidth = static_cast<int>(parts.leftButtons.size() + 1) * (buttonWidth + buttonGap);
+    for (int id : parts.above) {
+        HWND line = GetDlgItem(dialog, id);
+        contentWidth = std::max(contentWidth, textWidth(line, windowText(line)) + scaled(4));
+    }
+    int bottom = last.bottom;
     HWND table = GetDlgItem(dialog, parts.list);
-    if (GetWindowLongW(table, GWL_STYLE) & WS_VISIBLE) {
+    SIZE size = {};
+    const bool tableShown = (GetWindowLongW(table, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (tableShown) {
         // Made large first: a list that has put up its scroll bars keeps them when it is then
         // made just large enough for its content, since they take part of that room.
         place(dialog, parts.list, margin, list.top, work.right - work.left, work.bottom - work.top);
-        SIZE size = tableSize(table, fitColumns(table), parts.rows);
+        size = tableSize(table, fitColumns(table), parts.rows);
         // Wider than the screen allows: the table scrolls sideways, and its bar takes no row.
         if (size.cx > widest)
             size.cy += GetSystemMetrics(SM_CYHSCROLL);
-        contentWidth = std::min<int>(std::max<int>(contentWidth, size.cx), widest);
+        contentWidth = std::max<int>(contentWidth, size.cx);
+    }
+    contentWidth = std::min(contentWidth, widest);
+    for (int id : parts.above) {
+        const RECT line = childRect(dialog, id);
+        place(dialog, id, margin, line.top, contentWidth, line.bottom - line.top);
+    }
+    if (tableShown) {
         place(dialog, parts.list, margin, list.top, contentWidth, size.cy);
         bottom = list.top + size.cy;
     }
-    contentWidth = std::min(contentWidth, widest);
-    place(dialog, parts.summary, margin, summary.top, contentWidth, summary.bottom - summary.top);
+    if (parts.below) {
+        HWND text = GetDlgItem(dialog, parts.below);
+        const std::wstring lines = windowText(text);
+        if (lines.empty()) {
+            ShowWindow(text, SW_HIDE);
+        } else {
+            ScopedGetDC dc(text);
+            ScopedSelectObject font(dc, reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)));
+            RECT needed = {0, 0, contentWidth, 0};
+            DrawTextW(dc, lines.c_str(), static_cast<int>(lines.size()), &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+            place(dialog, parts.below, margin, bottom + gap, contentWidth, needed.bottom);
+            bottom += gap + needed.bottom;
+        }
+    }
     const int buttonTop = bottom + gap;
     int x = margin;
     for (int id : parts.leftButtons) {

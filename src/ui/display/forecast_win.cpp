@@ -54,6 +54,10 @@ void onInitDialog(HWND dialog, const ForecastSnapshot& snapshot)
     forecastWindow.forecast = snapshot.forecast;
     const Forecast& forecast = forecastWindow.forecast;
     SetDlgItemTextW(dialog, IDC_FORECAST_SUMMARY, widen(snapshot.summary).c_str());
+    std::string notes;
+    for (const std::string& line : snapshot.notes)
+        notes += (notes.empty() ? "" : "\r\n") + line;
+    SetDlgItemTextW(dialog, IDC_FORECAST_NOTES, widen(notes).c_str());
     if (forecast.available()) {
         fillList(listOf(dialog), forecast);
     } else {
@@ -61,7 +65,8 @@ void onInitDialog(HWND dialog, const ForecastSnapshot& snapshot)
         EnableWindow(GetDlgItem(dialog, IDC_FORECAST_COPY), FALSE);
     }
     fitTableWindow(dialog, GetParent(dialog),
-                   {IDC_FORECAST_SUMMARY, IDC_FORECAST_LIST, {IDC_FORECAST_COPY}, IDCANCEL, matchResultCount});
+                   {{IDC_FORECAST_SUMMARY}, IDC_FORECAST_LIST, IDC_FORECAST_NOTES, {IDC_FORECAST_COPY}, IDCANCEL,
+                    matchResultCount});
 }
 
 // The player's own Paarkreuz on a light ground, so the eye finds it first.

@@ -101,6 +101,7 @@ void onInitDialog(HWND dialog, const Overview& overview)
     for (size_t i = 0; i < overviewWindow.order.size(); ++i)
         overviewWindow.order[i] = static_cast<int>(i);
     SetDlgItemTextW(dialog, IDC_OVERVIEW_SUMMARY, widen(overviewSummary(overviewWindow.overview)).c_str());
+    SetDlgItemTextW(dialog, IDC_OVERVIEW_LINEUP, widen(overviewWindow.overview.lineup).c_str());
 
     HWND list = listOf(dialog);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -108,7 +109,7 @@ void onInitDialog(HWND dialog, const Overview& overview)
         std::wstring header = widen(overviewHeaders[column]);
         LVCOLUMNW info = {};
         info.mask = LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM;
-        info.fmt = column == ColName ? LVCFMT_LEFT : LVCFMT_RIGHT;
+        info.fmt = column == ColName || column == ColOrder ? LVCFMT_LEFT : LVCFMT_RIGHT;
         if (column == 0)
             info.fmt = LVCFMT_LEFT; // the first column is always left-aligned
         info.pszText = &header[0];
@@ -117,7 +118,8 @@ void onInitDialog(HWND dialog, const Overview& overview)
     }
     fillList(list, overviewWindow);
     fitTableWindow(dialog, GetParent(dialog),
-                   {IDC_OVERVIEW_SUMMARY, IDC_OVERVIEW_LIST, {IDC_OVERVIEW_COPY, IDC_OVERVIEW_SAVE}, IDCANCEL, maxTeamSize});
+                   {{IDC_OVERVIEW_SUMMARY, IDC_OVERVIEW_LINEUP}, IDC_OVERVIEW_LIST, 0,
+                    {IDC_OVERVIEW_COPY, IDC_OVERVIEW_SAVE, IDC_OVERVIEW_RULES}, IDCANCEL, maxTeamSize});
 }
 
 INT_PTR CALLBACK overviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
@@ -137,6 +139,10 @@ INT_PTR CALLBACK overviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
             return TRUE;
         case IDC_OVERVIEW_SAVE:
             saveTable(dialog, *state);
+            return TRUE;
+        case IDC_OVERVIEW_RULES:
+            // The rules are the main dialog's to change; it opens the overview again after.
+            EndDialog(dialog, IDC_OVERVIEW_RULES);
             return TRUE;
         case IDCANCEL:
             EndDialog(dialog, 0);
@@ -158,8 +164,9 @@ INT_PTR CALLBACK overviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-void showTeamOverview(HWND owner, const Overview& overview)
+OverviewEnd showTeamOverview(HWND owner, const Overview& overview)
 {
-    DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_OVERVIEW), owner, overviewProc,
-                    reinterpret_cast<LPARAM>(&overview));
+    const INT_PTR result = DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_OVERVIEW), owner, overviewProc,
+                                           reinterpret_cast<LPARAM>(&overview));
+    return result == IDC_OVERVIEW_RULES ? OverviewEnd::RulesWanted : OverviewEnd::Closed;
 }

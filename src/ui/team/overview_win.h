@@ -4,5 +4,7 @@
 
 #include <windows.h>
 
-// Opens the overview of this table, modal over owner.
-void showTeamOverview(HWND owner, const Overview& overview);
+enum class OverviewEnd { Closed, RulesWanted };
+// Opens the overview of this table, modal over owner; RulesWanted when the user asked for the
+// line-up rules.
+OverviewEnd showTeamOverview(HWND owner, const Overview& overview);

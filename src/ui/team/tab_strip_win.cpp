@@ -13,11 +13,43 @@ namespace {
 
 HWND ownerOf(HWND strip) { return GetAncestor(strip, GA_ROOT); }
 
+// The tab a press went down on, plus one, while the button is held: a drag's start.
+const wchar_t* const pressedTabProperty = L"Kadermeister.pressedTab";
+
+int tabAt(HWND strip, LPARAM point)
+{
+    TCHITTESTINFO hit = {};
+    hit.pt = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+    return TabCtrl_HitTest(strip, &hit);
+}
+
+// A press on one tab and its release on another: the strip tells where from and where to.
+void onLeftButtonUp(HWND strip, LPARAM point)
+{
+    const int from = static_cast<int>(reinterpret_cast<INT_PTR>(RemovePropW(strip, pressedTabProperty))) - 1;
+    const int to = tabAt(strip, point);
+    if (from < 0 || to < 0 || to == from)
+        return;
+    TabDropNotification dropped = {};
+    dropped.from = from;
+    dropped.to = to;
+    notifyMainWindow(strip, TN_TAB_DROPPED, dropped);
+}
+
 LRESULT CALLBACK tabStripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_LBUTTONDOWN:
+        SetPropW(strip, pressedTabProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(tabAt(strip, lParam) + 1)));
         notifyMainWindow(strip, TN_PRESSED);
+        break;
+    case WM_LBUTTONUP: {
+        const LRESULT result = callPreviousProc(strip, message, wParam, lParam);
+        onLeftButtonUp(strip, lParam);
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemovePropW(strip, pressedTabProperty);
         break;
     case WM_RBUTTONDOWN:
         notifyMainWindow(strip, TN_RIGHT_PRESSED);
@@ -64,6 +96,39 @@ LRESULT CALLBACK tabStripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lP
 
 void installTabStrip(HWND strip) { subclassWindow(strip, tabStripProc); }
 
+namespace {
+
+bool holds(HMENU menu, UINT id)
+{
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        if (GetMenuItemID(menu, i) == id)
+            return true;
+    return false;
+}
+
+// What a single player has no use for: the team's commands, the submenus that hold them, and the
+// separators left side by side or at an end.
+void trimForSinglePlayer(HMENU popup)
+{
+    for (UINT id : {IDM_DELETE_PLAYER, IDM_MOVE_FORWARD, IDM_MOVE_BACK, IDM_TEAM_OVERVIEW})
+        DeleteMenu(popup, id, MF_BYCOMMAND);
+    for (int i = GetMenuItemCount(popup) - 1; i >= 0; --i)
+        if (HMENU sub = GetSubMenu(popup, i); sub && (holds(sub, IDM_SORT_BY_LKZ) || holds(sub, IDM_TAB_TOOLTIP)))
+            DeleteMenu(popup, i, MF_BYPOSITION);
+    bool previousSeparator = true;
+    for (int i = 0; i < GetMenuItemCount(popup);) {
+        const bool separator = (GetMenuState(popup, i, MF_BYPOSITION) & MF_SEPARATOR) != 0;
+        if (separator && previousSeparator) {
+            DeleteMenu(popup, i, MF_BYPOSITION);
+            continue;
+        }
+        previousSeparator = separator;
+        ++i;
+    }
+}
+
+} // namespace
+
 AutoMenu loadTabMenu(const TeamModel& model)
 {
     AutoMenu menu(LoadMenuW(appInstance(), MAKEINTRESOURCEW(IDR_TAB_MENU)));
@@ -71,9 +136,7 @@ AutoMenu loadTabMenu(const TeamModel& model)
         return menu;
     HMENU popup = GetSubMenu(menu.get(), 0);
     if (model.singleMode) {
-        // Left: "Umbenennen", "Prognose...", a separator, "Abbrechen".
-        for (int position : {6, 5, 3, 2, 1})
-            DeleteMenu(popup, position, MF_BYPOSITION);
+        trimForSinglePlayer(popup);
         return menu;
     }
     const TeamState& state = model.active();
@@ -84,6 +147,11 @@ AutoMenu loadTabMenu(const TeamModel& model)
     check(IDM_SORT_BY_LINEUP, state.sortByLkz == 0);
     check(IDM_TAB_TOOLTIP, state.tabTooltip == 1);
     check(IDM_SAVE_SORT_ORDER, state.saveSortOrder == 1);
+    // No place to move to before the first or after the last.
+    const PlayerRecord* current = currentPlayer(state);
+    const int lineup = current ? current->lineup : 0;
+    EnableMenuItem(popup, IDM_MOVE_FORWARD, MF_BYCOMMAND | (lineup > 1 ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(popup, IDM_MOVE_BACK, MF_BYCOMMAND | (lineup < state.playerCount ? MF_ENABLED : MF_GRAYED));
     return menu;
 }
 

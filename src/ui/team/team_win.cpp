@@ -170,6 +170,21 @@ void deletePlayer(MainWindow& window, int index)
     restoreFocus(window);
 }
 
+void moveCurrentPlayer(MainWindow& window, int target)
+{
+    TeamState& team = window.model.team;
+    if (window.model.singleMode)
+        return;
+    hideRenameEdit(window);
+    storePage(window);
+    if (!movePlayer(team, currentIndex(team), target))
+        return;
+    // Only numbers and the order of the tabs changed; the page is the same player's.
+    relabelTabs(window);
+    TabCtrl_SetCurSel(window.tabs, currentIndex(team));
+    restoreFocus(window);
+}
+
 void switchMode(MainWindow& window)
 {
     TeamModel& model = window.model;

@@ -17,6 +17,8 @@ void sortTeam(MainWindow& window, int order);
 // sortTeam(SortByLkz) when the active mode keeps the LKZ order: after a change of values.
 void keepLkzOrder(MainWindow& window);
 void deletePlayer(MainWindow& window, int index);
+// The current player takes line-up number target (team mode); the page stays his.
+void moveCurrentPlayer(MainWindow& window, int target);
 void switchMode(MainWindow& window);
 void showPlayerCountControls(const MainWindow& window, bool show);
 int readPlayerCountField(const MainWindow& window);
