@@ -72,6 +72,8 @@
 #define IDM_INFO 40015
 #define IDM_CHECK_UPDATE 40016
 #define IDM_LINEUP_RULES 40034
+#define IDM_UNDO 40035             /* also in the tab menu, and Ctrl+Z */
+#define IDM_REDO 40036             /* also in the tab menu, and Ctrl+Y */
 
 //---- Tab context menu ------------------------------------------------------------------
 #define IDR_TAB_MENU 122

@@ -432,8 +432,10 @@ TEST_F(MainDialog, GarbageInTheIniFileNeitherCrashesNorSticks)
     // Garbage in, sound values out: the next start reads what this run wrote.
     const std::string saved = ini();
     EXPECT_NE(saved.find("Anzahlspieler=4"), std::string::npos);
-    // Eighteen characters of anything load as zeros, without a message.
-    EXPECT_NE(saved.find("Spieler2=-11200000000000000"), std::string::npos) << saved;
+    // Eighteen characters of anything load as zeros, without a message; the players whose data
+    // is faulty or missing keep what it brought for the team.
+    EXPECT_NE(saved.find("Spieler2=000000000000000000"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Spieler3=000001000000000000"), std::string::npos) << saved;
 }
 
 } // namespace

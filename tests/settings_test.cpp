@@ -330,9 +330,32 @@ TEST_F(Settings, LoadModelReturnsFaultyPlayersAndLoadsTheOthers)
     EXPECT_STREQ(team.players[5].name, "Nr. 6");
     EXPECT_EQ(team.players[5].customName, 0);
     EXPECT_EQ(team.players[0].lkz, 0.0f) << "14 matches with 10 teams: no LKZ, so last in the LKZ order";
-    // Player 6 has no values, so the mode's league and team count fall back.
-    EXPECT_EQ(team.league, -1);
-    EXPECT_EQ(team.teamCount, 12);
+    // Player 6 has no values; the league and team count the others brought stay.
+    EXPECT_EQ(team.league, 5);
+    EXPECT_EQ(team.teamCount, 8);
+}
+
+// A last player whose data is missing, short or padded costs only his own values: the league and
+// the number of teams of the others stay, and are written back unchanged.
+TEST_F(Settings, AFaultyLastPlayerKeepsTheOthersLeague)
+{
+    for (const char* last : {static_cast<const char*>(nullptr), "0310", "\"031005030200000000 \""}) {
+        FakeIni file;
+        file.set("Mannschaft", "SaveData", "1");
+        file.set("Mannschaft", "Anzahlspieler", "4");
+        for (int n = 1; n <= 3; ++n)
+            file.set("Mannschaft", playerValuesKey(n), "031005030200000000");
+        if (last)
+            file.set("Mannschaft", playerValuesKey(4), last);
+        load(file);
+        EXPECT_EQ(team.league, 3) << (last ? last : "missing");
+        EXPECT_EQ(team.teamCount, 10);
+        file.writes.clear();
+        saveAll(model, file.store());
+        for (int n = 1; n <= 3; ++n)
+            EXPECT_EQ(file.get("Mannschaft", playerValuesKey(n)), "031005030200000000") << n;
+        EXPECT_EQ(file.get("Mannschaft", playerValuesKey(4)), "031001000000000000") << "only he starts fresh";
+    }
 }
 
 TEST_F(Settings, LoadPlayersClearsMarksAndIgnoresKeysWithoutSaveData)

@@ -187,7 +187,8 @@ TEST_F(TabStrip, TheMenuFollowsTheModeAndItsOptions)
     {
         const SeenMenu menu = rightClickTab(2);
         ASSERT_TRUE(menu.seen);
-        EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Umbenennen", L"Spieler löschen",
+        EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Rückgängig\tStrg+Z", L"Wiederholen\tStrg+Y", L"-",
+                                                              L"Umbenennen", L"Spieler löschen",
                                                               L"In der Aufstellung nach vorn",
                                                               L"In der Aufstellung nach hinten", L"Sortiert nach",
                                                               L"Mannschaftsübersicht...", L"Prognose...", L"-", L"Optionen", L"-",
@@ -211,7 +212,8 @@ TEST_F(TabStrip, TheMenuFollowsTheModeAndItsOptions)
     click(dialog, IDC_MODE_BUTTON);
     {
         const SeenMenu menu = rightClickTab(0);
-        EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Umbenennen", L"Prognose...", L"-", L"Abbrechen"}));
+        EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Rückgängig\tStrg+Z", L"Wiederholen\tStrg+Y", L"-",
+                                                              L"Umbenennen", L"Prognose...", L"-", L"Abbrechen"}));
     }
     // A single player is renamed like a team player.
     menuCommand(IDM_RENAME);

@@ -142,7 +142,11 @@ void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>
             state.players[k] = PlayerRecord{};
             resetPlayerValues(state, k);
         }
+        resetLeague(state);
     } else {
+        // The league and the number of teams come with each saved player; a player whose data
+        // is missing or faulty starts fresh without taking them from the others.
+        bool anyValid = false;
         for (int n = 1; n <= count; ++n) {
             PlayerRecord& record = state.players[n - 1];
             record.lineup = n; // the name's customName is judged against this number
@@ -154,6 +158,7 @@ void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>
             const std::string values = ini.read(section, playerValuesKey(n), "");
             if (values.size() == 18) {
                 parsePlayerValues(values, state, n - 1);
+                anyValid = true;
             } else {
                 if (!values.empty()) {
                     char text[128];
@@ -165,6 +170,8 @@ void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>
             }
             std::memset(record.invalid, 0, sizeof record.invalid);
         }
+        if (!anyValid)
+            resetLeague(state);
     }
     for (int k = 0; k < count; ++k)
         recomputePlayerLkz(state, k);

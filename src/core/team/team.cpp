@@ -159,10 +159,24 @@ void resetPlayerValues(TeamState& state, int index)
     record.lineup = index + 1;
     if (record.name[0] == '\0')
         setPlayerName(state, index, startingName(state, index + 1));
-    state.league = -1;
-    state.teamCount = inputRanges[TeamCount].start;
     record.matches = inputRanges[Matches].start;
     record.won1 = record.lost1 = record.won2 = record.lost2 = record.won3 = record.lost3 = 0;
+}
+
+void resetLeague(TeamState& state)
+{
+    state.league = -1;
+    state.teamCount = inputRanges[TeamCount].start;
+}
+
+void restoreSquad(TeamState& state, const TeamState& squad)
+{
+    state.players = squad.players;
+    state.playerCount = squad.playerCount;
+    state.currentLineup = squad.currentLineup;
+    state.sortByLkz = squad.sortByLkz;
+    for (int index = 0; index < state.playerCount; ++index)
+        recomputePlayerLkz(state, index);
 }
 
 std::string tabLabel(const TeamState& state, int index)

@@ -100,8 +100,11 @@ std::string startingName(const TeamState& state, int lineup);
 void renumber(PlayerRecord& record, int lineup);
 // A new player at this line-up number: his starting name and values, no marks.
 PlayerRecord newPlayer(const TeamState& state, int lineup);
-// The record at index back to its starting values; its name stays unless it has none.
+// The record at index back to its starting values; its name stays unless it has none. The
+// league and the number of teams, which all the state's players share, stay too.
 void resetPlayerValues(TeamState& state, int index);
+// The league and the number of teams as a first start has them: none and 12.
+void resetLeague(TeamState& state);
 // Cuts text to maxNameLength characters, never inside one, and derives customName.
 void setPlayerName(TeamState& state, int index, const std::string& text);
 
@@ -127,6 +130,11 @@ bool movePlayer(TeamState& team, int index, int target);
 // line-up against the state's rules.
 std::vector<SquadEntry> squadInLineupOrder(const TeamState& state);
 LineupCheck lineupCheckOf(const TeamState& state);
+
+// The squad as it was at another moment, for undo and redo: players, their number and order,
+// the current player and the order of the tabs. The options, the rules, the league and the
+// number of teams stay as they are now; every player's LKZ follows them.
+void restoreSquad(TeamState& state, const TeamState& squad);
 
 enum class CountChange { Ignored, Unchanged, Changed };
 // The record part of a new team size: keeps the players whose line-up fits, drops the rest,

@@ -154,6 +154,7 @@ void onInitDialog(HWND dialog, const MainDialogStart* start)
     showLoadedTeam(window);
     hookTabScroller(window);
     setUpLkzDisplay(window);
+    catchUndoKeys(window);
     recalculate(window);
     // The focus ends on the league box.
     SetFocus(inputWindow(window, League));
@@ -261,6 +262,12 @@ void onCommand(MainWindow& window, int id, int code, HWND from)
         break;
     case IDM_CHECK_UPDATE:
         startVersionCheck(window);
+        break;
+    case IDM_UNDO:
+        undoSquadChange(window);
+        break;
+    case IDM_REDO:
+        redoSquadChange(window);
         break;
     default:
         onTabMenuCommand(window, id);
@@ -407,7 +414,11 @@ float floatOf(LPARAM bits)
 
 // The record goes with the window; a colour request after the exit sequence may have made one
 // more brush, which goes with it.
-void onNcDestroy(HWND dialog) { destroyDialogState<MainWindow>(dialog); }
+void onNcDestroy(MainWindow& window)
+{
+    releaseUndoKeys(window);
+    destroyDialogState<MainWindow>(window.dialog);
+}
 
 } // namespace
 
@@ -483,7 +494,7 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         closeMainDialog(window);
         return TRUE;
     case WM_NCDESTROY:
-        onNcDestroy(dialog);
+        onNcDestroy(window);
         return FALSE;
     }
     return FALSE;

@@ -48,7 +48,10 @@ void toggleAutoCalc(MainWindow& window);
 void toggleSaveData(MainWindow& window);
 void chooseHighlightColour(MainWindow& window);
 // The options pop-up menu with its check marks.
-AutoMenu loadOptionsMenu(const TeamModel& model);
+AutoMenu loadOptionsMenu(const MainWindow& window);
+// Ctrl+Z and Ctrl+Y reach the main dialog wherever the focus is in it (the rename field keeps them).
+void catchUndoKeys(MainWindow& window);
+void releaseUndoKeys(MainWindow& window);
 void showOptionsMenu(MainWindow& window);
 
 // ---- The download's status bar (status_win) ----

@@ -7,6 +7,7 @@
 #include "controls/input_fields_win.h"
 #include "display/calculate_win.h"
 #include "resource.h"
+#include "team/tab_strip_win.h"
 
 #include <commdlg.h>
 
@@ -67,11 +68,13 @@ void chooseHighlightColour(MainWindow& window)
     }
 }
 
-AutoMenu loadOptionsMenu(const TeamModel& model)
+AutoMenu loadOptionsMenu(const MainWindow& window)
 {
+    const TeamModel& model = window.model;
     AutoMenu menu(LoadMenuW(appInstance(), MAKEINTRESOURCEW(IDR_OPTIONS_MENU)));
     if (!menu)
         return menu;
+    showUndoItems(menu.get(), window);
     const auto check = [&menu](int id, bool on) {
         CheckMenuItem(menu.get(), id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
     };
@@ -87,6 +90,42 @@ AutoMenu loadOptionsMenu(const TeamModel& model)
 
 void showOptionsMenu(MainWindow& window)
 {
-    AutoMenu menu = loadOptionsMenu(window.model);
+    AutoMenu menu = loadOptionsMenu(window);
     showMenuAtCursor(menu.get(), window.dialog);
+}
+
+namespace {
+
+// Marks a main dialog for the hook below, which has no data of its own to tell it by.
+const wchar_t* const undoKeysProperty = L"Kadermeister.undoKeys";
+
+// Every dialog's loop hands its messages here first (IsDialogMessage): Ctrl+Z and Ctrl+Y for a
+// control of a main dialog become its commands. Handled, the message goes no further, so a second
+// main dialog's hook never sees it again.
+LRESULT CALLBACK undoKeysHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && msg && msg->message == WM_KEYDOWN && (msg->wParam == 'Z' || msg->wParam == 'Y') &&
+        GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+        HWND root = GetAncestor(msg->hwnd, GA_ROOT);
+        if (root && GetPropW(root, undoKeysProperty) && GetDlgCtrlID(msg->hwnd) != IDC_RENAME_FIELD) {
+            SendMessageW(root, WM_COMMAND, msg->wParam == 'Z' ? IDM_UNDO : IDM_REDO, 0);
+            return TRUE;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+void catchUndoKeys(MainWindow& window)
+{
+    SetPropW(window.dialog, undoKeysProperty, reinterpret_cast<HANDLE>(1));
+    window.undoKeys.reset(SetWindowsHookExW(WH_MSGFILTER, undoKeysHook, nullptr, GetCurrentThreadId()));
+}
+
+void releaseUndoKeys(MainWindow& window)
+{
+    window.undoKeys.reset();
+    RemovePropW(window.dialog, undoKeysProperty);
 }

@@ -75,8 +75,13 @@ void onSpinEnded(MainWindow& window)
 void onRowCleared(MainWindow& window, int button)
 {
     TeamModel& model = window.model;
+    const TeamState before = model.active();
     showLkzText(model, window.view, model.active().decimal ? "0,0" : "0");
     storePage(window);
+    // A row that was empty already changed nothing to take back.
+    const TeamState& now = model.active();
+    if (inputsOf(before, currentIndex(before)).singles() != inputsOf(now, currentIndex(now)).singles())
+        recordSquadChange(window, SquadChange::ClearPaarkreuz, before);
     InputKind won, lost;
     if (model.active().autoCalc && clearedRow(button, won, lost)) {
         setMark(model, won, 0);

@@ -8,6 +8,7 @@
 #include "base/view.h"
 #include "controls/tooltip_win.h"
 #include "team/team.h"
+#include "team/undo.h"
 
 #include <memory>
 #include <string>
@@ -79,6 +80,11 @@ struct MainWindow {
     std::unique_ptr<Tooltip> tabStripTooltip;
     TabsState tabsState;
     TypingState typing;
+    // What "Rückgängig" and "Wiederholen" walk, one history a mode, for the run.
+    UndoHistory<TeamState> teamUndo, singleUndo;
+    UndoHistory<TeamState>& undoHistory() { return model.singleMode ? singleUndo : teamUndo; }
+    const UndoHistory<TeamState>& undoHistory() const { return model.singleMode ? singleUndo : teamUndo; }
+    AutoHook undoKeys; // Ctrl+Z and Ctrl+Y wherever the focus is in the main dialog
     std::shared_ptr<VersionCheckJob> update;
 
     RECT fullWindowRect = {}; // the window's size when not rolled up

@@ -1,6 +1,7 @@
 #include "team/tab_strip_win.h"
 
 #include "base/subclass_win.h"
+#include "base/text_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/notifications_win.h"
 #include "resource.h"
@@ -129,12 +130,31 @@ void trimForSinglePlayer(HMENU popup)
 
 } // namespace
 
-AutoMenu loadTabMenu(const TeamModel& model)
+void showUndoItems(HMENU menu, const MainWindow& window)
 {
+    const UndoHistory<TeamState>& history = window.undoHistory();
+    const struct {
+        UINT id;
+        std::string text;
+        const wchar_t* key;
+        bool can;
+    } items[] = {{IDM_UNDO, history.undoText(), L"\tStrg+Z", history.canUndo()},
+                 {IDM_REDO, history.redoText(), L"\tStrg+Y", history.canRedo()}};
+    for (const auto& item : items) {
+        const std::wstring text = widen(item.text) + item.key;
+        ModifyMenuW(menu, item.id, MF_BYCOMMAND | MF_STRING | (item.can ? MF_ENABLED : MF_GRAYED), item.id,
+                    text.c_str());
+    }
+}
+
+AutoMenu loadTabMenu(const MainWindow& window)
+{
+    const TeamModel& model = window.model;
     AutoMenu menu(LoadMenuW(appInstance(), MAKEINTRESOURCEW(IDR_TAB_MENU)));
     if (!menu)
         return menu;
     HMENU popup = GetSubMenu(menu.get(), 0);
+    showUndoItems(popup, window);
     if (model.singleMode) {
         trimForSinglePlayer(popup);
         return menu;
@@ -171,6 +191,6 @@ void showTabContextMenu(MainWindow& window, POINT screen)
 
 void showTabMenu(MainWindow& window)
 {
-    AutoMenu menu = loadTabMenu(window.model);
+    AutoMenu menu = loadTabMenu(window);
     showMenuAtCursor(menu.get(), window.dialog);
 }

@@ -9,7 +9,10 @@
 // double clicks and the context menu, and passes its tooltip's requests on.
 void installTabStrip(HWND strip);
 // The context menu as it is shown for the active mode, trimmed and checked.
-AutoMenu loadTabMenu(const TeamModel& model);
+AutoMenu loadTabMenu(const MainWindow& window);
+// "Rückgängig: ..." and "Wiederholen: ..." of a menu as the active mode's history has them,
+// greyed when there is nothing.
+void showUndoItems(HMENU menu, const MainWindow& window);
 // The context menu asked for at screen (-1, -1 for the keyboard): a click on another tab first
 // selects its player. Its commands go to the main dialog.
 void showTabContextMenu(MainWindow& window, POINT screen);

@@ -6,6 +6,7 @@
 #include "controls/focus_win.h"
 #include "controls/notifications_win.h"
 #include "resource.h"
+#include "team/team_win.h"
 
 #include <algorithm>
 #include <string>
@@ -187,7 +188,11 @@ void finishRename(MainWindow& window, HWND gettingFocus)
     TeamState& state = window.model.active();
     const std::string typed = tabs.renameCancelled ? tabs.renameOriginal : narrow(windowText(field));
     tabs.renameCancelled = false;
+    const TeamState before = state;
     setPlayerName(state, index, renamedName(state, index, typed));
+    if (index >= 0 && index < static_cast<int>(state.players.size()) &&
+        std::string(before.players[index].name) != state.players[index].name)
+        recordSquadChange(window, SquadChange::Rename, before);
     std::wstring label = widen(tabLabel(state, index));
     TCITEMW item = {};
     item.mask = TCIF_TEXT;

@@ -12,6 +12,7 @@
 
 #include <commctrl.h>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -28,11 +29,26 @@ void repaintPage(const MainWindow& window)
 // The tabs again from the array, and the current player selected and shown.
 void showTeamAgain(MainWindow& window)
 {
+    const TeamState& state = window.model.active();
     rebuildTabs(window);
-    const int current = currentIndex(window.model.team);
+    const int current = currentIndex(state);
     TabCtrl_SetCurSel(window.tabs, current);
-    showPlayer(window, window.model.team, current);
+    showPlayer(window, state, current);
     repaintPage(window);
+}
+
+void showSquad(MainWindow& window, const TeamState& squad)
+{
+    hideRenameEdit(window);
+    TeamState& state = window.model.active();
+    restoreSquad(state, squad);
+    clearInputMarks(window);
+    if (!state.isSingle())
+        writePlayerCountField(window, state.playerCount);
+    showTeamAgain(window);
+    hookTabScroller(window);
+    recalculate(window);
+    paintInputMarks(window);
 }
 
 // The check boxes of the options the active mode keeps.
@@ -111,6 +127,8 @@ void switchToPlayer(MainWindow& window, int index)
 
 void setPlayerCount(MainWindow& window)
 {
+    storePage(window);
+    const TeamState before = window.model.team;
     switch (changePlayerCount(window.model.team, readPlayerCountField(window))) {
     case CountChange::Ignored:
         return;
@@ -120,6 +138,7 @@ void setPlayerCount(MainWindow& window)
     case CountChange::Changed:
         break;
     }
+    recordSquadChange(window, SquadChange::PlayerCount, before);
     clearInputMarks(window);
     showTeamAgain(window);
     hookTabScroller(window);
@@ -161,8 +180,13 @@ void keepLkzOrder(MainWindow& window)
 
 void deletePlayer(MainWindow& window, int index)
 {
-    if (window.model.singleMode || !removePlayer(window.model.team, index))
+    if (window.model.singleMode)
         return;
+    storePage(window);
+    const TeamState before = window.model.team;
+    if (!removePlayer(window.model.team, index))
+        return;
+    recordSquadChange(window, SquadChange::DeletePlayer, before);
     clearInputMarks(window);
     showTeamAgain(window);
     recalculate(window); // the display must not keep the LKZ of the player removed
@@ -177,12 +201,33 @@ void moveCurrentPlayer(MainWindow& window, int target)
         return;
     hideRenameEdit(window);
     storePage(window);
+    const TeamState before = team;
     if (!movePlayer(team, currentIndex(team), target))
         return;
+    recordSquadChange(window, SquadChange::Move, before);
     // Only numbers and the order of the tabs changed; the page is the same player's.
     relabelTabs(window);
     TabCtrl_SetCurSel(window.tabs, currentIndex(team));
     restoreFocus(window);
+}
+
+void recordSquadChange(MainWindow& window, SquadChange change, TeamState before)
+{
+    window.undoHistory().record(change, std::move(before), window.model.active());
+}
+
+void undoSquadChange(MainWindow& window)
+{
+    storePage(window);
+    if (const TeamState* squad = window.undoHistory().undo())
+        showSquad(window, *squad);
+}
+
+void redoSquadChange(MainWindow& window)
+{
+    storePage(window);
+    if (const TeamState* squad = window.undoHistory().redo())
+        showSquad(window, *squad);
 }
 
 void switchMode(MainWindow& window)

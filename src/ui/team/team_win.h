@@ -19,6 +19,13 @@ void keepLkzOrder(MainWindow& window);
 void deletePlayer(MainWindow& window, int index);
 // The current player takes line-up number target (team mode); the page stays his.
 void moveCurrentPlayer(MainWindow& window, int target);
+
+// A change to the squad of the active mode, made from before to what it is now: undo can take it back.
+void recordSquadChange(MainWindow& window, SquadChange change, TeamState before);
+// "Rückgängig" and "Wiederholen": the squad as it was before the last change, or after the last
+// change undone, with its tabs, page, LKZ display and marks.
+void undoSquadChange(MainWindow& window);
+void redoSquadChange(MainWindow& window);
 void switchMode(MainWindow& window);
 void showPlayerCountControls(const MainWindow& window, bool show);
 int readPlayerCountField(const MainWindow& window);

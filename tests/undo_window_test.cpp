@@ -1,0 +1,121 @@
+// Undo and redo in the real main dialog: by the menus and by Ctrl+Z and Ctrl+Y as the dialog's
+// loop hands the keys on, for every change that removes or rearranges data.
+#include "main_dialog_fixture.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class Undo : public MainDialogTest {
+protected:
+    // A key pressed with Ctrl held, on the focused control, through the dialog's own handling of
+    // keys (IsDialogMessage), as the modal loop of the program's main dialog passes it.
+    void controlKey(UINT key)
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] |= 0x80;
+        SetKeyboardState(keys);
+        HWND target = GetFocus() ? GetFocus() : dialog;
+        MSG msg = {target, WM_KEYDOWN, key, 1, GetTickCount(), {}};
+        if (!IsDialogMessageW(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        keys[VK_CONTROL] &= static_cast<BYTE>(~0x80);
+        SetKeyboardState(keys);
+        flushEvents(20);
+    }
+    std::wstring undoItem() { return optionsMenu().text(IDM_UNDO); }
+    std::wstring redoItem() { return rightClickTab(currentTab()).text(IDM_REDO); }
+};
+
+// Twelve players in Oberliga, each with his number of games won in the first Paarkreuz.
+std::string teamOfTwelve()
+{
+    std::vector<std::string> values;
+    for (int n = 1; n <= 12; ++n)
+        values.push_back("03100502" + std::string(n < 10 ? "0" : "") + std::to_string(n) + "00000000");
+    return savedTeam(values, "AutoCalc=1\r\n", "SpielerName3=Eva\r\n");
+}
+
+TEST_F(Undo, DeletingShrinkingAndClearingComeBackAndGoAgain)
+{
+    open(teamOfTwelve());
+    const std::vector<std::wstring> twelve = tabLabels();
+    EXPECT_EQ(undoItem(), L"Rückgängig\tStrg+Z");
+    EXPECT_TRUE(optionsMenu().grayed(IDM_UNDO)) << "nothing to undo yet";
+
+    // Eva deleted by the tab menu, back with Ctrl+Z where the focus is, gone again with Ctrl+Y.
+    clickTab(2);
+    menuCommand(IDM_DELETE_PLAYER);
+    EXPECT_EQ(tabCount(), 11);
+    EXPECT_EQ(undoItem(), L"Rückgängig: Spieler löschen\tStrg+Z");
+    SetFocus(GetDlgItem(dialog, IDC_MATCHES_FIELD));
+    controlKey('Z');
+    EXPECT_EQ(tabLabels(), twelve);
+    EXPECT_EQ(currentTab(), 2) << "Eva is current again";
+    EXPECT_EQ(games(), L"2:3 0:0 0:0") << "with her values";
+    EXPECT_EQ(redoItem(), L"Wiederholen: Spieler löschen\tStrg+Y");
+    controlKey('Y');
+    EXPECT_EQ(tabCount(), 11);
+    controlKey('Z');
+
+    // Twelve shrunk to eight and back by the menu item; the four come back with their values.
+    setText(dialog, IDC_PLAYER_COUNT_FIELD, L"8");
+    click(dialog, IDC_APPLY_COUNT_BUTTON);
+    EXPECT_EQ(tabCount(), 8);
+    EXPECT_EQ(undoItem(), L"Rückgängig: Anzahl der Spieler\tStrg+Z");
+    menuCommand(IDM_UNDO);
+    EXPECT_EQ(tabLabels(), twelve);
+    EXPECT_EQ(text(dialog, IDC_PLAYER_COUNT_FIELD), L"12");
+    clickTab(11);
+    EXPECT_EQ(games(), L"2:12 0:0 0:0");
+
+    // A Paarkreuz cleared, then undone: its games, the LKZ and the display come back.
+    const std::wstring shown = display();
+    click(page, IDC_CLEAR1_BUTTON);
+    EXPECT_EQ(games(), L"0:0 0:0 0:0");
+    menuCommand(IDM_UNDO);
+    EXPECT_EQ(games(), L"2:12 0:0 0:0");
+    EXPECT_EQ(display(), shown);
+
+    // A new change after an undo leaves nothing to redo.
+    menuCommand(IDM_DELETE_PLAYER);
+    EXPECT_TRUE(rightClickTab(0).grayed(IDM_REDO));
+
+    // What the window shows is what the exit saves.
+    menuCommand(IDM_UNDO);
+    close();
+    const std::string saved = ini();
+    EXPECT_NE(saved.find("Anzahlspieler=12"), std::string::npos);
+    EXPECT_NE(saved.find("SpielerName3=Eva"), std::string::npos);
+    EXPECT_NE(saved.find("Spieler12=031005021200000000"), std::string::npos) << saved;
+}
+
+// Renaming and moving are undone too; the rename field keeps Ctrl+Z for its own text.
+TEST_F(Undo, RenamesAndMovesComeBackWhileTheRenameFieldKeepsItsKeys)
+{
+    open(teamOfTwelve());
+    doubleClickTab(0);
+    HWND rename = GetDlgItem(dialog, IDC_RENAME_FIELD);
+    type(rename, L"Anna");
+    controlKey('Z'); // the field's own undo, not the squad's
+    EXPECT_TRUE(IsWindowVisible(rename));
+    EXPECT_EQ(text(dialog, IDC_RENAME_FIELD), L"Nr. 1");
+    SendMessageW(rename, EM_SETSEL, 0, -1);
+    type(rename, L"Anna");
+    SetFocus(GetDlgItem(dialog, IDC_MATCHES_FIELD)); // the rename ends, the name is kept
+    EXPECT_EQ(tabLabel(0), L"Anna");
+    menuCommand(IDM_MOVE_BACK);
+    EXPECT_EQ(tabLabel(1), L"Anna");
+    EXPECT_EQ(undoItem(), L"Rückgängig: Aufstellung ändern\tStrg+Z");
+    menuCommand(IDM_UNDO);
+    EXPECT_EQ(tabLabel(0), L"Anna");
+    EXPECT_EQ(undoItem(), L"Rückgängig: Umbenennen\tStrg+Z");
+    menuCommand(IDM_UNDO);
+    EXPECT_EQ(tabLabel(0), L"Nr. 1");
+}
+
+} // namespace
