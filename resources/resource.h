@@ -83,6 +83,7 @@
 #define IDM_SAVE_SORT_ORDER 40020
 #define IDM_TEAM_OVERVIEW 40030    /* also in the options menu */
 #define IDM_FORECAST 40031         /* also in the options menu */
+#define IDM_HISTORY 40040          /* "Verlauf...", also in the options menu */
 
 //---- Team overview ---------------------------------------------------------------------
 #define IDD_OVERVIEW 130
@@ -96,6 +97,11 @@
 #define IDC_FORECAST_SUMMARY 1211
 #define IDC_FORECAST_LIST 1212
 #define IDC_FORECAST_COPY 1213
+
+//---- Season chart ("Verlauf") ----------------------------------------------------------
+#define IDD_HISTORY 1240
+#define IDC_HISTORY_COPY 1241
+#define IDC_HISTORY_SAVE 1242
 
 //---- Update folder ---------------------------------------------------------------------
 #define IDD_UPDATE_FOLDER 128

@@ -64,6 +64,7 @@ void toggleRollUp(MainWindow& window);
 void openFormulaWindow(MainWindow& window);
 void openForecast(MainWindow& window);
 void openTeamOverview(MainWindow& window);
+void openHistory(MainWindow& window);
 
 // ---- The exit sequence (exit_win) ----
 void closeMainDialog(MainWindow& window);

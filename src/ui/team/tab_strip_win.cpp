@@ -71,8 +71,8 @@ AutoMenu loadTabMenu(const TeamModel& model)
         return menu;
     HMENU popup = GetSubMenu(menu.get(), 0);
     if (model.singleMode) {
-        // Left: "Umbenennen", "Prognose...", a separator, "Abbrechen".
-        for (int position : {6, 5, 3, 2, 1})
+        // Left: "Umbenennen", "Prognose...", "Verlauf...", a separator, "Abbrechen".
+        for (int position : {7, 6, 3, 2, 1})
             DeleteMenu(popup, position, MF_BYPOSITION);
         return menu;
     }
