@@ -88,6 +88,7 @@
 #define IDM_FORECAST 40031         /* also in the options menu */
 #define IDM_MOVE_FORWARD 40032
 #define IDM_MOVE_BACK 40033
+#define IDM_HISTORY 40040          /* "Verlauf...", also in the options menu */
 
 //---- Team overview ---------------------------------------------------------------------
 #define IDD_OVERVIEW 130
@@ -110,6 +111,11 @@
 #define IDC_RULES_REGULARS 1220
 #define IDC_RULES_IN_TEAM 1221
 #define IDC_RULES_BETWEEN 1222
+
+//---- Season chart ("Verlauf") ----------------------------------------------------------
+#define IDD_HISTORY 1240
+#define IDC_HISTORY_COPY 1241
+#define IDC_HISTORY_SAVE 1242
 
 //---- Update folder ---------------------------------------------------------------------
 #define IDD_UPDATE_FOLDER 128

@@ -397,11 +397,12 @@ TEST_F(Settings, TeamSavedInLkzOrderReturnsUnderItsLineups)
     ini.writes.clear();
     saveAll(model, ini.store());
 
-    const std::vector<std::string> playerWrites(ini.writes.end() - 8, ini.writes.end());
+    const std::vector<std::string> playerWrites(ini.writes.end() - 12, ini.writes.end());
     EXPECT_EQ(playerWrites[0], "Mannschaft/Spieler3=-11201030000000000");
     EXPECT_EQ(playerWrites[1], "Mannschaft/SpielerName3=Dritte");
-    EXPECT_EQ(playerWrites[2], "Mannschaft/Spieler1=-11201010000000000");
-    EXPECT_EQ(playerWrites[3], "Mannschaft/SpielerName1=Nr. 1");
+    EXPECT_EQ(playerWrites[2], "Mannschaft/Verlauf3=");
+    EXPECT_EQ(playerWrites[3], "Mannschaft/Spieler1=-11201010000000000");
+    EXPECT_EQ(playerWrites[4], "Mannschaft/SpielerName1=Nr. 1");
 
     load(ini);
     for (int i = 0; i < 4; ++i) {

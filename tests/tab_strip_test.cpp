@@ -191,7 +191,7 @@ TEST_F(TabStrip, TheMenuFollowsTheModeAndItsOptions)
                                                               L"Umbenennen", L"Spieler löschen",
                                                               L"In der Aufstellung nach vorn",
                                                               L"In der Aufstellung nach hinten", L"Sortiert nach",
-                                                              L"Mannschaftsübersicht...", L"Prognose...", L"-", L"Optionen", L"-",
+                                                              L"Mannschaftsübersicht...", L"Prognose...", L"Verlauf...", L"-", L"Optionen", L"-",
                                                               L"Abbrechen"}));
         EXPECT_TRUE(menu.checked(IDM_SORT_BY_LINEUP));
         EXPECT_FALSE(menu.checked(IDM_SORT_BY_LKZ));
@@ -213,7 +213,8 @@ TEST_F(TabStrip, TheMenuFollowsTheModeAndItsOptions)
     {
         const SeenMenu menu = rightClickTab(0);
         EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Rückgängig\tStrg+Z", L"Wiederholen\tStrg+Y", L"-",
-                                                              L"Umbenennen", L"Prognose...", L"-", L"Abbrechen"}));
+                                                              L"Umbenennen", L"Prognose...", L"Verlauf...", L"-",
+                                                              L"Abbrechen"}));
     }
     // A single player is renamed like a team player.
     menuCommand(IDM_RENAME);

@@ -105,6 +105,13 @@ std::string checkState(const TeamState& state, int low, int high)
                 return "a mark after loading";
         if (!std::isfinite(p.lkz))
             return "LKZ not finite";
+        // The season kept true to the values: nothing beyond today's count, and today's point
+        // only with an LKZ.
+        if (!p.history.empty() && p.history.back().matches > p.matches)
+            return "a season point beyond today's count";
+        if (!p.history.empty() && p.history.back().matches == p.matches &&
+            std::fabs(p.history.back().lkz - p.lkz) > 0.001 * std::max(1.0f, std::fabs(p.lkz)))
+            return "today's season point is not today's LKZ";
     }
     return {};
 }

@@ -13,13 +13,22 @@ const char* const chartEmptyText =
 
 namespace {
 
+// 10^n for n >= 0, exact up to 10^22; by multiplication, which the program carries anyway.
+double powerOfTen(int n)
+{
+    double power = 1;
+    while (n-- > 0)
+        power *= 10;
+    return power;
+}
+
 // 1, 2 or 5 times 10^exponent.
 struct Step {
     int mantissa, exponent;
     // Whole numbers divided by an exact power of ten: 1801 * 0.1 would give 180.10000000000002.
     double times(double i) const
     {
-        return exponent >= 0 ? i * mantissa * std::pow(10.0, exponent) : i * mantissa / std::pow(10.0, -exponent);
+        return exponent >= 0 ? i * mantissa * powerOfTen(exponent) : i * mantissa / powerOfTen(-exponent);
     }
 };
 
@@ -197,6 +206,24 @@ ChartLayout layoutChart(const std::vector<ChartSeries>& series, const ChartMetri
             layout.points[s].push_back({toPixel(p.matches, xLow, xHigh, plot.left + inset, dataWidth),
                                         toPixel(p.lkz, layout.yLow, layout.yHigh, plot.bottom - inset, -dataHeight)});
     return layout;
+}
+
+SeasonChart seasonChart(const TeamState& state)
+{
+    std::vector<int> order;
+    for (size_t i = 0; i < state.players.size(); ++i)
+        if (!state.players[i].history.empty())
+            order.push_back(static_cast<int>(i));
+    std::sort(order.begin(), order.end(),
+              [&](int a, int b) { return state.players[a].lineup < state.players[b].lineup; });
+    SeasonChart chart;
+    chart.decimal = state.decimal;
+    for (int index : order) {
+        if (index == currentIndex(state))
+            chart.current = static_cast<int>(chart.series.size());
+        chart.series.push_back({tabLabel(state, index), state.players[index].history});
+    }
+    return chart;
 }
 
 ChartHit hitPoint(const ChartLayout& layout, const std::vector<ChartSeries>& series, int x, int y, int radius)

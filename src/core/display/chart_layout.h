@@ -3,6 +3,7 @@
 // legend, and the style of each player's line; a plain function of the data and the size,
 // computed before any drawing. Window-free.
 #include "team/history.h"
+#include "team/team.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,6 +15,15 @@ struct ChartSeries {
     SeasonHistory points;
     bool hidden = false; // switched off in the legend: listed there, not drawn, not hit, not scaled for
 };
+
+// What the chart shows of a mode: every player that has points, in line-up order, so that a
+// player keeps his colour whatever order the tabs show.
+struct SeasonChart {
+    std::vector<ChartSeries> series;
+    int current = -1; // the current player's series, drawn strongest; -1 when he has no point
+    int decimal = 0;  // the mode's "Dezimalausgabe", for the tips
+};
+SeasonChart seasonChart(const TeamState& state);
 
 struct ChartMetrics {
     int width = 0, height = 0;                        // the area drawn into, pixels

@@ -168,13 +168,14 @@ void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>
                 }
                 resetPlayerValues(state, n - 1);
             }
+            record.history = historyFromIni(ini.read(section, playerHistoryKey(n), ""));
             std::memset(record.invalid, 0, sizeof record.invalid);
         }
         if (!anyValid)
             resetLeague(state);
     }
-    for (int k = 0; k < count; ++k)
-        recomputePlayerLkz(state, k);
+    // Every value is in: each player's LKZ, and today's point, with the league the file ends on.
+    recomputeAllLkz(state);
 }
 
 void savePlayers(const TeamState& state, const IniStore& ini)
@@ -183,6 +184,7 @@ void savePlayers(const TeamState& state, const IniStore& ini)
     for (const PlayerRecord& record : state.players) {
         ini.write(section, playerValuesKey(record.lineup), formatPlayerValues(state, record));
         ini.write(section, playerNameKey(record.lineup), utf8ToIniText(recordName(record)));
+        ini.write(section, playerHistoryKey(record.lineup), historyIniText(record.history));
     }
 }
 

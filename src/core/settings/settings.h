@@ -45,7 +45,7 @@ void saveStateSettings(const TeamModel& model, const TeamState& state, const Ini
 // Fills every record of state from its section, or with defaults when state.saveData is off.
 // Faulty values give the player defaults; the message for each is added to faults.
 void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>& faults);
-// Writes "Spieler%d" and "SpielerName%d" for every record under its line-up number.
+// Writes "Spieler%d", "SpielerName%d" and "Verlauf%d" for every record under its line-up number.
 void savePlayers(const TeamState& state, const IniStore& ini);
 
 // Start-up: both modes with their settings and saved players, a saved LKZ order applied. The

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 const char* const singlePlayerName = "Einzelspieler";
 
@@ -29,6 +30,17 @@ void storeName(PlayerRecord& record, const std::string& text)
     std::memcpy(record.name, text.data(), length);
     record.name[length] = '\0';
     record.customName = defaultPlayerName(record.lineup) != record.name ? 1 : 0;
+}
+
+// The stored LKZ and today's point of the season from the record's stored values. Without a
+// single game his LKZ is only the league's base value, no result: it makes no point.
+void keepLkzTrue(const TeamState& state, PlayerRecord& record)
+{
+    const LkzInputs in = inputsOf(state, record);
+    const std::optional<double> lkz = meaningfulLkz(in);
+    const float stored = static_cast<float>(lkz.value_or(0));
+    record.lkz = std::isfinite(stored) ? stored : 0;
+    keepHistory(record.history, record.matches, in.singles() > 0 ? lkz : std::nullopt);
 }
 
 } // namespace
@@ -76,10 +88,15 @@ void storeInputs(TeamState& state, int index, const LkzInputs& in)
 {
     if (!validIndex(state, index))
         return;
+    const bool everyone = state.league != in[League] || state.teamCount != in[TeamCount];
     state.league = in[League];
     state.teamCount = in[TeamCount];
     for (int kind = Matches; kind < InputKindCount; ++kind)
         state.players[index].*gameFields[kind] = in[kind];
+    if (everyone)
+        recomputeAllLkz(state);
+    else
+        recomputePlayerLkz(state, index);
 }
 
 float playerLkz(const TeamState& state, const PlayerRecord& record)
@@ -90,10 +107,14 @@ float playerLkz(const TeamState& state, const PlayerRecord& record)
 
 void recomputePlayerLkz(TeamState& state, int index)
 {
-    if (!validIndex(state, index))
-        return;
-    PlayerRecord& record = state.players[index];
-    record.lkz = playerLkz(state, record);
+    if (validIndex(state, index))
+        keepLkzTrue(state, state.players[index]);
+}
+
+void recomputeAllLkz(TeamState& state)
+{
+    for (size_t i = 0; i < state.players.size(); ++i)
+        recomputePlayerLkz(state, static_cast<int>(i));
 }
 
 TeamModel newModel(int teamSize)
@@ -121,6 +142,8 @@ std::string playerValuesKey(int lineup) { return "Spieler" + std::to_string(line
 
 std::string playerNameKey(int lineup) { return "SpielerName" + std::to_string(lineup); }
 
+std::string playerHistoryKey(int lineup) { return "Verlauf" + std::to_string(lineup); }
+
 std::string startingName(const TeamState& state, int lineup)
 {
     return state.isSingle() ? std::string(singlePlayerName) : defaultPlayerName(lineup);
@@ -147,7 +170,7 @@ PlayerRecord newPlayer(const TeamState& state, int lineup)
     storeName(record, startingName(state, lineup));
     record.customName = 0;
     record.matches = inputRanges[Matches].start;
-    record.lkz = playerLkz(state, record);
+    keepLkzTrue(state, record);
     return record;
 }
 
@@ -161,12 +184,14 @@ void resetPlayerValues(TeamState& state, int index)
         setPlayerName(state, index, startingName(state, index + 1));
     record.matches = inputRanges[Matches].start;
     record.won1 = record.lost1 = record.won2 = record.lost2 = record.won3 = record.lost3 = 0;
+    recomputePlayerLkz(state, index);
 }
 
 void resetLeague(TeamState& state)
 {
     state.league = -1;
     state.teamCount = inputRanges[TeamCount].start;
+    recomputeAllLkz(state);
 }
 
 void restoreSquad(TeamState& state, const TeamState& squad)

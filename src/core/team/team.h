@@ -3,6 +3,7 @@
 // value, owned by the main dialog and handed by reference to whatever works on it.
 #include "rating/lkz.h"
 #include "team/lineup.h"
+#include "team/history.h"
 
 #include <cstdint>
 #include <string>
@@ -28,6 +29,7 @@ struct PlayerRecord {
     float lkz = 0;                // last computed LKZ, the key of the LKZ order
     int32_t invalid[InputKindCount] = {}; // one plausibility mark per InputKind
     int32_t customName = 0;       // name differs from "Nr. <lineup>"
+    SeasonHistory history;        // his LKZ after each match, kept true by the stored values
 };
 
 // What a mode's record is: the team ("Mannschaft") or the one single player ("Einzelspieler").
@@ -69,13 +71,17 @@ struct TeamModel {
 // The nine inputs of the player at index: the state's league and team count, the record's games.
 LkzInputs inputsOf(const TeamState& state, int index);
 LkzInputs inputsOf(const TeamState& state, const PlayerRecord& record);
-// Stores the nine inputs into the state and the record at index.
+// Stores the nine inputs into the state and the record at index, and keeps the stored LKZ true:
+// his, and every player's when the league or the team count changed.
 void storeInputs(TeamState& state, int index, const LkzInputs& inputs);
 
 // The LKZ of one record from its own values and the state's league and team count; 0 when it has
 // none (meaningfulLkz), so that such a player sorts last in the LKZ order.
 float playerLkz(const TeamState& state, const PlayerRecord& record);
+// The stored LKZ of the record at index and today's point of his season follow his stored values
+// (keepHistory). Wherever stored values change, this or storeInputs runs.
 void recomputePlayerLkz(TeamState& state, int index);
+void recomputeAllLkz(TeamState& state);
 
 // Array index of the current player; 0 when currentLineup matches no one. Changes nothing.
 int currentIndex(const TeamState& state);
@@ -92,6 +98,7 @@ TeamModel newModel(int teamSize);
 std::string defaultPlayerName(int lineup);
 std::string playerValuesKey(int lineup); // "Spieler<lineup>"
 std::string playerNameKey(int lineup);   // "SpielerName<lineup>"
+std::string playerHistoryKey(int lineup); // "Verlauf<lineup>"
 extern const char* const singlePlayerName; // "Einzelspieler"
 // The name a record of this state starts with: the default name, or "Einzelspieler".
 std::string startingName(const TeamState& state, int lineup);

@@ -257,6 +257,9 @@ void onCommand(MainWindow& window, int id, int code, HWND from)
     case IDM_FORECAST:
         openForecast(window);
         break;
+    case IDM_HISTORY:
+        openHistory(window);
+        break;
     case IDM_INFO:
         showAboutBox(window.dialog, window.iniPath);
         break;

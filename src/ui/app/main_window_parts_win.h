@@ -69,6 +69,7 @@ void openForecast(MainWindow& window);
 void openTeamOverview(MainWindow& window);
 // "Aufstellungsregeln..." of the team; true when they changed.
 bool editRules(MainWindow& window);
+void openHistory(MainWindow& window);
 
 // ---- The exit sequence (exit_win) ----
 void closeMainDialog(MainWindow& window);

@@ -1,9 +1,10 @@
-// The formula, forecast and overview windows, each handed what it shows when it opens.
+// The formula, forecast, overview and season chart windows, each handed what it shows when it opens.
 #include "app/main_window_parts_win.h"
 
 #include "controls/input_fields_win.h"
 #include "display/forecast_win.h"
 #include "display/formula_win.h"
+#include "display/history_win.h"
 #include "team/lineup_rules_win.h"
 #include "team/overview_win.h"
 
@@ -48,4 +49,15 @@ bool editRules(MainWindow& window)
     if (window.model.singleMode)
         return false;
     return editLineupRules(window.dialog, window.model.team.rules);
+}
+
+void openHistory(MainWindow& window)
+{
+    completePendingCommit(window);
+    // As the overview: the page's values count (today's point with them); the team stays as it is.
+    TeamState state = window.model.active();
+    storeInputs(state, currentIndex(state), readInputs(window));
+    HistorySnapshot snapshot{seasonChart(state), window.historyWindowSize};
+    showHistory(window.dialog, snapshot);
+    window.historyWindowSize = snapshot.size;
 }

@@ -1,26 +1,48 @@
 #pragma once
-// Text for other programs, as "Kopieren" gives it.
+// Text and pictures for other programs, as "Kopieren" gives them.
 #include <windows.h>
 
 #include <cstring>
 #include <string>
 
-// Puts text on the clipboard as Unicode text; false when the clipboard is busy.
-inline bool putOnClipboard(HWND owner, const std::wstring& text)
+// Puts bytes on the clipboard in one format, replacing what it held; false when it is busy.
+inline bool putOnClipboard(HWND owner, UINT format, const void* first, size_t firstSize, const void* second = nullptr,
+                           size_t secondSize = 0)
 {
     if (!OpenClipboard(owner))
         return false;
     EmptyClipboard();
     bool done = false;
-    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, firstSize + secondSize)) {
+        auto* bytes = static_cast<char*>(GlobalLock(memory));
+        std::memcpy(bytes, first, firstSize);
+        if (second)
+            std::memcpy(bytes + firstSize, second, secondSize);
         GlobalUnlock(memory);
         // The clipboard owns the memory once it has taken it.
-        done = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        done = SetClipboardData(format, memory) != nullptr;
         if (!done)
             GlobalFree(memory);
     }
     CloseClipboard();
     return done;
+}
+
+// Puts text on the clipboard as Unicode text.
+inline bool putOnClipboard(HWND owner, const std::wstring& text)
+{
+    return putOnClipboard(owner, CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+}
+
+// Puts a DIB section on the clipboard as a device-independent bitmap (CF_DIB), which word
+// processors and messengers paste; the system offers it as CF_BITMAP too.
+inline bool putPictureOnClipboard(HWND owner, HBITMAP dib)
+{
+    DIBSECTION section = {};
+    if (GetObjectW(dib, sizeof section, &section) != sizeof section || !section.dsBm.bmBits)
+        return false;
+    GdiFlush(); // drawing into the section may still be queued
+    BITMAPINFOHEADER header = section.dsBmih;
+    header.biSizeImage = static_cast<DWORD>(section.dsBm.bmWidthBytes) * static_cast<DWORD>(section.dsBm.bmHeight);
+    return putOnClipboard(owner, CF_DIB, &header, sizeof header, section.dsBm.bmBits, header.biSizeImage);
 }

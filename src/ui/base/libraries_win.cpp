@@ -16,6 +16,7 @@ const struct {
     {Feature::Links, {L"shell32.dll", L"ole32.dll"}},
     {Feature::SaveDialog, {L"comdlg32.dll", L"ole32.dll"}},
     {Feature::ColourDialog, {L"comdlg32.dll"}},
+    {Feature::Chart, {L"gdiplus.dll", L"ole32.dll"}},
 };
 
 // By full path: a library of the same name beside the program is never taken instead. Once

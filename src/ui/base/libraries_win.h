@@ -1,6 +1,6 @@
 #pragma once
 // The libraries of features most runs never use (the update check and its download, the About
-// box's links, the folder browser, the save and colour dialogs) are delay-loaded: the program
+// box's links, the folder browser, the save and colour dialogs, the season chart) are delay-loaded: the program
 // loads each the first time it calls into it. A feature asks for its libraries here before that
 // first call, so a system that cannot give one gets a message instead of a crash halfway through.
 #include <windows.h>
@@ -10,6 +10,7 @@ enum class Feature {
     Links,        // the About box's mail and web links
     SaveDialog,   // "Speichern..." of the overview
     ColourDialog, // the highlight colour
+    Chart,        // the season chart's drawing and its PNG file
 };
 
 // Loads the feature's libraries from the system folder. False, after telling the user which

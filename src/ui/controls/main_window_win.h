@@ -94,4 +94,5 @@ struct MainWindow {
     int downloadGrowth = 0;   // the height added for the status bar while a download runs
     uint64_t downloadTotal = 0; // the announced length of the running download, 0 when unknown
     COLORREF customColours[16] = {};
+    SIZE historyWindowSize = {}; // "Verlauf" opens as large as it was last closed in this run
 };

@@ -3,15 +3,13 @@
 #include "base/atomic_file_win.h"
 #include "base/clipboard_win.h"
 #include "base/dialog_state_win.h"
-#include "base/libraries_win.h"
-#include "base/system_win.h"
+#include "base/save_dialog_win.h"
 #include "base/text_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/table_window_win.h"
 #include "resource.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <vector>
 
@@ -25,25 +23,6 @@ struct OverviewWindow {
     int sortColumn = -1; // -1: the order of the tabs
     bool descending = false;
 };
-
-std::wstring saveDialogPath(HWND owner)
-{
-    if (!loadLibrariesFor(Feature::SaveDialog, owner))
-        return {};
-    ComApartment com;
-    wchar_t path[MAX_PATH] = L"Mannschaft.csv";
-    const std::wstring folder = programFolder();
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = L"CSV-Dateien (*.csv)\0*.csv\0Alle Dateien (*.*)\0*.*\0";
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = folder.c_str();
-    dialog.lpstrDefExt = L"csv";
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    return GetSaveFileNameW(&dialog) ? std::wstring(path) : std::wstring();
-}
 
 HWND listOf(HWND dialog) { return GetDlgItem(dialog, IDC_OVERVIEW_LIST); }
 
@@ -72,11 +51,12 @@ void copyTable(HWND dialog, const OverviewWindow& overviewWindow)
 
 void saveTable(HWND dialog, const OverviewWindow& overviewWindow)
 {
-    const std::wstring path = saveDialogPath(dialog);
+    const std::wstring path =
+        askSavePath(dialog, L"Mannschaft.csv", L"CSV-Dateien (*.csv)\0*.csv\0Alle Dateien (*.*)\0*.*\0", L"csv");
     if (path.empty())
         return;
     if (!writeFileWhole(path, overviewCsv(overviewWindow.overview, overviewWindow.order)))
-        MessageBoxW(dialog, L"Die Datei konnte nicht gespeichert werden.", L"Speichern", MB_OK | MB_ICONERROR);
+        tellSaveFailed(dialog);
 }
 
 // A click on a column header orders by it; a second click turns the order round.

@@ -73,12 +73,11 @@ void showArrivingPlayer(MainWindow& window, int newIndex)
 
 } // namespace
 
-// The stored LKZ follows the stored values, so that the LKZ order never sorts by values the
-// player no longer has.
+// storeInputs keeps the stored LKZ and the season true to the stored values, so that the LKZ
+// order never sorts by values the player no longer has.
 void storePageValues(MainWindow& window, TeamState& state, int index)
 {
     storeInputs(state, index, readInputs(window));
-    recomputePlayerLkz(state, index);
 }
 
 void storePage(MainWindow& window)

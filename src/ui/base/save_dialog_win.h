@@ -1,0 +1,11 @@
+#pragma once
+// The system's save dialog for "Speichern...", loaded on first use (Feature::SaveDialog).
+#include <windows.h>
+
+#include <string>
+
+// The path the user chose, starting in the program's folder with name; empty when cancelled or
+// when the dialog cannot be loaded (the user is told). filter as OPENFILENAME takes it.
+std::wstring askSavePath(HWND owner, const wchar_t* name, const wchar_t* filter, const wchar_t* extension);
+// "Die Datei konnte nicht gespeichert werden.", in a box owned by owner.
+void tellSaveFailed(HWND owner);
