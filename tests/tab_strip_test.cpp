@@ -187,8 +187,8 @@ TEST_F(TabStrip, TheMenuFollowsTheModeAndItsOptions)
         const SeenMenu menu = rightClickTab(2);
         ASSERT_TRUE(menu.seen);
         EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Umbenennen", L"Spieler löschen", L"Sortiert nach",
-                                                              L"Mannschaftsübersicht...", L"Prognose...", L"Verlauf...", L"-",
-                                                              L"Optionen", L"-",
+                                                              L"Mannschaftsübersicht...", L"Prognose...",
+                                                              L"Verlauf...", L"-", L"Optionen", L"-",
                                                               L"Abbrechen"}));
         EXPECT_TRUE(menu.checked(IDM_SORT_BY_LINEUP));
         EXPECT_FALSE(menu.checked(IDM_SORT_BY_LKZ));
