@@ -38,7 +38,7 @@ void expectColoursAtPoints(const ChartLayout& layout, const std::vector<bool>& h
             if (p.x < 0 || p.y < 0 || p.x >= area.cx || p.y >= area.cy)
                 EXPECT_TRUE(hidden[s]) << where << ": player " << s << " outside the chart";
             else if (hidden[s])
-                EXPECT_NE(pixel(p.x, p.y), colour) << where << ": hidden player " << s << " at " << p.x << "," << p.y;
+                EXPECT_NE(pixel(p.x, p.y), colour) << where << ": hidden " << s << " at " << p.x << "," << p.y;
             else
                 EXPECT_EQ(pixel(p.x, p.y), colour) << where << ": player " << s << " at " << p.x << "," << p.y;
         }
@@ -144,8 +144,8 @@ TEST_F(HistoryWindow, DrawsEachPlayersPointsWhereTheLayoutPutsThem)
     const auto* header = data ? static_cast<const BITMAPINFOHEADER*>(GlobalLock(data)) : nullptr;
     EXPECT_TRUE(header && header->biWidth == area.cx && header->biHeight == area.cy && header->biBitCount == 24);
     if (header && header->biWidth == area.cx && header->biHeight == area.cy)
-        expectColoursAtPoints(shown, {false, false, true}, area, [&](int x, int y) { return dibPixel(*header, x, y); },
-                              "clipboard");
+        expectColoursAtPoints(
+            shown, {false, false, true}, area, [&](int x, int y) { return dibPixel(*header, x, y); }, "clipboard");
     if (header)
         GlobalUnlock(data);
     CloseClipboard();
@@ -214,7 +214,8 @@ TEST_F(HistoryWindow, ThreeMatchDaysTypedInMakeTwoLinesThatSurviveARestart)
             clickInto(matches);
             type(matches, numberText(day + 1).c_str());
             fireCommitTimer();
-            for (const auto& [id, value] : {std::pair{IDC_WON1_FIELD, won[player][day]}, std::pair{IDC_LOST1_FIELD, lost[player][day]}}) {
+            for (const auto& [id, value] :
+                 {std::pair{IDC_WON1_FIELD, won[player][day]}, std::pair{IDC_LOST1_FIELD, lost[player][day]}}) {
                 HWND field = GetDlgItem(page, id);
                 clickInto(field);
                 type(field, value);

@@ -191,7 +191,8 @@ TEST_F(TabStrip, TheMenuFollowsTheModeAndItsOptions)
                                                               L"Umbenennen", L"Spieler löschen",
                                                               L"In der Aufstellung nach vorn",
                                                               L"In der Aufstellung nach hinten", L"Sortiert nach",
-                                                              L"Mannschaftsübersicht...", L"Prognose...", L"Verlauf...", L"-", L"Optionen", L"-",
+                                                              L"Mannschaftsübersicht...", L"Prognose...",
+                                                              L"Verlauf...", L"-", L"Optionen", L"-",
                                                               L"Abbrechen"}));
         EXPECT_TRUE(menu.checked(IDM_SORT_BY_LINEUP));
         EXPECT_FALSE(menu.checked(IDM_SORT_BY_LKZ));

@@ -1,4 +1,4 @@
-// The formula, forecast, overview and season chart windows, each handed what it shows when it opens.
+// The formula, forecast, overview and chart windows, each handed what it shows when it opens.
 #include "app/main_window_parts_win.h"
 
 #include "controls/input_fields_win.h"

@@ -6,8 +6,8 @@
 #include <string>
 
 // Puts bytes on the clipboard in one format, replacing what it held; false when it is busy.
-inline bool putOnClipboard(HWND owner, UINT format, const void* first, size_t firstSize, const void* second = nullptr,
-                           size_t secondSize = 0)
+inline bool putOnClipboard(HWND owner, UINT format, const void* first, size_t firstSize,
+                           const void* second = nullptr, size_t secondSize = 0)
 {
     if (!OpenClipboard(owner))
         return false;

@@ -76,7 +76,8 @@ void drawText(HDC dc, const std::string& text, const ChartRect& box, UINT format
 {
     const std::wstring wide = widen(text);
     RECT rect = rectOf(box);
-    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect,
+              format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 void drawMarker(Gdiplus::GpGraphics* graphics, MarkerShape shape, Gdiplus::REAL x, Gdiplus::REAL y, Gdiplus::REAL r,
@@ -95,7 +96,8 @@ void drawMarker(Gdiplus::GpGraphics* graphics, MarkerShape shape, Gdiplus::REAL 
         return;
     const auto polygon = [&](std::initializer_list<Gdiplus::PointF> corners) {
         const std::vector<Gdiplus::PointF> points(corners);
-        GdipFillPolygon(graphics, fill.get(), points.data(), static_cast<INT>(points.size()), Gdiplus::FillModeAlternate);
+        GdipFillPolygon(graphics, fill.get(), points.data(), static_cast<INT>(points.size()),
+                        Gdiplus::FillModeAlternate);
         GdipDrawPolygon(graphics, outline.get(), points.data(), static_cast<INT>(points.size()));
     };
     const Gdiplus::REAL s = r * 0.9f, d = r * 1.25f, t = r * 1.3f;
@@ -117,7 +119,8 @@ void drawMarker(Gdiplus::GpGraphics* graphics, MarkerShape shape, Gdiplus::REAL 
         polygon({{x, y + t}, {x + t * 0.87f, y - t * 0.6f}, {x - t * 0.87f, y - t * 0.6f}});
         break;
     case MarkerShape::Cross:
-        if (GdipCreatePen1(argb(colour), std::max<Gdiplus::REAL>(2, r / 2), Gdiplus::UnitPixel, &pen) == Gdiplus::Ok) {
+        if (GdipCreatePen1(argb(colour), std::max<Gdiplus::REAL>(2, r / 2), Gdiplus::UnitPixel, &pen) ==
+            Gdiplus::Ok) {
             stroke.reset(pen);
             GdipDrawLine(graphics, stroke.get(), x - r, y - r, x + r, y + r);
             GdipDrawLine(graphics, stroke.get(), x - r, y + r, x + r, y - r);
@@ -392,8 +395,8 @@ void saveChart(HWND dialog, const HistoryWindow& window)
 
 HWND makePointTip(HWND dialog)
 {
-    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
-                               0, 0, dialog, nullptr, appInstance(), nullptr);
+    HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                               0, 0, 0, 0, dialog, nullptr, appInstance(), nullptr);
     TTTOOLINFOW tool = {};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
@@ -410,7 +413,8 @@ void takeKeptSize(HWND dialog, SIZE size)
     RECT work, around;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(GetParent(dialog) ? GetParent(dialog) : GetDesktopWindow(), &around);
-    const int w = std::min<int>(size.cx, work.right - work.left), h = std::min<int>(size.cy, work.bottom - work.top);
+    const int w = std::min<int>(size.cx, work.right - work.left);
+    const int h = std::min<int>(size.cy, work.bottom - work.top);
     const int left = std::max<int>(work.left, std::min<int>((around.left + around.right - w) / 2, work.right - w));
     const int top = std::max<int>(work.top, std::min<int>((around.top + around.bottom - h) / 2, work.bottom - h));
     SetWindowPos(dialog, nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
