@@ -81,7 +81,7 @@ void onRowCleared(MainWindow& window, int button)
     // A row that was empty already changed nothing to take back.
     const TeamState& now = model.active();
     if (inputsOf(before, currentIndex(before)).singles() != inputsOf(now, currentIndex(now)).singles())
-        recordSquadChange(window, SquadChange::ClearPaarkreuz, before);
+        window.recordSquadChange(SquadChange::ClearPaarkreuz, before);
     InputKind won, lost;
     if (model.active().autoCalc && clearedRow(button, won, lost)) {
         setMark(model, won, 0);

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 struct MainWindow;
 
@@ -84,6 +85,11 @@ struct MainWindow {
     UndoHistory<TeamState> teamUndo, singleUndo;
     UndoHistory<TeamState>& undoHistory() { return model.singleMode ? singleUndo : teamUndo; }
     const UndoHistory<TeamState>& undoHistory() const { return model.singleMode ? singleUndo : teamUndo; }
+    // A change to the active mode's squad, made from before to what it is now: undo can take it back.
+    void recordSquadChange(SquadChange change, TeamState before)
+    {
+        undoHistory().record(change, std::move(before), model.active());
+    }
     AutoHook undoKeys; // Ctrl+Z and Ctrl+Y wherever the focus is in the main dialog
     std::shared_ptr<VersionCheckJob> update;
 

@@ -6,7 +6,6 @@
 #include "controls/focus_win.h"
 #include "controls/notifications_win.h"
 #include "resource.h"
-#include "team/team_win.h"
 
 #include <algorithm>
 #include <string>
@@ -192,7 +191,7 @@ void finishRename(MainWindow& window, HWND gettingFocus)
     setPlayerName(state, index, renamedName(state, index, typed));
     if (index >= 0 && index < static_cast<int>(state.players.size()) &&
         std::string(before.players[index].name) != state.players[index].name)
-        recordSquadChange(window, SquadChange::Rename, before);
+        window.recordSquadChange(SquadChange::Rename, before);
     std::wstring label = widen(tabLabel(state, index));
     TCITEMW item = {};
     item.mask = TCIF_TEXT;

@@ -137,7 +137,7 @@ void setPlayerCount(MainWindow& window)
     case CountChange::Changed:
         break;
     }
-    recordSquadChange(window, SquadChange::PlayerCount, before);
+    window.recordSquadChange(SquadChange::PlayerCount, before);
     clearInputMarks(window);
     showTeamAgain(window);
     hookTabScroller(window);
@@ -185,7 +185,7 @@ void deletePlayer(MainWindow& window, int index)
     const TeamState before = window.model.team;
     if (!removePlayer(window.model.team, index))
         return;
-    recordSquadChange(window, SquadChange::DeletePlayer, before);
+    window.recordSquadChange(SquadChange::DeletePlayer, before);
     clearInputMarks(window);
     showTeamAgain(window);
     recalculate(window); // the display must not keep the LKZ of the player removed
@@ -203,16 +203,11 @@ void moveCurrentPlayer(MainWindow& window, int target)
     const TeamState before = team;
     if (!movePlayer(team, currentIndex(team), target))
         return;
-    recordSquadChange(window, SquadChange::Move, before);
+    window.recordSquadChange(SquadChange::Move, before);
     // Only numbers and the order of the tabs changed; the page is the same player's.
     relabelTabs(window);
     TabCtrl_SetCurSel(window.tabs, currentIndex(team));
     restoreFocus(window);
-}
-
-void recordSquadChange(MainWindow& window, SquadChange change, TeamState before)
-{
-    window.undoHistory().record(change, std::move(before), window.model.active());
 }
 
 void undoSquadChange(MainWindow& window)

@@ -20,8 +20,6 @@ void deletePlayer(MainWindow& window, int index);
 // The current player takes line-up number target (team mode); the page stays his.
 void moveCurrentPlayer(MainWindow& window, int target);
 
-// A change to the squad of the active mode, made from before to what it is now: undo can take it back.
-void recordSquadChange(MainWindow& window, SquadChange change, TeamState before);
 // "Rückgängig" and "Wiederholen": the squad as it was before the last change, or after the last
 // change undone, with its tabs, page, LKZ display and marks.
 void undoSquadChange(MainWindow& window);
