@@ -5,6 +5,7 @@
 #include "base/dialog_state_win.h"
 #include "base/system_win.h"
 #include "base/version.h"
+#include "base/window_rect_win.h"
 #include "controls/dialogs_win.h"
 #include "controls/focus_win.h"
 #include "controls/highlight_win.h"
@@ -29,9 +30,7 @@ namespace {
 
 void placePage(const MainWindow& window)
 {
-    RECT rect;
-    GetWindowRect(window.tabs, &rect);
-    MapWindowPoints(nullptr, window.dialog, reinterpret_cast<POINT*>(&rect), 2);
+    RECT rect = childRect(window.dialog, window.tabs);
     TabCtrl_AdjustRect(window.tabs, FALSE, &rect);
     SetWindowPos(window.page, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -77,7 +77,7 @@ void onRowCleared(MainWindow& window, int button)
     TeamModel& model = window.model;
     const TeamState before = model.active();
     showLkzText(model, window.view, model.active().decimal ? "0,0" : "0");
-    storePage(window);
+    storePage(window); // the stored LKZ too: the LKZ order sorts by the cleared row
     // A row that was empty already changed nothing to take back.
     const TeamState& now = model.active();
     if (inputsOf(before, currentIndex(before)).singles() != inputsOf(now, currentIndex(now)).singles())
@@ -87,10 +87,6 @@ void onRowCleared(MainWindow& window, int button)
         setMark(model, won, 0);
         setMark(model, lost, 0);
         calculate(window, 0);
-    } else {
-        // The LKZ order sorts by the stored values, cleared row included.
-        TeamState& state = model.active();
-        recomputePlayerLkz(state, currentIndex(state));
     }
     keepLkzOrder(window);
     restoreFocus(window);

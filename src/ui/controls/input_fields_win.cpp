@@ -3,6 +3,7 @@
 #include "base/dpi_win.h"
 #include "base/handles_win.h"
 #include "base/text_win.h"
+#include "base/window_rect_win.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
 
@@ -15,14 +16,6 @@
 namespace {
 
 const COLORREF markColour = RGB(255, 0, 0);
-
-RECT childRect(HWND parent, HWND child)
-{
-    RECT rect = {};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 // The red frame: 2 px at 96 dpi.
 int frameWidth() { return scaled(2); }

@@ -3,6 +3,7 @@
 #include "base/dpi_win.h"
 #include "base/handles_win.h"
 #include "base/text_win.h"
+#include "base/window_rect_win.h"
 
 #include <commctrl.h>
 
@@ -10,14 +11,6 @@
 #include <string>
 
 namespace {
-
-RECT childRect(HWND dialog, int id)
-{
-    RECT rect = {};
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 void place(HWND dialog, int id, int x, int y, int width, int height)
 {
@@ -164,10 +157,5 @@ void fitTableWindow(HWND dialog, HWND owner, const TableWindowParts& parts)
     RECT window = {0, 0, contentWidth + 2 * margin, buttonTop + buttonHeight + margin};
     AdjustWindowRectEx(&window, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
-    const int w = window.right - window.left, h = window.bottom - window.top;
-    RECT around;
-    GetWindowRect(owner ? owner : GetDesktopWindow(), &around);
-    const int left = std::max<int>(work.left, std::min<int>((around.left + around.right - w) / 2, work.right - w));
-    const int top = std::max<int>(work.top, std::min<int>((around.top + around.bottom - h) / 2, work.bottom - h));
-    SetWindowPos(dialog, nullptr, left, top, w, h, SWP_NOZORDER);
+    centreOver(dialog, owner, window.right - window.left, window.bottom - window.top);
 }

@@ -4,6 +4,7 @@
 #include "base/dpi_win.h"
 #include "base/handles_win.h"
 #include "base/text_win.h"
+#include "base/window_rect_win.h"
 #include "controls/dialogs_win.h"
 #include "rating/checks.h"
 #include "rating/formula.h"
@@ -162,9 +163,7 @@ int drawValuesFormula(HWND window)
     // The picture paints itself; the white goes round it.
     HWND picture = GetDlgItem(window, IDC_FORMULA_PICTURE);
     if (picture && IsWindowVisible(picture)) {
-        RECT area;
-        GetWindowRect(picture, &area);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
+        const RECT area = childRect(window, picture);
         ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
     }
     AutoBrush white(CreateSolidBrush(RGB(255, 255, 255)));

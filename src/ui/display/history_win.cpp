@@ -8,6 +8,7 @@
 #include "base/libraries_win.h"
 #include "base/save_dialog_win.h"
 #include "base/text_win.h"
+#include "base/window_rect_win.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
 
@@ -271,20 +272,20 @@ AutoBitmap chartPicture(HWND dialog, const HistoryWindow& window)
     return picture;
 }
 
-RECT childRect(HWND dialog, int id)
+// The one tool of the point tip: the whole chart, its tip placed by hand.
+TTTOOLINFOW pointTool(HWND dialog)
 {
-    RECT rect = {};
-    GetWindowRect(GetDlgItem(dialog, id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    TTTOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = dialog;
+    tool.uId = 1;
+    return tool;
 }
 
 void hideTip(HWND dialog, HistoryWindow& window)
 {
-    TTTOOLINFOW tool = {};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = dialog;
-    tool.uId = 1;
+    TTTOOLINFOW tool = pointTool(dialog);
     SendMessageW(window.tip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
     window.tipAt = {};
 }
@@ -347,10 +348,7 @@ void onMouseMove(HWND dialog, HistoryWindow& window, POINT at)
     window.tipAt = hit;
     const ChartSeries& series = window.chart.series[hit.series];
     std::wstring text = widen(pointTipText(series.name, series.points[hit.point], window.chart.decimal));
-    TTTOOLINFOW tool = {};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.hwnd = dialog;
-    tool.uId = 1;
+    TTTOOLINFOW tool = pointTool(dialog);
     tool.lpszText = &text[0];
     SendMessageW(window.tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     POINT place = {window.layout.points[hit.series][hit.point].x + scaled(10),
@@ -397,11 +395,7 @@ HWND makePointTip(HWND dialog)
 {
     HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                0, 0, 0, 0, dialog, nullptr, appInstance(), nullptr);
-    TTTOOLINFOW tool = {};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = dialog;
-    tool.uId = 1;
+    TTTOOLINFOW tool = pointTool(dialog);
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     return tip;
@@ -410,14 +404,10 @@ HWND makePointTip(HWND dialog)
 // The size kept for the run, centred over the owner and inside the work area.
 void takeKeptSize(HWND dialog, SIZE size)
 {
-    RECT work, around;
+    RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    GetWindowRect(GetParent(dialog) ? GetParent(dialog) : GetDesktopWindow(), &around);
-    const int w = std::min<int>(size.cx, work.right - work.left);
-    const int h = std::min<int>(size.cy, work.bottom - work.top);
-    const int left = std::max<int>(work.left, std::min<int>((around.left + around.right - w) / 2, work.right - w));
-    const int top = std::max<int>(work.top, std::min<int>((around.top + around.bottom - h) / 2, work.bottom - h));
-    SetWindowPos(dialog, nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    centreOver(dialog, GetParent(dialog), std::min<int>(size.cx, work.right - work.left),
+               std::min<int>(size.cy, work.bottom - work.top));
 }
 
 void onInitDialog(HWND dialog, HistorySnapshot& snapshot)

@@ -3,6 +3,7 @@
 #include "base/dpi_win.h"
 #include "base/subclass_win.h"
 #include "base/text_win.h"
+#include "base/window_rect_win.h"
 #include "controls/focus_win.h"
 #include "controls/notifications_win.h"
 #include "resource.h"
@@ -37,10 +38,7 @@ void placeRenameField(const MainWindow& window, HWND field, int index)
     LONG right = std::min(tab.right - 2, client.right - 3);
     HWND arrows = scrollArrows(window);
     if (arrows && IsWindowVisible(arrows)) {
-        RECT place;
-        GetWindowRect(arrows, &place);
-        MapWindowPoints(nullptr, window.tabs, reinterpret_cast<POINT*>(&place), 2);
-        right = std::min(right, place.left - 2);
+        right = std::min(right, childRect(window.tabs, arrows).left - 2);
     }
     RECT place = {tab.left + 3, tab.top, std::max(right, tab.left + 20), tab.bottom};
     MapWindowPoints(window.tabs, window.dialog, reinterpret_cast<POINT*>(&place), 2);

@@ -6,6 +6,7 @@
 #include "base/subclass_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
+#include "base/window_rect_win.h"
 #include "controls/dialogs_win.h"
 #include "resource.h"
 #include "update/site.h"
@@ -56,9 +57,7 @@ void onLinkLeave(HWND link, AboutBox& about)
         about.tracking[index] = false;
     SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(about.linkFontPlain.get()), TRUE);
     // The link draws transparently: the box behind it is painted again, or the underline stays.
-    RECT rect;
-    GetWindowRect(link, &rect);
-    MapWindowPoints(nullptr, about.box, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = childRect(about.box, link);
     RedrawWindow(about.box, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
