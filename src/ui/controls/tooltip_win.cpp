@@ -1,6 +1,6 @@
 #include "controls/tooltip_win.h"
 
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 
 #include <commctrl.h>
 

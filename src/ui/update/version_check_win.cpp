@@ -5,7 +5,7 @@
 #include "base/libraries_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "controls/frame_button_win.h"
 #include "resource.h"
 #include "settings/settings_location_win.h"
@@ -185,33 +185,33 @@ DWORD WINAPI versionCheckWorker(void* parameter)
 
 } // namespace
 
-void startVersionCheck(MainWindow& window)
+void startVersionCheck(HWND mainDialog, std::shared_ptr<VersionCheckJob>& running, const std::wstring& startFolder)
 {
-    if (versionCheckRunning(window))
+    if (versionCheckRunning(running))
         return;
-    if (!loadLibrariesFor(Feature::VersionCheckJob, modalOwner(window.dialog)))
+    if (!loadLibrariesFor(Feature::VersionCheckJob, modalOwner(mainDialog)))
         return;
     auto check = std::make_shared<VersionCheckJob>();
-    check->mainDialog = window.dialog;
-    check->startFolder = window.updateFolder;
+    check->mainDialog = mainDialog;
+    check->startFolder = startFolder;
     auto* share = new std::shared_ptr<VersionCheckJob>(check);
     check->thread.reset(CreateThread(nullptr, 0, versionCheckWorker, share, 0, nullptr));
     if (!check->thread) {
         delete share;
-        showErrorMessage(window.view, "Thread für das Abrufen der Versionsinformationen konnte nicht erstellt werden!",
-                         "Fehler");
+        showMessageBox(mainDialog, "Thread für das Abrufen der Versionsinformationen konnte nicht erstellt werden!",
+                       "Fehler", BoxButtons::Ok, BoxIcon::Error);
         return;
     }
-    window.update = check;
+    running = check;
 }
 
-bool versionCheckRunning(const MainWindow& window) { return window.update && window.update->running; }
+bool versionCheckRunning(const std::shared_ptr<VersionCheckJob>& check) { return check && check->running; }
 
-void stopVersionCheck(MainWindow& window, DWORD milliseconds)
+void stopVersionCheck(std::shared_ptr<VersionCheckJob>& running, DWORD milliseconds)
 {
-    if (!window.update)
+    if (!running)
         return;
-    VersionCheckJob& check = *window.update;
+    VersionCheckJob& check = *running;
     check.stopping = true;
     const HANDLE thread = check.thread.get();
     const DWORD end = GetTickCount() + milliseconds;
@@ -226,7 +226,7 @@ void stopVersionCheck(MainWindow& window, DWORD milliseconds)
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }
     // A worker still running keeps its share of the check; ours goes with the record.
-    window.update.reset();
+    running.reset();
 }
 
 bool isDirectory(const std::wstring& path)
