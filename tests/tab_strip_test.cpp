@@ -2,6 +2,7 @@
 // tab tips, and the two orders of the team.
 #include "main_dialog_fixture.h"
 
+#include "base/window_rect_win.h"
 #include "team/team.h"
 
 #include <algorithm>
@@ -513,3 +514,87 @@ TEST_F(TabStrip, PlayersMoveInTheLineupByMenuAndByDragging)
 }
 
 } // namespace
+
+namespace {
+
+// A squad of n players named "P1" … "Pn".
+std::string namedSquad(int n)
+{
+    std::string names;
+    for (int k = 1; k <= n; ++k)
+        names += "SpielerName" + std::to_string(k) + "=P" + std::to_string(k) + " Mustermann\r\n";
+    return savedTeam(std::vector<std::string>(n, "031005020400000000"), "", names);
+}
+
+} // namespace
+
+TEST_F(TabStrip, AClickOnAHalfHiddenTabMovesNobodyAndADragShowsWhereTheDropGoes)
+{
+    for (int size : {10, 20}) {
+        open(namedSquad(size));
+        HWND arrows = GetWindow(tabs, GW_CHILD);
+        ASSERT_TRUE(arrows && IsWindowVisible(arrows)) << size << " tabs do not fit";
+        const LONG edge = childRect(tabs, arrows).left;
+        int cut = -1;
+        RECT tab = {};
+        for (int i = 0; i < tabCount() && cut < 0; ++i)
+            if (TabCtrl_GetItemRect(tabs, i, &tab) && tab.left < edge && tab.right > edge)
+                cut = i;
+        ASSERT_GE(cut, 0);
+        // Pressed and released on its visible part; the press scrolls the strip under the pointer.
+        const LPARAM point = MAKELPARAM((tab.left + edge) / 2, (tab.top + tab.bottom) / 2);
+        const std::vector<std::wstring> before = tabLabels();
+        SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        SendMessageW(tabs, WM_LBUTTONUP, 0, point);
+        flushEvents(20);
+        EXPECT_EQ(tabLabels(), before) << size;
+        EXPECT_EQ(tabLabel(currentTab()), L"P" + std::to_wstring(cut + 1) + L" Mustermann") << size;
+        close();
+        EXPECT_NE(ini().find("SpielerName" + std::to_string(cut + 1) + "=P" + std::to_string(cut + 1) + " Mustermann"),
+                  std::string::npos);
+    }
+
+    // While dragging, a bar at the target's edge shows the drop; Escape cancels the drag.
+    open(namedSquad(6));
+    clickTab(3);
+    RECT target;
+    TabCtrl_GetItemRect(tabs, 1, &target);
+    const auto edgeColour = [&] {
+        UpdateWindow(tabs);
+        ScopedGetDC dc(tabs);
+        // Just before the tab, where only the bar draws (the tab under the pointer lights its own edge).
+        return GetPixel(dc, target.left - 1, (target.top + target.bottom) / 2);
+    };
+    const COLORREF plain = edgeColour();
+    SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, tabPoint(3));
+    SendMessageW(tabs, WM_MOUSEMOVE, MK_LBUTTON, tabPoint(1));
+    EXPECT_EQ(edgeColour(), GetSysColor(COLOR_HIGHLIGHT)) << "left edge when moving forward, was " << plain;
+    SendMessageW(tabs, WM_KEYDOWN, VK_ESCAPE, 0);
+    SendMessageW(tabs, WM_LBUTTONUP, 0, tabPoint(1));
+    flushEvents(20);
+    EXPECT_EQ(edgeColour(), plain);
+    EXPECT_EQ(tabLabel(3), L"P4 Mustermann") << "Escape moved nobody";
+}
+
+TEST_F(TabStrip, APageUnderAScrolledStripIsDrawn)
+{
+    open(namedSquad(20));
+    HWND arrows = GetWindow(tabs, GW_CHILD);
+    ASSERT_TRUE(arrows);
+    const LONG edge = childRect(tabs, arrows).left;
+    int lastWhole = 0;
+    RECT tab;
+    while (lastWhole + 1 < tabCount() && TabCtrl_GetItemRect(tabs, lastWhole + 1, &tab) && tab.right <= edge)
+        ++lastWhole;
+    clickTab(lastWhole);
+    menuCommand(IDM_MOVE_BACK); // his new tab lies behind the arrows: the strip scrolls to it
+    HWND field = GetDlgItem(page, IDC_LOST1_FIELD);
+    const auto shown = [field] {
+        flushEvents(30);
+        ScopedGetDC dc(field);
+        return GetPixel(dc, 3, 3);
+    };
+    const COLORREF drawn = shown();
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_EQ(drawn, shown());
+}

@@ -151,11 +151,16 @@ void onInitDialog(HWND dialog, const MainDialogStart* start)
 }
 
 // A tab dragged onto another while the tabs show the line-up: its player takes that place.
+bool canDragTab(const MainWindow& window, int from)
+{
+    const TeamState& team = window.model.team;
+    return !window.model.singleMode && !team.sortByLkz && from == currentIndex(team);
+}
+
 void onTabDropped(MainWindow& window, const TabDropNotification& dropped)
 {
     const TeamState& team = window.model.team;
-    if (window.model.singleMode || team.sortByLkz || dropped.from != currentIndex(team) ||
-        dropped.to >= static_cast<int>(team.players.size()))
+    if (!canDragTab(window, dropped.from) || dropped.to >= static_cast<int>(team.players.size()))
         return;
     moveCurrentPlayer(window, team.players[dropped.to].lineup);
 }
@@ -205,6 +210,9 @@ LRESULT onNotify(MainWindow& window, NMHDR& header)
     case RN_FOCUS_LOST:
         finishRename(window, reinterpret_cast<const RenameFocusNotification&>(header).gettingFocus);
         break;
+    case TN_DRAG_STARTING:
+        // Players are dragged in the line-up only.
+        return canDragTab(window, reinterpret_cast<const TabDropNotification&>(header).from) ? 0 : 1;
     case TN_TAB_DROPPED:
         onTabDropped(window, reinterpret_cast<const TabDropNotification&>(header));
         break;

@@ -34,7 +34,8 @@ enum : WORD {
 enum : UINT {
     FN_KEY_RELEASED = 0x4101, // FieldKeyNotification
     RN_FOCUS_LOST,            // RenameFocusNotification
-    TN_TAB_DROPPED,           // TabDropNotification: a tab pressed, and the button released over another
+    TN_TAB_DROPPED,           // TabDropNotification: a tab dragged, and the button released over another
+    TN_DRAG_STARTING,         // TabDropNotification, to -1: a press on a tab becomes a drag; non-zero refuses
 };
 
 struct FieldKeyNotification {
