@@ -88,6 +88,9 @@ bool onNotification(MainWindow& window, int id, int code, HWND from)
     case TN_ARROWS_PRESSED:
         hideRenameEdit(window);
         return true;
+    case TN_SCROLLED:
+        redrawPage(window);
+        return true;
     case RN_ACCEPTED:
         hideRenameEdit(window);
         return true;
@@ -199,8 +202,10 @@ LRESULT onNotify(MainWindow& window, NMHDR& header)
             selectPlayerLeaving(window, TabCtrl_GetCurSel(window.tabs));
         break;
     case TCN_SELCHANGE:
-        if (header.hwndFrom == window.tabs)
+        if (header.hwndFrom == window.tabs) {
             selectPlayerArriving(window, TabCtrl_GetCurSel(window.tabs));
+            redrawPage(window);
+        }
         break;
     case UDN_DELTAPOS:
         return onSpinStep(window, reinterpret_cast<const NMUPDOWN&>(header)) ? 1 : 0;

@@ -62,6 +62,9 @@ void switchMode(MainWindow& window);
 void showPlayerCountControls(const MainWindow& window, bool show);
 // The team as the INI file left it: tabs, the current player, the mode's controls.
 void showLoadedTeam(MainWindow& window);
+// The page and its fields drawn again, after the strip: whenever the selected tab changes or the
+// strip scrolls, the strip may have painted over the page.
+void redrawPage(const MainWindow& window);
 // The tab strip's scroll arrows, hooked once they exist.
 void hookTabScroller(MainWindow& window);
 

@@ -28,9 +28,11 @@ bool validIndex(const TeamState& state, int index)
     return index >= 0 && index < static_cast<int>(state.players.size());
 }
 
-void repaintPage(const MainWindow& window)
+// The tab of index selected; a strip that scrolls to show it has painted before the page does.
+void selectTab(const MainWindow& window, int index)
 {
-    RedrawWindow(window.page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    TabCtrl_SetCurSel(window.tabs, index);
+    redrawPage(window);
 }
 
 // The tabs again from the array, and the current player selected and shown.
@@ -39,9 +41,9 @@ void showTeamAgain(MainWindow& window)
     const TeamState& state = window.model.active();
     rebuildTabs(window.tabs, window.model.active());
     const int current = currentIndex(state);
-    TabCtrl_SetCurSel(window.tabs, current);
+    selectTab(window, current);
     showPlayer(window, state, current);
-    repaintPage(window);
+    redrawPage(window);
 }
 
 void showSquad(MainWindow& window, const TeamState& squad)
@@ -126,7 +128,7 @@ void switchToPlayer(MainWindow& window, int index)
         return;
     if (!window.model.singleMode)
         storePageValues(window, window.model.team, selected);
-    TabCtrl_SetCurSel(window.tabs, index);
+    selectTab(window, index);
     showArrivingPlayer(window, index);
     RedrawWindow(GetDlgItem(window.dialog, IDC_LKZ_DISPLAY), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
@@ -166,7 +168,7 @@ void sortTeam(MainWindow& window, SortOrder order)
     relabelTabs(window.tabs, window.model.active());
     const int current = currentIndex(team);
     if (TabCtrl_GetCurSel(window.tabs) != current)
-        TabCtrl_SetCurSel(window.tabs, current);
+        selectTab(window, current);
 }
 
 void keepLkzOrder(MainWindow& window)
@@ -200,7 +202,7 @@ void moveCurrentPlayer(MainWindow& window, int target)
     window.recordSquadChange(SquadChange::Move, before);
     // Only numbers and the order of the tabs changed; the page is the same player's.
     relabelTabs(window.tabs, window.model.active());
-    TabCtrl_SetCurSel(window.tabs, currentIndex(team));
+    selectTab(window, currentIndex(team));
     restoreFocus(window);
 }
 
@@ -226,8 +228,8 @@ void switchMode(MainWindow& window)
     showPlayer(window, model.active(), currentIndex(model.active()));
     showPlayerCountControls(window, !model.singleMode);
     rebuildTabs(window.tabs, window.model.active());
-    repaintPage(window);
-    TabCtrl_SetCurSel(window.tabs, currentIndex(model.active()));
+    redrawPage(window);
+    selectTab(window, currentIndex(model.active()));
     if (model.active().autoCalc) {
         calculate(window, 0);
     } else {
@@ -244,6 +246,12 @@ void showPlayerCountControls(const MainWindow& window, bool show)
         ShowWindow(GetDlgItem(window.dialog, id), show ? SW_SHOW : SW_HIDE);
 }
 
+void redrawPage(const MainWindow& window)
+{
+    UpdateWindow(window.tabs);
+    RedrawWindow(window.page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 void hookTabScroller(MainWindow& window) { hookTabScroller(window.tabs, window.tabScroller); }
 
 void showLoadedTeam(MainWindow& window)
@@ -253,7 +261,7 @@ void showLoadedTeam(MainWindow& window)
     relabelTabs(window.tabs, window.model.active()); // a single player keeps the first tab; a team gets its own
     TeamState& state = model.active();
     if (!model.singleMode)
-        TabCtrl_SetCurSel(window.tabs, currentIndex(state));
+        selectTab(window, currentIndex(state));
     showPlayer(window, state, currentIndex(state));
     if (model.singleMode)
         showPlayerCountControls(window, false);

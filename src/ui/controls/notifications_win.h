@@ -24,6 +24,7 @@ enum : WORD {
     TN_RIGHT_PRESSED,  // the right button went down on it
     TN_DOUBLE_CLICKED, // a tab was double-clicked
     TN_ARROWS_PRESSED, // a button went down on its scroll arrows
+    TN_SCROLLED,       // its tabs have scrolled
     // The rename field over a tab.
     RN_ACCEPTED,  // Enter
     RN_CANCELLED, // Escape

@@ -249,6 +249,7 @@ LRESULT CALLBACK tabStripProc(HWND strip, UINT message, WPARAM wParam, LPARAM lP
         // The arrows have moved the tabs under their tips.
         const LRESULT result = callPreviousProc(strip, message, wParam, lParam);
         syncTabTips(strip);
+        notifyParent(strip, TN_SCROLLED);
         return result;
     }
     }
