@@ -12,7 +12,7 @@ void closeMainDialog(MainWindow& window)
         return;
     window.closing = true;
     // A running update check ends first: it must not write into windows that are going.
-    stopVersionCheck(window);
+    stopVersionCheck(window.update);
     // A commit still queued must reach the players before they are saved, and none after.
     stopTyping(window);
     releaseLkzDisplay(window);

@@ -26,6 +26,13 @@
 #include <cstring>
 #include <windowsx.h>
 
+MainWindow::MainWindow(HWND main)
+    : dialog(main), downloadStatus(std::make_unique<DownloadStatus>()), rollUp(std::make_unique<RollUp>())
+{
+}
+
+MainWindow::~MainWindow() = default;
+
 namespace {
 
 void placePage(const MainWindow& window)
@@ -124,7 +131,8 @@ void onInitDialog(HWND dialog, const MainDialogStart* start)
     }
     if (window.updateFolder.empty())
         window.updateFolder = programFolder();
-    createStatusBar(window);
+    createStatusBar(*window.downloadStatus, dialog);
+    rememberFullSize(*window.rollUp, dialog);
     SetWindowTextW(dialog, windowTitle);
 
     window.tabs = GetDlgItem(dialog, IDC_PLAYER_TABS);
@@ -263,7 +271,7 @@ void onCommand(MainWindow& window, int id, int code, HWND from)
         showAboutBox(window.dialog, window.iniPath);
         break;
     case IDM_CHECK_UPDATE:
-        startVersionCheck(window);
+        startVersionCheck(window.dialog, window.update, window.updateFolder);
         break;
     case IDM_UNDO:
         undoSquadChange(window);
@@ -385,7 +393,7 @@ bool onNonClientDoubleClick(MainWindow& window, WPARAM hitTest)
 {
     if (hitTest != HTCAPTION)
         return false;
-    toggleRollUp(window);
+    toggleRollUp(*window.rollUp, window.dialog);
     return true;
 }
 
@@ -479,13 +487,17 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         onTimer(window, wParam);
         return FALSE;
     case WM_DOWNLOAD_STARTED:
-        onDownloadStarted(window, static_cast<uint64_t>(wParam));
+        growWindow(*window.rollUp, dialog,
+                   onDownloadStarted(*window.downloadStatus, dialog, static_cast<uint64_t>(wParam)));
         return TRUE;
     case WM_DOWNLOAD_PROGRESS:
-        onDownloadProgress(window, static_cast<uint64_t>(wParam), floatOf(lParam));
+        onDownloadProgress(*window.downloadStatus, dialog, static_cast<uint64_t>(wParam), floatOf(lParam));
         return TRUE;
     case WM_DOWNLOAD_ENDED:
-        onDownloadEnded(window);
+        growWindow(*window.rollUp, dialog, onDownloadEnded(*window.downloadStatus));
+        return TRUE;
+    case WM_UPDATE_TASK:
+        answerVersionCheck(dialog, window.update);
         return TRUE;
     case WM_ENDSESSION:
         // A shutdown or log-off saves like "Beenden" does.

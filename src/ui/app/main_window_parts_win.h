@@ -1,6 +1,8 @@
 #pragma once
 // The main dialog's work, one concern a file: set-up, typing and spins, the options and their
 // menu, the status bar of the download, rolling up, the secondary windows and the exit.
+#include "app/rollup_win.h"
+#include "app/status_win.h"
 #include "base/handles_win.h"
 #include "controls/main_window_win.h"
 #include "update/update_check_win.h"
@@ -53,15 +55,6 @@ AutoMenu loadOptionsMenu(const MainWindow& window);
 void catchUndoKeys(MainWindow& window);
 void releaseUndoKeys(MainWindow& window);
 void showOptionsMenu(MainWindow& window);
-
-// ---- The download's status bar (status_win) ----
-void createStatusBar(MainWindow& window);
-void onDownloadStarted(MainWindow& window, uint64_t total);
-void onDownloadProgress(MainWindow& window, uint64_t received, float speed);
-void onDownloadEnded(MainWindow& window);
-
-// ---- Rolling up to the title bar (rollup_win) ----
-void toggleRollUp(MainWindow& window);
 
 // ---- Secondary windows, each handed what it shows (secondary_win) ----
 void openFormulaWindow(MainWindow& window);

@@ -55,9 +55,14 @@ struct TypingState {
 
 // A version check in progress, shared with its worker thread (ui/update).
 struct VersionCheckJob;
+// The download's status bar and rolling up, each its own concern's record (ui/app).
+struct DownloadStatus;
+struct RollUp;
 
 struct MainWindow {
-    explicit MainWindow(HWND main) : dialog(main) {}
+    // Made and freed by the main dialog, which knows the records of its concerns.
+    explicit MainWindow(HWND main);
+    ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -65,8 +70,6 @@ struct MainWindow {
     HWND dialog;
     HWND page = nullptr;
     HWND tabs = nullptr;
-    HWND statusBar = nullptr;
-    HWND progressBar = nullptr;
 
     TeamModel model;
     DialogView view{*this};
@@ -92,13 +95,11 @@ struct MainWindow {
     }
     AutoHook undoKeys; // Ctrl+Z and Ctrl+Y wherever the focus is in the main dialog
     std::shared_ptr<VersionCheckJob> update;
+    std::unique_ptr<DownloadStatus> downloadStatus;
+    std::unique_ptr<RollUp> rollUp;
 
-    RECT fullWindowRect = {}; // the window's size when not rolled up
-    bool rolledUp = false;
     int lastLeagueIndex = -1;
     bool closing = false;     // the exit sequence runs once, whatever asks for it
-    int downloadGrowth = 0;   // the height added for the status bar while a download runs
-    uint64_t downloadTotal = 0; // the announced length of the running download, 0 when unknown
     COLORREF customColours[16] = {};
     SIZE historyWindowSize = {}; // "Verlauf" opens as large as it was last closed in this run
 };
