@@ -2,10 +2,9 @@
 // Opens the real main dialog from its template on an INI file of the test's own, and drives it
 // as the user would: by control id and message.
 #include "app/main_dialog_win.h"
-#include "base/dialog_state_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
+#include "base/handles_win.h"
 #include "controls/input_fields_win.h"
-#include "controls/main_window_win.h"
 #include "resource.h"
 #include "win_test_support.h"
 
@@ -92,9 +91,6 @@ public:
     }
 
     std::string ini() const { return readFileBytes(iniPath); }
-    // The main dialog's record, for where the tests must know the layout (the frames' places)
-    // or call an operation no control reaches.
-    MainWindow& record() const { return *dialogState<MainWindow>(dialog); }
 
     static std::wstring text(HWND parent, int id) { return controlText(parent, id); }
     std::wstring display() const { return text(dialog, IDC_LKZ_DISPLAY); }
@@ -152,7 +148,7 @@ public:
     {
         flushEvents(0);
         HWND surface = nullptr;
-        const RECT frame = inputFrameRect(record(), kind, &surface);
+        const RECT frame = inputFrameRect({dialog, page}, kind, &surface);
         if (!surface)
             return false;
         ScopedGetDC dc(surface);

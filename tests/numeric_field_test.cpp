@@ -1,6 +1,7 @@
 // Typing into the number fields, as the keyboard reaches them, and the tooltips.
 #include "main_dialog_fixture.h"
 
+#include "app/main_dialog_query_win.h"
 #include "controls/tooltip_win.h"
 
 namespace {
@@ -291,7 +292,7 @@ TEST_F(NumericField, ExitCarriesOutADeferredCommitAndThenTakesNoMore)
 TEST_F(NumericField, EveryControlExplainsItselfInATooltip)
 {
     open();
-    HWND tooltip = record().controlTooltip ? record().controlTooltip->window() : nullptr;
+    HWND tooltip = mainDialogTooltip(dialog);
     ASSERT_NE(tooltip, nullptr);
     const struct {
         HWND parent;

@@ -3,7 +3,6 @@
 #include "main_dialog_fixture.h"
 
 #include "team/team.h"
-#include "team/team_win.h"
 
 #include <algorithm>
 #include <string>
@@ -322,21 +321,6 @@ TEST_F(TabStrip, ReSortingRelabelsTheTabsInPlace)
     EXPECT_EQ(watch.tabsInsertedOrDeleted, 0);
     EXPECT_EQ(text(page, IDC_WON1_FIELD), L"2");
     EXPECT_EQ(text(page, IDC_LOST1_FIELD), L"4");
-}
-
-TEST_F(TabStrip, AnUnknownOrderIsReportedAndChangesNothing)
-{
-    BoxWatcher boxes;
-    open(teamOfSix);
-    menuCommand(IDM_SORT_BY_LKZ);
-    // No menu gives another order; an operation asked for one all the same says so.
-    sortTeam(record(), 2);
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_EQ(boxes.boxes[0].title, L"Sortieren");
-    EXPECT_EQ(boxes.boxes[0].text, L"Unbekannte Sortierung");
-    EXPECT_EQ(boxes.boxes[0].owner, dialog);
-    EXPECT_TRUE(rightClickTab(0).checked(IDM_SORT_BY_LKZ));
-    EXPECT_EQ(tabLabel(0), L"Nr. 5");
 }
 
 TEST_F(TabStrip, TheLkzOrderFollowsChangedValues)

@@ -1,6 +1,7 @@
 // The update check as a user meets it: the command, the server's answers, the questions, the
 // folder dialog, the download with its progress, and the About box. The server is the tests'
 // own, on the loopback address this test program was built for.
+#include "app/main_dialog_query_win.h"
 #include "base/dpi_win.h"
 #include "base/system_win.h"
 #include "base/text_win.h"
@@ -116,7 +117,7 @@ protected:
         removeTempFolder(folderB + L"\\");
     }
 
-    bool checkRunning() const { return dialog && IsWindow(dialog) && versionCheckRunning(record().update); }
+    bool checkRunning() const { return dialog && IsWindow(dialog) && mainDialogCheckingForUpdate(dialog); }
     HWND statusBar() const { return GetDlgItem(dialog, IDC_STATUS_BAR); }
     HWND progressBar() const { return FindWindowExW(statusBar(), nullptr, PROGRESS_CLASSW, nullptr); }
 

@@ -5,16 +5,16 @@
 // - a re-sort of 20 players with the repaint it causes, beside a full repaint of the main window;
 // - a key release (the window-free rules, storing, the checks and the formula, then the same in
 //   the real main dialog), sorting 20 players by LKZ, and the exit save of that team.
+#include "app/main_dialog_query_win.h"
 #include "app/main_dialog_win.h"
-#include "base/dialog_state_win.h"
+#include "base/dialogs_win.h"
 #include "base/view.h"
+#include "controls/notifications_win.h"
 #include "controls/numeric_rules.h"
-#include "controls/dialogs_win.h"
-#include "display/calculate_win.h"
+#include "display/calculate.h"
 #include "resource.h"
 #include "settings/settings_win.h"
 #include "team/ordering.h"
-#include "team/team_win.h"
 
 #include <commctrl.h>
 #include <psapi.h>
@@ -28,7 +28,8 @@
 namespace {
 
 // The main dialog under measure, its record and the file it saves to.
-MainWindow* bench = nullptr;
+HWND benchDialog = nullptr, benchPage = nullptr;
+TeamModel benchModel; // the core's work timed alone, on a copy of the dialog's model
 std::wstring benchIni;
 
 double microsecondsPerRound(int rounds, void (*round)(int))
@@ -167,8 +168,6 @@ void pumpMessages()
 // main window.
 void compareResortWithRepaint(HWND dialog)
 {
-    for (int k = 0; k < maxTeamSize; ++k)
-        bench->model.team.players[k].lkz = static_cast<float>((k * 7) % maxTeamSize * 10);
     std::vector<double> sorts, repaints;
     for (int round = 0; round < 60; ++round) {
         double begin = now();
@@ -197,47 +196,60 @@ void coreKeyRelease(int i)
     LkzInputs in;
     in[League] = 3, in[TeamCount] = 10, in[Matches] = 9, in[Won1] = 3 + i % 5, in[Lost1] = 4;
     static SilentView none; // the core timed alone
-    storeInputs(bench->model.single, 0, in);
-    calculateFrom(bench->model, none, in, 0);
+    storeInputs(benchModel.single, 0, in);
+    calculateFrom(benchModel, none, in, 0);
     if (steps.empty())
         std::abort();
 }
 
 void keyRelease(int i)
 {
-    HWND field = GetDlgItem(bench->page, IDC_WON1_FIELD);
+    HWND field = GetDlgItem(benchPage, IDC_WON1_FIELD);
     const wchar_t digit = static_cast<wchar_t>(L'3' + i % 5);
     SendMessageW(field, EM_SETSEL, 0, -1);
     SendMessageW(field, WM_CHAR, digit, 1);
     SendMessageW(field, WM_KEYUP, digit, 0xC0000001);
 }
 
+// What the end of a spin's steps on the page sets off: the page stored, the LKZ computed.
 void commitAndCompute(int)
 {
-    storePage(*bench);
-    calculate(*bench, 0);
+    SendMessageW(benchDialog, WM_COMMAND, MAKEWPARAM(0, PN_SPIN_ENDED), reinterpret_cast<LPARAM>(benchPage));
 }
 
 // Twenty players whose LKZ order changes from round to round, ties included.
 void shuffleLkz(int i)
 {
     for (int k = 0; k < maxTeamSize; ++k)
-        bench->model.team.players[k].lkz = static_cast<float>((k * 7 + i * 13) % 11 * 10);
+        benchModel.team.players[k].lkz = static_cast<float>((k * 7 + i * 13) % 11 * 10);
 }
 
 void coreSort(int i)
 {
     shuffleLkz(i);
-    sortByLkzValue(bench->model.team);
+    sortByLkzValue(benchModel.team);
 }
 
+// The tab menu's sort, by LKZ and by line-up in turn.
 void dialogSort(int i)
 {
-    shuffleLkz(i);
-    sortTeam(*bench, SortByLkz);
+    SendMessageW(benchDialog, WM_COMMAND, i % 2 ? IDM_SORT_BY_LINEUP : IDM_SORT_BY_LKZ, 0);
 }
 
-void exitSave(int) { saveTeamModel(benchIni, bench->model); }
+void exitSave(int) { saveTeamModel(benchIni, benchModel); }
+
+// A team of twenty whose LKZ order differs from the line-up in most places.
+std::string twentyPlayers()
+{
+    std::string text = "[LKZ]\r\nShowEinzel=0\r\n[Mannschaft]\r\nSaveData=1\r\nAnzahlspieler=20\r\n";
+    char values[32];
+    for (int k = 0; k < maxTeamSize; ++k) {
+        const int won = (k * 7) % 9;
+        std::snprintf(values, sizeof values, "031009%02d%02d000000", won, 8 - won);
+        text += "Spieler" + std::to_string(k + 1) + "=" + values + "\r\n";
+    }
+    return text;
+}
 
 } // namespace
 
@@ -257,21 +269,34 @@ int main()
                                      reinterpret_cast<LPARAM>(&start));
     if (!dialog)
         return 1;
-    bench = dialogState<MainWindow>(dialog);
+    benchDialog = dialog;
+    benchPage = FindWindowExW(dialog, nullptr, L"#32770", nullptr);
+    benchModel = mainDialogModel(dialog);
     SendMessageW(dialog, WM_COMMAND, IDC_AUTO_CALC_CHECK, 0);
     SendDlgItemMessageW(dialog, IDC_LEAGUE_BOX, CB_SETCURSEL, 3, 0);
     SetDlgItemTextW(dialog, IDC_TEAM_COUNT_FIELD, L"10");
     SetDlgItemTextW(dialog, IDC_MATCHES_FIELD, L"9");
-    SetFocus(GetDlgItem(bench->page, IDC_WON1_FIELD));
+    SetFocus(GetDlgItem(benchPage, IDC_WON1_FIELD));
     const int rounds = 2000;
     std::printf("rules, store, checks and formula: %.2f us\n", microsecondsPerRound(100000, coreKeyRelease));
     std::printf("key release in a game field: %.1f us\n", microsecondsPerRound(rounds, keyRelease));
     std::printf("commit and recomputation:    %.1f us\n", microsecondsPerRound(rounds, commitAndCompute));
 
-    SendMessageW(dialog, WM_COMMAND, IDC_MODE_BUTTON, 0);
-    SetDlgItemTextW(dialog, IDC_PLAYER_COUNT_FIELD, L"20");
-    SendMessageW(dialog, WM_COMMAND, IDC_APPLY_COUNT_BUTTON, 0);
-    if (bench->model.singleMode || bench->model.team.playerCount != maxTeamSize)
+    DestroyWindow(dialog);
+
+    // The same dialog on a saved team of twenty.
+    if (FILE* file = _wfopen(benchIni.c_str(), L"wb")) {
+        const std::string team = twentyPlayers();
+        std::fwrite(team.data(), 1, team.size(), file);
+        std::fclose(file);
+    }
+    dialog = CreateDialogParamW(appInstance(), MAKEINTRESOURCEW(IDD_MAIN), nullptr, mainDialogProc,
+                                reinterpret_cast<LPARAM>(&start));
+    if (!dialog)
+        return 1;
+    benchDialog = dialog;
+    benchModel = mainDialogModel(dialog);
+    if (benchModel.singleMode || benchModel.team.playerCount != maxTeamSize)
         return 1;
     ShowWindow(dialog, SW_SHOW);
     UpdateWindow(dialog);
@@ -281,7 +306,7 @@ int main()
     std::printf("sorting 20 players by LKZ:   %.2f us\n", microsecondsPerRound(100000, coreSort));
     std::printf("the same with tabs and page: %.1f us\n", microsecondsPerRound(200, dialogSort));
 
-    bench->model.team.saveData = bench->model.single.saveData = 1;
+    benchModel.team.saveData = benchModel.single.saveData = 1;
     std::printf("exit save of 20 players:     %.0f us\n", microsecondsPerRound(20, exitSave));
     DestroyWindow(dialog);
     DeleteFileW(benchIni.c_str());

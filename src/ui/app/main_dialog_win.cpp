@@ -6,32 +6,21 @@
 #include "base/system_win.h"
 #include "base/version.h"
 #include "base/window_rect_win.h"
-#include "controls/dialogs_win.h"
-#include "controls/focus_win.h"
+#include "base/dialogs_win.h"
 #include "controls/highlight_win.h"
 #include "controls/input_fields_win.h"
 #include "controls/notifications_win.h"
-#include "display/calculate_win.h"
+#include "display/calculate.h"
 #include "fields/player_page_win.h"
 #include "resource.h"
 #include "settings/settings_win.h"
-#include "team/ordering.h"
-#include "team/tab_strip_win.h"
 #include "team/tabs_win.h"
-#include "team/team_win.h"
 #include "update/about_win.h"
 #include "update/version_check_win.h"
 
 #include <commctrl.h>
 #include <cstring>
 #include <windowsx.h>
-
-MainWindow::MainWindow(HWND main)
-    : dialog(main), downloadStatus(std::make_unique<DownloadStatus>()), rollUp(std::make_unique<RollUp>())
-{
-}
-
-MainWindow::~MainWindow() = default;
 
 namespace {
 
@@ -50,14 +39,6 @@ void loadTeam(MainWindow& window)
     window.model = loadTeamModel(window.iniPath, faults);
     for (const std::string& fault : faults)
         showErrorMessage(window.view, fault, "Fehler");
-}
-
-void onCalculateButton(MainWindow& window)
-{
-    calculate(window, 1);
-    // A list dropped for "no league" stays open; moving the focus would close it.
-    if (!SendMessageW(inputWindow(window, League), CB_GETDROPPEDSTATE, 0, 0))
-        restoreFocus(window);
 }
 
 // What the number fields, the page, the tab strip and the rename field report.
@@ -131,8 +112,8 @@ void onInitDialog(HWND dialog, const MainDialogStart* start)
     }
     if (window.updateFolder.empty())
         window.updateFolder = programFolder();
-    createStatusBar(*window.downloadStatus, dialog);
-    rememberFullSize(*window.rollUp, dialog);
+    createStatusBar(window.downloadStatus, dialog);
+    rememberFullSize(window.rollUp, dialog);
     SetWindowTextW(dialog, windowTitle);
 
     window.tabs = GetDlgItem(dialog, IDC_PLAYER_TABS);
@@ -170,38 +151,6 @@ void onInitDialog(HWND dialog, const MainDialogStart* start)
     SetTimer(dialog, IDT_TOOLTIPS, 0, nullptr);
 }
 
-void onTabMenuCommand(MainWindow& window, int id)
-{
-    TeamState& state = window.model.active();
-    switch (id) {
-    case IDM_RENAME:
-        startRename(window);
-        break;
-    case IDM_DELETE_PLAYER:
-        deletePlayer(window, TabCtrl_GetCurSel(window.tabs));
-        break;
-    case IDM_SORT_BY_LKZ:
-        if (state.sortByLkz == 0)
-            sortTeam(window, SortByLkz);
-        break;
-    case IDM_SORT_BY_LINEUP:
-        if (state.sortByLkz != 0)
-            sortTeam(window, SortByLineup);
-        break;
-    case IDM_TAB_TOOLTIP:
-        state.tabTooltip = state.tabTooltip ? 0 : 1;
-        break;
-    case IDM_SAVE_SORT_ORDER:
-        state.saveSortOrder = state.saveSortOrder ? 0 : 1;
-        break;
-    case IDM_MOVE_FORWARD:
-    case IDM_MOVE_BACK:
-        if (const PlayerRecord* current = currentPlayer(state))
-            moveCurrentPlayer(window, current->lineup + (id == IDM_MOVE_FORWARD ? -1 : 1));
-        break;
-    }
-}
-
 // A tab dragged onto another while the tabs show the line-up: its player takes that place.
 void onTabDropped(MainWindow& window, const TabDropNotification& dropped)
 {
@@ -216,73 +165,12 @@ void onCommand(MainWindow& window, int id, int code, HWND from)
 {
     if (onNotification(window, id, code, from))
         return;
-    switch (id) {
-    case IDC_CALCULATE_BUTTON:
-        onCalculateButton(window);
-        break;
-    case IDC_LEAGUE_BOX:
+    if (id == IDC_LEAGUE_BOX) {
         if (code == CBN_SELCHANGE)
             onLeagueChange(window);
-        break;
-    case IDC_SAVE_DATA_CHECK:
-    case IDM_SAVE_DATA:
-        toggleSaveData(window);
-        break;
-    case IDC_ON_TOP_CHECK:
-    case IDM_ON_TOP:
-        toggleOnTop(window);
-        break;
-    case IDC_APPLY_COUNT_BUTTON:
-        setPlayerCount(window);
-        break;
-    case IDC_AUTO_CALC_CHECK:
-    case IDM_AUTO_CALC:
-        toggleAutoCalc(window);
-        break;
-    case IDC_DECIMAL_CHECK:
-    case IDM_DECIMAL:
-        toggleDecimalOutput(window.model, window.view);
-        break;
-    case IDC_MODE_BUTTON:
-        switchMode(window);
-        break;
-    case IDC_EXIT_BUTTON:
-        closeMainDialog(window);
-        break;
-    case IDM_HIGHLIGHT_COLOUR:
-        chooseHighlightColour(window);
-        break;
-    case IDC_FORMULA_BUTTON:
-        openFormulaWindow(window);
-        break;
-    case IDM_TEAM_OVERVIEW:
-        openTeamOverview(window);
-        break;
-    case IDM_LINEUP_RULES:
-        editRules(window);
-        break;
-    case IDM_FORECAST:
-        openForecast(window);
-        break;
-    case IDM_HISTORY:
-        openHistory(window);
-        break;
-    case IDM_INFO:
-        showAboutBox(window.dialog, window.iniPath);
-        break;
-    case IDM_CHECK_UPDATE:
-        startVersionCheck(window.dialog, window.update, window.updateFolder);
-        break;
-    case IDM_UNDO:
-        undoSquadChange(window);
-        break;
-    case IDM_REDO:
-        redoSquadChange(window);
-        break;
-    default:
-        onTabMenuCommand(window, id);
-        break;
+        return;
     }
+    runCommand(window, id);
 }
 
 // "Info..." in the system menu; every other system command takes its default course.
@@ -324,11 +212,11 @@ LRESULT onNotify(MainWindow& window, NMHDR& header)
     // The tab tips; the tab strip passes its tooltip's requests on to us.
     case TTN_GETDISPINFOA:
         if (isTabTooltip(window, header))
-            answerTabTip(window, reinterpret_cast<NMTTDISPINFOA&>(header));
+            answerTabTip(window.tabTip, window.model.active(), reinterpret_cast<NMTTDISPINFOA&>(header));
         break;
     case TTN_GETDISPINFOW:
         if (isTabTooltip(window, header))
-            answerTabTip(window, reinterpret_cast<NMTTDISPINFOW&>(header));
+            answerTabTip(window.tabTip, window.model.active(), reinterpret_cast<NMTTDISPINFOW&>(header));
         break;
     }
     return 0;
@@ -348,9 +236,9 @@ HBRUSH onControlColour(MainWindow& window, UINT message, HDC dc, HWND control)
     if (message == WM_CTLCOLOREDIT) {
         if (focus == GetDlgItem(window.dialog, IDC_RENAME_FIELD) || control != focus)
             return nullptr;
-        return renewHighlightBrush(window, dc);
+        return renewHighlightBrush(window.highlightBrush, window.model.highlightColour, dc);
     }
-    HBRUSH brush = renewHighlightBrush(window, dc);
+    HBRUSH brush = renewHighlightBrush(window.highlightBrush, window.model.highlightColour, dc);
     return control == focus || GetDlgCtrlID(control) == IDC_LEAGUE_DROP_LIST ? brush : nullptr;
 }
 
@@ -393,7 +281,7 @@ bool onNonClientDoubleClick(MainWindow& window, WPARAM hitTest)
 {
     if (hitTest != HTCAPTION)
         return false;
-    toggleRollUp(*window.rollUp, window.dialog);
+    toggleRollUp(window.rollUp, window.dialog);
     return true;
 }
 
@@ -460,7 +348,7 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         onPaint(window);
         return FALSE;
     case WM_ACTIVATE:
-        redrawPlayerCountFields(window);
+        redrawPlayerCountFields(window.dialog);
         return FALSE;
     case WM_KILLFOCUS:
         hideRenameEdit(window);
@@ -487,14 +375,14 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         onTimer(window, wParam);
         return FALSE;
     case WM_DOWNLOAD_STARTED:
-        growWindow(*window.rollUp, dialog,
-                   onDownloadStarted(*window.downloadStatus, dialog, static_cast<uint64_t>(wParam)));
+        growWindow(window.rollUp, dialog,
+                   onDownloadStarted(window.downloadStatus, dialog, static_cast<uint64_t>(wParam)));
         return TRUE;
     case WM_DOWNLOAD_PROGRESS:
-        onDownloadProgress(*window.downloadStatus, dialog, static_cast<uint64_t>(wParam), floatOf(lParam));
+        onDownloadProgress(window.downloadStatus, dialog, static_cast<uint64_t>(wParam), floatOf(lParam));
         return TRUE;
     case WM_DOWNLOAD_ENDED:
-        growWindow(*window.rollUp, dialog, onDownloadEnded(*window.downloadStatus));
+        growWindow(window.rollUp, dialog, onDownloadEnded(window.downloadStatus));
         return TRUE;
     case WM_UPDATE_TASK:
         answerVersionCheck(dialog, window.update);

@@ -3,7 +3,7 @@
 
 #include "base/dpi_win.h"
 #include "base/text_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "controls/input_fields_win.h"
 #include "display/calculate.h"
 #include "fields/numeric_field_win.h"
@@ -77,7 +77,7 @@ void setUpSpins(MainWindow& window)
 {
     for (const InputControl& input : inputControls)
         if (input.spin)
-            setSpin(surfaceWindow(window, input.surface), input.spin, input.field, inputRanges[input.kind].low,
+            setSpin(surfaceWindow(window.inputs(), input.surface), input.spin, input.field, inputRanges[input.kind].low,
                     inputRanges[input.kind].high, inputRanges[input.kind].start, input.oneStage);
     setSpin(window.dialog, IDC_PLAYER_COUNT_SPIN, IDC_PLAYER_COUNT_FIELD, minTeamSize, maxTeamSize, defaultTeamSize,
             true);
@@ -148,7 +148,7 @@ void createTooltips(MainWindow& window)
     window.controlTooltip = std::make_unique<Tooltip>(window.dialog);
     window.controlTooltip->setMaxTipWidth(550);
     for (const ToolText& tool : toolTexts)
-        window.controlTooltip->addTool(GetDlgItem(surfaceWindow(window, tool.surface), tool.control), widen(tool.text));
+        window.controlTooltip->addTool(GetDlgItem(surfaceWindow(window.inputs(), tool.surface), tool.control), widen(tool.text));
 }
 
 void destroyTooltips(MainWindow& window)

@@ -1,7 +1,7 @@
 // Entry point: the settings file, the single-instance rule and the modal main dialog.
 #include "app/main_dialog_win.h"
 #include "base/version.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "resource.h"
 #include "settings/settings_location_win.h"
 #include "settings/settings_win.h"

@@ -1,10 +1,10 @@
 #pragma once
-// The main dialog's work, one concern a file: set-up, typing and spins, the options and their
-// menu, the status bar of the download, rolling up, the secondary windows and the exit.
-#include "app/rollup_win.h"
-#include "app/status_win.h"
+// The main dialog's work, one concern a file: set-up, the inputs and their LKZ, the squad and its
+// tabs, renaming, typing and spins, the commands and their menus, the options, the status bar of
+// the download, rolling up, the secondary windows and the exit.
+#include "app/main_window_win.h"
 #include "base/handles_win.h"
-#include "controls/main_window_win.h"
+#include "team/ordering.h"
 #include "update/update_check_win.h"
 
 #include <commctrl.h>
@@ -21,6 +21,58 @@ void releaseLkzDisplay(MainWindow& window);
 void createTooltips(MainWindow& window);
 void destroyTooltips(MainWindow& window);
 void fillLeagueBox(MainWindow& window);
+
+// ---- The inputs on the screen and the LKZ they give (calculate_win) ----
+HWND inputWindow(const MainWindow& window, int kind);
+// calculate on the values the controls show; 1 when an LKZ was shown.
+int calculate(MainWindow& window, int interactive);
+// calculate(0) with automatic calculation on, else clearLkz.
+void recalculate(MainWindow& window);
+// "Berechnen": calculate(1), which reports the first failing check.
+void onCalculateButton(MainWindow& window);
+// The red frames of the current player, and their removal.
+void paintInputMarks(const MainWindow& window);
+void clearInputMarks(const MainWindow& window);
+// Gives the focus back to the control that had it before a button.
+void restoreFocus(MainWindow& window);
+
+// ---- The squad: records and page, tabs, order, size and mode (squad_win) ----
+// The page's values into the record at index of state, and its LKZ after them.
+void storePageValues(MainWindow& window, TeamState& state, int index);
+// storePageValues for the current player of the active mode.
+void storePage(MainWindow& window);
+void showPlayer(MainWindow& window, const TeamState& state, int index);
+void selectPlayerLeaving(MainWindow& window, int oldIndex);  // the tab strip is about to change
+void selectPlayerArriving(MainWindow& window, int newIndex); // the tab strip has changed
+// Selects the tab at index without the strip's notifications, storing the player left.
+void switchToPlayer(MainWindow& window, int index);
+void setPlayerCount(MainWindow& window);
+// SortByLineup or SortByLkz; the current player stays current, on its new tab.
+void sortTeam(MainWindow& window, SortOrder order);
+// sortTeam(SortByLkz) when the active mode keeps the LKZ order: after a change of values.
+void keepLkzOrder(MainWindow& window);
+void deletePlayer(MainWindow& window, int index);
+// The current player takes line-up number target (team mode); the page stays his.
+void moveCurrentPlayer(MainWindow& window, int target);
+// "Rückgängig" and "Wiederholen": the squad as it was before the last change, or after the last
+// change undone, with its tabs, page, LKZ display and marks.
+void undoSquadChange(MainWindow& window);
+void redoSquadChange(MainWindow& window);
+void switchMode(MainWindow& window);
+void showPlayerCountControls(const MainWindow& window, bool show);
+// The team as the INI file left it: tabs, the current player, the mode's controls.
+void showLoadedTeam(MainWindow& window);
+// The tab strip's scroll arrows, hooked once they exist.
+void hookTabScroller(MainWindow& window);
+
+// ---- Renaming a player over his tab (rename_win) ----
+bool isRenameEditVisible(const MainWindow& window);
+void startRename(MainWindow& window);
+// Ends a rename in progress, keeping the typed name (or, after Escape, the old one).
+void hideRenameEdit(MainWindow& window);
+void cancelRename(MainWindow& window);
+// The rename field has lost the focus to gettingFocus: the name is stored and labels the tab.
+void finishRename(MainWindow& window, HWND gettingFocus);
 
 // ---- Typing into the number fields (typing_win) ----
 void onFieldKeyReleased(MainWindow& window, HWND field, UINT key);
@@ -49,12 +101,23 @@ void toggleOnTop(MainWindow& window);
 void toggleAutoCalc(MainWindow& window);
 void toggleSaveData(MainWindow& window);
 void chooseHighlightColour(MainWindow& window);
-// The options pop-up menu with its check marks.
+
+// ---- The commands and their menus (commands_win) ----
+// A command of a button, a menu or a key: carried out when the active mode has it and it is enabled.
+// False for an id that is no command.
+bool runCommand(MainWindow& window, int id);
+// The options menu and the tab strip's context menu as the active mode shows them: trimmed,
+// checked, enabled and named as the command table says.
 AutoMenu loadOptionsMenu(const MainWindow& window);
+AutoMenu loadTabMenu(const MainWindow& window);
+void showOptionsMenu(MainWindow& window);
+// The tab menu at screen (-1, -1 for the keyboard): a click on another tab first selects its player.
+void showTabContextMenu(MainWindow& window, POINT screen);
+// The tab menu for the current player, at the pointer.
+void showTabMenu(MainWindow& window);
 // Ctrl+Z and Ctrl+Y reach the main dialog wherever the focus is in it (the rename field keeps them).
 void catchUndoKeys(MainWindow& window);
 void releaseUndoKeys(MainWindow& window);
-void showOptionsMenu(MainWindow& window);
 
 // ---- Secondary windows, each handed what it shows (secondary_win) ----
 void openFormulaWindow(MainWindow& window);

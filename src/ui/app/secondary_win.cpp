@@ -11,14 +11,14 @@
 void openFormulaWindow(MainWindow& window)
 {
     completePendingCommit(window);
-    showFormulaWindow(window.dialog, formulaSnapshot(readInputs(window), window.model.active().decimal));
+    showFormulaWindow(window.dialog, formulaSnapshot(readInputs(window.inputs()), window.model.active().decimal));
 }
 
 void openForecast(MainWindow& window)
 {
     completePendingCommit(window);
     const TeamState& state = window.model.active();
-    const LkzInputs today = readInputs(window);
+    const LkzInputs today = readInputs(window.inputs());
     ForecastSnapshot snapshot;
     snapshot.forecast = forecastNextMatch(today, state.decimal);
     snapshot.summary = forecastSummary(snapshot.forecast, tabLabel(state, currentIndex(state)), today[Matches]);
@@ -38,7 +38,7 @@ void openTeamOverview(MainWindow& window)
     // comes back with them.
     for (;;) {
         TeamState team = window.model.team;
-        storeInputs(team, currentIndex(team), readInputs(window));
+        storeInputs(team, currentIndex(team), readInputs(window.inputs()));
         if (showTeamOverview(window.dialog, teamOverview(team)) != OverviewEnd::RulesWanted || !editRules(window))
             return;
     }
@@ -56,7 +56,7 @@ void openHistory(MainWindow& window)
     completePendingCommit(window);
     // As the overview: the page's values count (today's point with them); the team stays as it is.
     TeamState state = window.model.active();
-    storeInputs(state, currentIndex(state), readInputs(window));
+    storeInputs(state, currentIndex(state), readInputs(window.inputs()));
     HistorySnapshot snapshot{seasonChart(state), window.historyWindowSize};
     showHistory(window.dialog, snapshot);
     window.historyWindowSize = snapshot.size;

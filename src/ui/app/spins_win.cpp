@@ -1,11 +1,9 @@
 // The spins of the main dialog and of the page, the clear buttons and the league box.
 #include "app/main_window_parts_win.h"
 
-#include "controls/focus_win.h"
 #include "controls/input_fields_win.h"
-#include "display/calculate_win.h"
+#include "display/calculate.h"
 #include "resource.h"
-#include "team/team_win.h"
 
 namespace {
 
@@ -29,7 +27,7 @@ void onMainSpinStep(MainWindow& window, const NMUPDOWN& step)
             setFieldValue(window.dialog, IDC_MATCHES_FIELD, *matches);
     } else {
         storePage(window);
-        setPageSpinRanges(window, pos + delta);
+        setPageSpinRanges(window.page, pos + delta);
         if (const auto teams = teamsAfterMatchStep(pos, delta, fieldValue(window.dialog, IDC_TEAM_COUNT_FIELD)))
             setFieldValue(window.dialog, IDC_TEAM_COUNT_FIELD, *teams);
         recalculate(window);

@@ -3,7 +3,7 @@
 
 #include "base/dpi_win.h"
 #include "base/text_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "resource.h"
 #include "update/update_rules.h"
 

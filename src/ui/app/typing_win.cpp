@@ -4,9 +4,7 @@
 #include "base/text_win.h"
 #include "controls/input_fields_win.h"
 #include "controls/numeric_rules.h"
-#include "display/calculate_win.h"
 #include "resource.h"
-#include "team/team_win.h"
 
 #include <optional>
 
@@ -114,7 +112,7 @@ void onFieldFocusLost(MainWindow& window, HWND field)
 {
     completeDeferredCommit(window, field);
     if (GetDlgCtrlID(field) == IDC_MATCHES_FIELD && GetParent(field) == window.dialog)
-        setPageSpinRanges(window, fieldValue(window.dialog, IDC_MATCHES_FIELD));
+        setPageSpinRanges(window.page, fieldValue(window.dialog, IDC_MATCHES_FIELD));
 }
 
 void onFieldFramePainted(MainWindow& window)
@@ -123,7 +121,7 @@ void onFieldFramePainted(MainWindow& window)
     if (window.typing.repaintingFrames)
         return;
     window.typing.repaintingFrames = true;
-    redrawPlayerCountFields(window);
+    redrawPlayerCountFields(window.dialog);
     window.typing.repaintingFrames = false;
 }
 

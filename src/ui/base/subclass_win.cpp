@@ -10,7 +10,8 @@ struct Subclass {
     WNDPROC previous;
 };
 
-// Every subclassed window of the interface thread, until its WM_NCDESTROY.
+// Every subclassed window, until its WM_NCDESTROY: one table for the process, which only the
+// interface thread, where all our windows live, touches.
 std::vector<Subclass> subclasses;
 
 const Subclass* find(HWND window)

@@ -2,7 +2,7 @@
 // A control's own window procedure in front of its class's. The procedure passes on what it does
 // not handle with callPreviousProc; it is taken out when its control goes.
 //
-// The previous procedure is kept in a table of the interface thread, not in the system's subclass
+// The previous procedure is kept in a table of the process, not in the system's subclass
 // chain (SetWindowSubclass): that chain looks up a window property on every message, which under
 // Wine is a round trip to the server (about 0.1 ms), and a field sees dozens of messages per key.
 // The control's user data stays free either way.

@@ -2,11 +2,11 @@
 
 #include "resource.h"
 
-void restoreFocus(MainWindow& window)
+void restoreFocus(HWND dialog, HWND& lastFocused)
 {
-    if (!window.lastFocused)
+    if (!lastFocused)
         return;
-    if (!IsWindowVisible(window.lastFocused))
-        window.lastFocused = GetDlgItem(window.dialog, IDC_LEAGUE_BOX);
-    SetFocus(window.lastFocused);
+    if (!IsWindowVisible(lastFocused))
+        lastFocused = GetDlgItem(dialog, IDC_LEAGUE_BOX);
+    SetFocus(lastFocused);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The control that gets the focus back after a button.
-#include "controls/main_window_win.h"
+#include <windows.h>
 
-// Gives the focus back to lastFocused; a control hidden meanwhile hands it to the league box.
-void restoreFocus(MainWindow& window);
+// Gives the focus back to lastFocused, a control of dialog; one hidden meanwhile hands it to the
+// league box, which is remembered instead.
+void restoreFocus(HWND dialog, HWND& lastFocused);

@@ -1,6 +1,8 @@
 #pragma once
-// The background of the focused input field, in the model's highlight colour.
-#include "controls/main_window_win.h"
+// The background of the focused input field, in the highlight colour.
+#include "base/handles_win.h"
 
-// Sets the DC's background to the highlight colour and answers a fresh brush of it.
-HBRUSH renewHighlightBrush(MainWindow& window, HDC dc);
+#include <windows.h>
+
+// Sets the DC's background to colour and answers a fresh brush of it, which brush then owns.
+HBRUSH renewHighlightBrush(AutoBrush& brush, COLORREF colour, HDC dc);

@@ -4,7 +4,6 @@
 #include "base/handles_win.h"
 #include "base/text_win.h"
 #include "base/window_rect_win.h"
-#include "controls/dialogs_win.h"
 #include "resource.h"
 
 #include <commctrl.h>
@@ -20,10 +19,10 @@ const COLORREF markColour = RGB(255, 0, 0);
 // The red frame: 2 px at 96 dpi.
 int frameWidth() { return scaled(2); }
 
-void drawFrame(const MainWindow& window, int kind, COLORREF colour)
+void drawFrame(const InputSurfaces& surfaces, int kind, COLORREF colour)
 {
     HWND surface = nullptr;
-    RECT rect = inputFrameRect(window, kind, &surface);
+    RECT rect = inputFrameRect(surfaces, kind, &surface);
     if (!surface || IsRectEmpty(&rect))
         return;
     ScopedGetDC dc(surface);
@@ -47,12 +46,17 @@ COLORREF backgroundColour(HWND surface)
 
 } // namespace
 
-HWND inputWindow(const MainWindow& window, int kind)
+HWND surfaceWindow(const InputSurfaces& surfaces, Surface surface)
+{
+    return surface == Surface::PlayerPage ? surfaces.page : surfaces.dialog;
+}
+
+HWND inputWindow(const InputSurfaces& surfaces, int kind)
 {
     if (kind < 0 || kind >= InputKindCount)
         return nullptr;
     const InputControl& input = inputControls[kind];
-    return GetDlgItem(surfaceWindow(window, input.surface), input.field);
+    return GetDlgItem(surfaceWindow(surfaces, input.surface), input.field);
 }
 
 int fieldValue(HWND parent, int id)
@@ -67,51 +71,51 @@ void setFieldValue(HWND parent, int id, int value)
     setWindowTextIfChanged(GetDlgItem(parent, id), numberText(value));
 }
 
-LkzInputs readInputs(const MainWindow& window)
+LkzInputs readInputs(const InputSurfaces& surfaces)
 {
     LkzInputs in;
     for (const InputControl& input : inputControls) {
         if (input.kind == League) {
-            const LRESULT selection = SendMessageW(inputWindow(window, League), CB_GETCURSEL, 0, 0);
+            const LRESULT selection = SendMessageW(inputWindow(surfaces, League), CB_GETCURSEL, 0, 0);
             in[League] = selection == CB_ERR ? -1 : static_cast<int>(selection);
         } else {
-            in[input.kind] = fieldValue(surfaceWindow(window, input.surface), input.field);
+            in[input.kind] = fieldValue(surfaceWindow(surfaces, input.surface), input.field);
         }
     }
     return in;
 }
 
-void showInputs(const MainWindow& window, const LkzInputs& in)
+void showInputs(const InputSurfaces& surfaces, const LkzInputs& in)
 {
     for (const InputControl& input : inputControls) {
         if (input.kind == League) {
             const int league = in[League] >= 0 && in[League] < leagueCount ? in[League] : -1;
-            HWND box = inputWindow(window, League);
+            HWND box = inputWindow(surfaces, League);
             if (SendMessageW(box, CB_GETCURSEL, 0, 0) != league)
                 SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(league), 0);
         } else {
-            setFieldValue(surfaceWindow(window, input.surface), input.field, in[input.kind]);
+            setFieldValue(surfaceWindow(surfaces, input.surface), input.field, in[input.kind]);
         }
     }
 }
 
-void setPageSpinRanges(const MainWindow& window, int matches)
+void setPageSpinRanges(HWND page, int matches)
 {
     const int high = pairLimitOf(matches);
     for (const InputControl& input : inputControls)
         if (input.surface == Surface::PlayerPage)
-            SendDlgItemMessageW(window.page, input.spin, UDM_SETRANGE, 0, MAKELPARAM(static_cast<short>(high), 0));
+            SendDlgItemMessageW(page, input.spin, UDM_SETRANGE, 0, MAKELPARAM(static_cast<short>(high), 0));
 }
 
-RECT inputFrameRect(const MainWindow& window, int kind, HWND* surface)
+RECT inputFrameRect(const InputSurfaces& surfaces, int kind, HWND* surface)
 {
     RECT rect = {};
     *surface = nullptr;
-    HWND field = inputWindow(window, kind);
+    HWND field = inputWindow(surfaces, kind);
     if (!field || !IsWindowVisible(field))
         return rect;
     const InputControl& input = inputControls[kind];
-    HWND parent = surfaceWindow(window, input.surface);
+    HWND parent = surfaceWindow(surfaces, input.surface);
     rect = childRect(parent, field);
     if (input.spin) {
         // A field and its spin are one input: the frame goes round both, 2 px wide, 1 px away.
@@ -125,29 +129,26 @@ RECT inputFrameRect(const MainWindow& window, int kind, HWND* surface)
     return rect;
 }
 
-void paintInputMarks(const MainWindow& window)
+void paintInputMarks(const InputSurfaces& surfaces, const PlayerRecord* player, bool neutralFrames)
 {
-    if (!window.page)
-        return;
-    const PlayerRecord* player = currentPlayer(window.model.active());
-    if (!player)
+    if (!surfaces.page || !player)
         return;
     // A frame without a mark takes the colour of the background it stands on, so it vanishes.
-    const COLORREF mainNeutral = backgroundColour(window.dialog);
-    const COLORREF pageNeutral = backgroundColour(window.page);
+    const COLORREF mainNeutral = backgroundColour(surfaces.dialog);
+    const COLORREF pageNeutral = backgroundColour(surfaces.page);
     for (const InputControl& input : inputControls) {
         if (player->invalid[input.kind])
-            drawFrame(window, input.kind, markColour);
-        else if (window.model.singleMode)
-            drawFrame(window, input.kind, input.surface == Surface::PlayerPage ? pageNeutral : mainNeutral);
+            drawFrame(surfaces, input.kind, markColour);
+        else if (neutralFrames)
+            drawFrame(surfaces, input.kind, input.surface == Surface::PlayerPage ? pageNeutral : mainNeutral);
     }
 }
 
-void clearInputMarks(const MainWindow& window)
+void clearInputMarks(const InputSurfaces& surfaces)
 {
     for (const InputControl& input : inputControls) {
         HWND surface = nullptr;
-        const RECT frame = inputFrameRect(window, input.kind, &surface);
+        const RECT frame = inputFrameRect(surfaces, input.kind, &surface);
         if (!surface)
             continue;
         // Four strips, as wide as the frame, that the background covers again.
@@ -163,10 +164,10 @@ void clearInputMarks(const MainWindow& window)
     }
 }
 
-void redrawPlayerCountFields(const MainWindow& window)
+void redrawPlayerCountFields(HWND dialog)
 {
-    if (!IsWindowVisible(window.dialog))
+    if (!IsWindowVisible(dialog))
         return; // the first paint draws them
     for (int id : {IDC_PLAYER_COUNT_FIELD, IDC_PLAYER_COUNT_SPIN, IDC_TEAM_COUNT_FIELD, IDC_TEAM_COUNT_SPIN})
-        RedrawWindow(GetDlgItem(window.dialog, id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RedrawWindow(GetDlgItem(dialog, id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

@@ -1,9 +1,10 @@
 #pragma once
-// What the number fields, the player page, the tab strip and the rename field tell the main
-// dialog, the way the system's controls tell their parent: a notification code in the high word
-// of a WM_COMMAND (as EN_CHANGE), or a WM_NOTIFY with a header (as UDN_DELTAPOS) where there is
-// more to say. The main dialog decides what to store, compute, re-sort, show or hide; none of
-// these pieces knows it. The codes lie above those of the system's controls.
+// What the number fields, the player page, the tab strip and the rename field tell their parent,
+// the way the system's controls do: a notification code in the high word of a WM_COMMAND (as
+// EN_CHANGE), or a WM_NOTIFY with a header (as UDN_DELTAPOS) where there is more to say. Each
+// tells the window it was created in; the page and the tab strip pass on what their own
+// children tell them. The main dialog on top decides what to store, compute, re-sort, show or
+// hide. The codes lie above those of the system's controls.
 #include <windows.h>
 
 enum : WORD {
@@ -51,20 +52,23 @@ struct RenameFocusNotification {
     HWND gettingFocus; // the window that takes the focus, if any
 };
 
-// Sends code, with control's id, to the top-level window that holds control.
-inline LRESULT notifyMainWindow(HWND control, WORD code)
+// A number field's codes, which the page passes on to its own parent.
+inline bool isFieldNotification(WORD code) { return code >= FN_FOCUS_GAINED && code <= FN_FRAME_PAINTED; }
+
+// Sends code, with control's id, to control's parent.
+inline LRESULT notifyParent(HWND control, WORD code)
 {
-    return SendMessageW(GetAncestor(control, GA_ROOT), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+    return SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
                         reinterpret_cast<LPARAM>(control));
 }
 
-// Fills the header of a WM_NOTIFY from control and sends it to the top-level window.
+// Fills the header of a WM_NOTIFY from control and sends it to control's parent.
 template <typename Notification>
-LRESULT notifyMainWindow(HWND control, UINT code, Notification& notification)
+LRESULT notifyParent(HWND control, UINT code, Notification& notification)
 {
     notification.header.hwndFrom = control;
     notification.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(control));
     notification.header.code = code;
-    return SendMessageW(GetAncestor(control, GA_ROOT), WM_NOTIFY, notification.header.idFrom,
+    return SendMessageW(GetParent(control), WM_NOTIFY, notification.header.idFrom,
                         reinterpret_cast<LPARAM>(&notification));
 }

@@ -1,6 +1,6 @@
 #include "controls/tooltip_win.h"
 
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 
 #include <commctrl.h>
 
@@ -9,8 +9,9 @@
 
 namespace {
 
-// A hook procedure carries no data of its own, so the interface thread keeps the tooltips its
-// hook serves; the hook is installed with the first of them and removed with the last.
+// A hook procedure carries no data of its own, so the process keeps the tooltips its hook serves,
+// in one table that only the interface thread touches; the hook is installed with the first of
+// them and removed with the last.
 struct HookedTooltips {
     std::vector<Tooltip*> served;
     AutoHook hook;

@@ -3,7 +3,7 @@
 #include "base/clipboard_win.h"
 #include "base/dialog_state_win.h"
 #include "base/text_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "controls/table_window_win.h"
 #include "resource.h"
 

@@ -5,7 +5,7 @@
 #include "base/handles_win.h"
 #include "base/text_win.h"
 #include "base/window_rect_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "rating/checks.h"
 #include "rating/formula.h"
 #include "resource.h"

@@ -9,7 +9,7 @@
 #include "base/save_dialog_win.h"
 #include "base/text_win.h"
 #include "base/window_rect_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "resource.h"
 
 #include <commctrl.h>

@@ -53,13 +53,13 @@ void onSetFocus(HWND field, HWND previous)
     InvalidateRect(field, nullptr, FALSE);
     redrawFrame(field);
     SendMessageW(field, EM_SETSEL, 0, -1);
-    notifyMainWindow(field, FN_FOCUS_GAINED);
+    notifyParent(field, FN_FOCUS_GAINED);
 }
 
 void onKillFocus(HWND field)
 {
     // First: a commit the timer still defers belongs to this field.
-    notifyMainWindow(field, FN_FOCUS_LOST);
+    notifyParent(field, FN_FOCUS_LOST);
     RemovePropW(field, hasFocusProperty);
     InvalidateRect(field, nullptr, TRUE);
     redrawFrame(field);
@@ -97,7 +97,7 @@ void onKeyUp(HWND field, unsigned key)
 {
     FieldKeyNotification released = {};
     released.key = key;
-    notifyMainWindow(field, FN_KEY_RELEASED, released);
+    notifyParent(field, FN_KEY_RELEASED, released);
 }
 
 LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
@@ -132,7 +132,7 @@ LRESULT CALLBACK numericFieldProc(HWND field, UINT message, WPARAM wParam, LPARA
         onKeyUp(field, static_cast<unsigned>(wParam));
         break;
     case WM_NCPAINT:
-        notifyMainWindow(field, FN_FRAME_PAINTED);
+        notifyParent(field, FN_FRAME_PAINTED);
         break;
     case WM_CONTEXTMENU:
     case WM_PASTE:

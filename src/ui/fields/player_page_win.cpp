@@ -10,8 +10,6 @@
 
 namespace {
 
-HWND mainWindowOf(HWND page) { return GetAncestor(page, GA_ROOT); }
-
 // Empties the row; storing, computing and re-sorting are the main dialog's to decide.
 void clearRow(HWND page, int button)
 {
@@ -24,7 +22,17 @@ void clearRow(HWND page, int button)
         SetDlgItemTextW(page, wonField, L"0");
         SetDlgItemTextW(page, lostField, L"0");
     }
-    notifyMainWindow(GetDlgItem(page, button), PN_ROW_CLEARED);
+    SendMessageW(GetParent(page), WM_COMMAND, MAKEWPARAM(button, PN_ROW_CLEARED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
+}
+
+// A clear button empties its row; what a number field tells, the page's owner must hear.
+void onCommand(HWND page, WPARAM wParam, LPARAM lParam)
+{
+    if (isFieldNotification(HIWORD(wParam)))
+        SendMessageW(GetParent(page), WM_COMMAND, wParam, lParam);
+    else if (HIWORD(wParam) == BN_CLICKED)
+        clearRow(page, LOWORD(wParam));
 }
 
 void onPaint(HWND page)
@@ -32,7 +40,7 @@ void onPaint(HWND page)
     {
         ScopedPaint paint(page);
     }
-    notifyMainWindow(page, PN_PAINTED);
+    notifyParent(page, PN_PAINTED);
 }
 
 } // namespace
@@ -58,26 +66,27 @@ INT_PTR CALLBACK pageDialogProc(HWND page, UINT message, WPARAM wParam, LPARAM l
         onPaint(page);
         return FALSE;
     case WM_NOTIFY:
-        // The pair limit of the spins is the main dialog's; it may refuse a step.
-        return SetDlgMsgResult(page, message, SendMessageW(mainWindowOf(page), WM_NOTIFY, wParam, lParam));
+        // The fields' key releases and the spins' steps are the owner's: it keeps the pair limit
+        // and may refuse a step.
+        return SetDlgMsgResult(page, message, SendMessageW(GetParent(page), WM_NOTIFY, wParam, lParam));
     case WM_VSCROLL:
         if (LOWORD(wParam) == SB_ENDSCROLL)
-            notifyMainWindow(page, PN_SPIN_ENDED);
+            notifyParent(page, PN_SPIN_ENDED);
         return FALSE;
     case WM_COMMAND:
-        clearRow(page, LOWORD(wParam));
+        onCommand(page, wParam, lParam);
         return FALSE;
     case WM_CTLCOLOREDIT:
         // Colour requests answer the brush itself, not through DWLP_MSGRESULT.
-        return static_cast<INT_PTR>(SendMessageW(mainWindowOf(page), message, wParam, lParam));
+        return static_cast<INT_PTR>(SendMessageW(GetParent(page), message, wParam, lParam));
     case WM_LBUTTONDOWN:
-        notifyMainWindow(page, PN_CLICKED);
+        notifyParent(page, PN_CLICKED);
         return FALSE;
     case WM_RBUTTONDOWN:
-        notifyMainWindow(page, PN_RIGHT_PRESSED);
+        notifyParent(page, PN_RIGHT_PRESSED);
         return FALSE;
     case WM_RBUTTONUP:
-        notifyMainWindow(page, PN_MENU_WANTED);
+        notifyParent(page, PN_MENU_WANTED);
         return FALSE;
     }
     return FALSE;

@@ -2,7 +2,7 @@
 
 #include "base/dialog_state_win.h"
 #include "base/text_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "resource.h"
 
 #include <optional>

@@ -5,7 +5,7 @@
 #include "base/dialog_state_win.h"
 #include "base/save_dialog_win.h"
 #include "base/text_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "controls/table_window_win.h"
 #include "resource.h"
 

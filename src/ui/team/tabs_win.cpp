@@ -4,7 +4,6 @@
 #include "base/subclass_win.h"
 #include "base/text_win.h"
 #include "base/window_rect_win.h"
-#include "controls/focus_win.h"
 #include "controls/notifications_win.h"
 #include "resource.h"
 
@@ -17,34 +16,8 @@ namespace {
 // Names are typed up to this many characters; a longer one can only come from the INI file.
 constexpr int renameLimit = 60;
 
-HWND renameField(const MainWindow& window) { return GetDlgItem(window.dialog, IDC_RENAME_FIELD); }
-
 // The strip's scroll arrows, while they exist.
-HWND scrollArrows(const MainWindow& window)
-{
-    return IsWindow(window.tabsState.tabScroller) ? window.tabsState.tabScroller : nullptr;
-}
-
-void repaintPage(const MainWindow& window) { RedrawWindow(window.page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
-
-// Over the label of the selected tab, inside the strip and clear of its scroll arrows.
-void placeRenameField(const MainWindow& window, HWND field, int index)
-{
-    RECT tab;
-    if (!TabCtrl_GetItemRect(window.tabs, index, &tab))
-        return;
-    RECT client;
-    GetClientRect(window.tabs, &client);
-    LONG right = std::min(tab.right - 2, client.right - 3);
-    HWND arrows = scrollArrows(window);
-    if (arrows && IsWindowVisible(arrows)) {
-        right = std::min(right, childRect(window.tabs, arrows).left - 2);
-    }
-    RECT place = {tab.left + 3, tab.top, std::max(right, tab.left + 20), tab.bottom};
-    MapWindowPoints(window.tabs, window.dialog, reinterpret_cast<POINT*>(&place), 2);
-    SetWindowPos(field, HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                 SWP_NOACTIVATE);
-}
+HWND scrollArrows(HWND scroller) { return IsWindow(scroller) ? scroller : nullptr; }
 
 LRESULT CALLBACK renameFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -57,7 +30,7 @@ LRESULT CALLBACK renameFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_ESCAPE || wParam == VK_RETURN) {
-            notifyMainWindow(field, wParam == VK_ESCAPE ? RN_CANCELLED : RN_ACCEPTED);
+            notifyParent(field, wParam == VK_ESCAPE ? RN_CANCELLED : RN_ACCEPTED);
             return 0; // the field would pass Enter on to the dialog's default button
         }
         break;
@@ -68,14 +41,14 @@ LRESULT CALLBACK renameFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM
     case WM_SETFOCUS:
         // A dialog coming back to the front restores the focus it saved, maybe to this field.
         if (!IsWindowVisible(field)) {
-            notifyMainWindow(field, RN_FOCUSED_HIDDEN);
+            notifyParent(field, RN_FOCUSED_HIDDEN);
             return 0;
         }
         break;
     case WM_KILLFOCUS: {
         RenameFocusNotification lost = {};
         lost.gettingFocus = reinterpret_cast<HWND>(wParam);
-        notifyMainWindow(field, RN_FOCUS_LOST, lost);
+        notifyParent(field, RN_FOCUS_LOST, lost);
         break;
     }
     }
@@ -85,33 +58,30 @@ LRESULT CALLBACK renameFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM
 LRESULT CALLBACK tabScrollerProc(HWND arrows, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN)
-        notifyMainWindow(arrows, TN_ARROWS_PRESSED);
+        notifyParent(arrows, TN_ARROWS_PRESSED);
     return callPreviousProc(arrows, message, wParam, lParam);
 }
 
 } // namespace
 
-void rebuildTabs(MainWindow& window)
+void rebuildTabs(HWND strip, const TeamState& state)
 {
-    TabCtrl_DeleteAllItems(window.tabs);
-    const TeamState& state = window.model.active();
+    TabCtrl_DeleteAllItems(strip);
     for (size_t i = 0; i < state.players.size(); ++i) {
         std::wstring text = widen(tabLabel(state, static_cast<int>(i)));
         TCITEMW item = {};
         item.mask = TCIF_TEXT;
         item.pszText = &text[0];
-        SendMessageW(window.tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(strip, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
-    syncTabTips(window.tabs);
+    syncTabTips(strip);
 }
 
-void relabelTabs(MainWindow& window)
+void relabelTabs(HWND strip, const TeamState& state)
 {
-    const TeamState& state = window.model.active();
-    HWND strip = window.tabs;
     const int count = static_cast<int>(state.players.size());
     if (TabCtrl_GetItemCount(strip) != count) {
-        rebuildTabs(window);
+        rebuildTabs(strip, state);
         return;
     }
     std::vector<std::wstring> changed(count);
@@ -159,98 +129,53 @@ void installRenameField(HWND field)
     subclassWindow(field, renameFieldProc);
 }
 
-void hookTabScroller(MainWindow& window)
+void hookTabScroller(HWND strip, HWND& scroller)
 {
-    if (scrollArrows(window))
+    if (scrollArrows(scroller))
         return;
-    HWND arrows = GetWindow(window.tabs, GW_CHILD);
+    HWND arrows = GetWindow(strip, GW_CHILD);
     if (!arrows)
         return;
-    window.tabsState.tabScroller = arrows;
+    scroller = arrows;
     subclassWindow(arrows, tabScrollerProc);
 }
 
-bool isRenameEditVisible(const MainWindow& window) { return IsWindowVisible(renameField(window)) != FALSE; }
-
-void finishRename(MainWindow& window, HWND gettingFocus)
+bool tabScrollerContains(HWND scroller, POINT screen)
 {
-    TabsState& tabs = window.tabsState;
-    if (!tabs.renaming)
-        return;
-    tabs.renaming = false;
-    HWND field = renameField(window);
-    if (IsWindowVisible(field))
-        ShowWindow(field, SW_HIDE);
-    const int index = TabCtrl_GetCurSel(window.tabs);
-    TeamState& state = window.model.active();
-    const std::string typed = tabs.renameCancelled ? tabs.renameOriginal : narrow(windowText(field));
-    tabs.renameCancelled = false;
-    const TeamState before = state;
-    setPlayerName(state, index, renamedName(state, index, typed));
-    if (index >= 0 && index < static_cast<int>(state.players.size()) &&
-        std::string(before.players[index].name) != state.players[index].name)
-        window.recordSquadChange(SquadChange::Rename, before);
-    std::wstring label = widen(tabLabel(state, index));
-    TCITEMW item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = &label[0];
-    SendMessageW(window.tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
-    syncTabTips(window.tabs);
-    // A click on another control keeps the focus there; only a field that was hidden hands it back.
-    if (gettingFocus == window.dialog)
-        restoreFocus(window);
-    repaintPage(window);
-}
-
-void hideRenameEdit(MainWindow& window)
-{
-    if (!isRenameEditVisible(window))
-        return;
-    HWND field = renameField(window);
-    if (GetFocus() == field)
-        SetFocus(window.dialog); // the field's loss of the focus commits the name
-    else
-        finishRename(window, nullptr);
-    ShowWindow(field, SW_HIDE);
-}
-
-void cancelRename(MainWindow& window)
-{
-    window.tabsState.renameCancelled = true;
-    hideRenameEdit(window);
-}
-
-void startRename(MainWindow& window)
-{
-    hookTabScroller(window);
-    TabsState& tabs = window.tabsState;
-    if (tabs.startingRename)
-        return;
-    const int index = TabCtrl_GetCurSel(window.tabs);
-    const TeamState& state = window.model.active();
-    if (index < 0 || index >= static_cast<int>(state.players.size()))
-        return;
-    tabs.startingRename = true;
-    tabs.renameOriginal = state.players[index].name;
-    tabs.renameCancelled = false;
-    HWND field = renameField(window);
-    placeRenameField(window, field, index);
-    SetWindowTextW(field, widen(tabs.renameOriginal).c_str());
-    SendMessageW(field, EM_SETSEL, 0, -1);
-    tabs.renaming = true;
-    ShowWindow(field, SW_SHOW);
-    SetFocus(field);
-    tabs.startingRename = false;
-}
-
-bool tabScrollerContains(const MainWindow& window, POINT screen)
-{
-    HWND arrows = scrollArrows(window);
+    HWND arrows = scrollArrows(scroller);
     if (!arrows || !IsWindowVisible(arrows))
         return false;
     RECT place;
     GetWindowRect(arrows, &place);
     return PtInRect(&place, screen) != FALSE;
+}
+
+void placeRenameField(HWND field, HWND strip, HWND scroller, int index)
+{
+    RECT tab;
+    if (!TabCtrl_GetItemRect(strip, index, &tab))
+        return;
+    RECT client;
+    GetClientRect(strip, &client);
+    LONG right = std::min(tab.right - 2, client.right - 3);
+    HWND arrows = scrollArrows(scroller);
+    if (arrows && IsWindowVisible(arrows)) {
+        right = std::min(right, childRect(strip, arrows).left - 2);
+    }
+    RECT place = {tab.left + 3, tab.top, std::max(right, tab.left + 20), tab.bottom};
+    MapWindowPoints(strip, GetParent(field), reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(field, HWND_TOP, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 SWP_NOACTIVATE);
+}
+
+void relabelTab(HWND strip, const TeamState& state, int index)
+{
+    std::wstring label = widen(tabLabel(state, index));
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = &label[0];
+    SendMessageW(strip, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
+    syncTabTips(strip);
 }
 
 void syncTabTips(HWND strip)
@@ -289,36 +214,33 @@ void syncTabTips(HWND strip)
 
 namespace {
 
-bool tabTipWanted(const MainWindow& window, const NMHDR& header)
+bool tabTipWanted(const TeamState& state, const NMHDR& header)
 {
-    const TeamState& state = window.model.active();
     const int index = static_cast<int>(header.idFrom);
     return state.tabTooltip == 1 && index >= 0 && index < static_cast<int>(state.players.size());
 }
 
 } // namespace
 
-bool answerTabTip(MainWindow& window, NMTTDISPINFOW& request)
+bool answerTabTip(TabTip& tip, const TeamState& state, NMTTDISPINFOW& request)
 {
-    if (!tabTipWanted(window, request.hdr))
+    if (!tabTipWanted(state, request.hdr))
         return false;
-    TabsState& tabs = window.tabsState;
-    tabs.tipText = widen(tabTipText(window.model.active(), static_cast<int>(request.hdr.idFrom)));
-    request.lpszText = &tabs.tipText[0];
+    tip.text = widen(tabTipText(state, static_cast<int>(request.hdr.idFrom)));
+    request.lpszText = &tip.text[0];
     request.hinst = nullptr;
     return true;
 }
 
-bool answerTabTip(MainWindow& window, NMTTDISPINFOA& request)
+bool answerTabTip(TabTip& tip, const TeamState& state, NMTTDISPINFOA& request)
 {
-    if (!tabTipWanted(window, request.hdr))
+    if (!tabTipWanted(state, request.hdr))
         return false;
-    TabsState& tabs = window.tabsState;
-    const std::wstring text = widen(tabTipText(window.model.active(), static_cast<int>(request.hdr.idFrom)));
+    const std::wstring text = widen(tabTipText(state, static_cast<int>(request.hdr.idFrom)));
     const int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    tabs.tipTextAnsi.assign(std::max(length, 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &tabs.tipTextAnsi[0], length, nullptr, nullptr);
-    request.lpszText = &tabs.tipTextAnsi[0];
+    tip.textAnsi.assign(std::max(length, 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &tip.textAnsi[0], length, nullptr, nullptr);
+    request.lpszText = &tip.textAnsi[0];
     request.hinst = nullptr;
     return true;
 }

@@ -7,7 +7,7 @@
 #include "base/text_win.h"
 #include "base/version.h"
 #include "base/window_rect_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "resource.h"
 #include "update/site.h"
 

@@ -5,7 +5,7 @@
 #include "base/libraries_win.h"
 #include "base/text_win.h"
 #include "base/version.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "controls/frame_button_win.h"
 #include "resource.h"
 #include "settings/settings_location_win.h"

@@ -2,7 +2,7 @@
 
 #include "base/atomic_file_win.h"
 #include "base/text_win.h"
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 #include "update/secure_connection_win.h"
 #include "update/server_address.h"
 #include "update/site.h"

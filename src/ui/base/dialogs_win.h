@@ -1,9 +1,7 @@
 #pragma once
-// What every window half does with the main dialog's windows: the owner of its message boxes,
-// the surface an input lies on, its check boxes, its place in the topmost band, pop-up menus.
+// What every window half does with a dialog: the module that holds it, the owner of its message
+// boxes, its check boxes, its place in the topmost band, pop-up menus.
 #include "base/view.h"
-#include "controls/inputs.h"
-#include "controls/main_window_win.h"
 
 #include <windows.h>
 
@@ -20,8 +18,6 @@ HWND modalOwner(HWND mainDialog);
 BoxAnswer showMessageBox(HWND mainDialog, const std::string& text, const std::string& title, BoxButtons buttons,
                          BoxIcon icon);
 
-// The dialog that holds the controls of a surface.
-HWND surfaceWindow(const MainWindow& window, Surface surface);
 // Sets a check box of a dialog.
 void setCheck(HWND dialog, int id, int on);
 // Puts the main dialog into the topmost band of windows, or out of it.

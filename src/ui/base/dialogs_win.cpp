@@ -1,4 +1,4 @@
-#include "controls/dialogs_win.h"
+#include "base/dialogs_win.h"
 
 #include "base/text_win.h"
 
@@ -42,11 +42,6 @@ BoxAnswer showMessageBox(HWND mainDialog, const std::string& text, const std::st
     if (result == 0 && mainDialog)
         result = MessageBoxW(mainDialog, wideText.c_str(), wideTitle.c_str(), boxStyle(buttons, icon));
     return answerOf(result);
-}
-
-HWND surfaceWindow(const MainWindow& window, Surface surface)
-{
-    return surface == Surface::PlayerPage ? window.page : window.dialog;
 }
 
 void setCheck(HWND dialog, int id, int on)

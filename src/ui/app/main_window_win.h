@@ -1,12 +1,15 @@
 #pragma once
 // The main dialog's record: the team model and the whole window state, made at WM_INITDIALOG and
-// freed at WM_NCDESTROY, kept with the dialog (DWLP_USER). Only the main dialog makes and frees
-// it; the operations it runs are handed it by reference. The pieces below it (number fields,
-// page, tab strip, secondary windows, the update's worker) never see it: they notify, or get
-// a snapshot.
+// freed at WM_NCDESTROY, kept with the dialog (DWLP_USER). Only the main dialog's own files, in
+// this folder, name it; the pieces below it (number fields, page, tab strip, secondary windows,
+// the update's worker) get a window handle, a value or a small record of their own, and notify.
+#include "app/rollup_win.h"
+#include "app/status_win.h"
 #include "base/handles_win.h"
 #include "base/view.h"
+#include "controls/input_fields_win.h"
 #include "controls/tooltip_win.h"
+#include "team/tabs_win.h"
 #include "team/team.h"
 #include "team/undo.h"
 
@@ -33,19 +36,15 @@ private:
     MainWindow& window_;
 };
 
-// The rename field over a tab, and the tab tips.
-struct TabsState {
-    HWND tabScroller = nullptr;   // the strip's scroll arrows, once hooked
+// The rename field over a tab (rename_win).
+struct RenameState {
     bool renaming = false;        // the rename field is out, a name not yet committed
-    bool startingRename = false;
-    bool renameCancelled = false; // Escape: the name goes back to renameOriginal
-    std::string renameOriginal;
-    // The last tab tip, kept until the next request: the tooltip reads it after we return.
-    std::wstring tipText;
-    std::string tipTextAnsi;
+    bool starting = false;
+    bool cancelled = false;       // Escape: the name goes back to original
+    std::string original;
 };
 
-// The deferred commit of typed numbers (timer IDT_COMMIT).
+// The deferred commit of typed numbers, timer IDT_COMMIT (typing_win).
 struct TypingState {
     bool commitPending = false;
     HWND timerField = nullptr;    // the field whose key release armed the commit timer
@@ -55,14 +54,9 @@ struct TypingState {
 
 // A version check in progress, shared with its worker thread (ui/update).
 struct VersionCheckJob;
-// The download's status bar and rolling up, each its own concern's record (ui/app).
-struct DownloadStatus;
-struct RollUp;
 
 struct MainWindow {
-    // Made and freed by the main dialog, which knows the records of its concerns.
-    explicit MainWindow(HWND main);
-    ~MainWindow();
+    explicit MainWindow(HWND main) : dialog(main) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -70,6 +64,8 @@ struct MainWindow {
     HWND dialog;
     HWND page = nullptr;
     HWND tabs = nullptr;
+    HWND tabScroller = nullptr; // the strip's scroll arrows, once hooked
+    InputSurfaces inputs() const { return {dialog, page}; }
 
     TeamModel model;
     DialogView view{*this};
@@ -82,7 +78,8 @@ struct MainWindow {
     std::unique_ptr<Tooltip> controlTooltip;
     // Shows the tab tips; its window belongs to the tab strip, which destroys it when it goes.
     std::unique_ptr<Tooltip> tabStripTooltip;
-    TabsState tabsState;
+    RenameState rename;
+    TabTip tabTip;
     TypingState typing;
     // What "Rückgängig" and "Wiederholen" walk, one history a mode, for the run.
     UndoHistory<TeamState> teamUndo, singleUndo;
@@ -93,13 +90,12 @@ struct MainWindow {
     {
         undoHistory().record(change, std::move(before), model.active());
     }
-    AutoHook undoKeys; // Ctrl+Z and Ctrl+Y wherever the focus is in the main dialog
+    AutoHook undoKeys; // Ctrl+Z and Ctrl+Y wherever the focus is in the main dialog (commands_win)
     std::shared_ptr<VersionCheckJob> update;
-    std::unique_ptr<DownloadStatus> downloadStatus;
-    std::unique_ptr<RollUp> rollUp;
+    DownloadStatus downloadStatus;
+    RollUp rollUp;
 
     int lastLeagueIndex = -1;
     bool closing = false;     // the exit sequence runs once, whatever asks for it
-    COLORREF customColours[16] = {};
     SIZE historyWindowSize = {}; // "Verlauf" opens as large as it was last closed in this run
 };

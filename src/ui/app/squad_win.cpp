@@ -1,11 +1,11 @@
-#include "team/team_win.h"
+// The squad of the active mode: its records and the page, the tabs, order, size and mode.
+#include "app/main_window_parts_win.h"
 
+#include "base/dialogs_win.h"
 #include "base/numbers.h"
 #include "base/text_win.h"
-#include "controls/dialogs_win.h"
-#include "controls/focus_win.h"
 #include "controls/input_fields_win.h"
-#include "display/calculate_win.h"
+#include "display/calculate.h"
 #include "resource.h"
 #include "team/ordering.h"
 #include "team/tabs_win.h"
@@ -15,6 +15,13 @@
 #include <utility>
 
 namespace {
+
+int readPlayerCountField(const MainWindow& window)
+{
+    return decimalValue(narrow(windowText(GetDlgItem(window.dialog, IDC_PLAYER_COUNT_FIELD))));
+}
+
+void writePlayerCountField(const MainWindow& window, int n) { setFieldValue(window.dialog, IDC_PLAYER_COUNT_FIELD, n); }
 
 bool validIndex(const TeamState& state, int index)
 {
@@ -30,7 +37,7 @@ void repaintPage(const MainWindow& window)
 void showTeamAgain(MainWindow& window)
 {
     const TeamState& state = window.model.active();
-    rebuildTabs(window);
+    rebuildTabs(window.tabs, window.model.active());
     const int current = currentIndex(state);
     TabCtrl_SetCurSel(window.tabs, current);
     showPlayer(window, state, current);
@@ -77,7 +84,7 @@ void showArrivingPlayer(MainWindow& window, int newIndex)
 // order never sorts by values the player no longer has.
 void storePageValues(MainWindow& window, TeamState& state, int index)
 {
-    storeInputs(state, index, readInputs(window));
+    storeInputs(state, index, readInputs(window.inputs()));
 }
 
 void storePage(MainWindow& window)
@@ -92,7 +99,7 @@ void showPlayer(MainWindow& window, const TeamState& state, int index)
         return;
     const bool onTop = window.model.onTop == 1;
     placeOnTop(window.dialog, onTop);
-    showInputs(window, inputsOf(state, index));
+    showInputs(window.inputs(), inputsOf(state, index));
     showModeOptions(window);
     setCheck(window.dialog, IDC_ON_TOP_CHECK, onTop);
     setWindowTextIfChanged(GetDlgItem(window.dialog, IDC_MODE_BUTTON),
@@ -147,25 +154,16 @@ void setPlayerCount(MainWindow& window)
     restoreFocus(window);
 }
 
-void sortTeam(MainWindow& window, int order)
+void sortTeam(MainWindow& window, SortOrder order)
 {
-    if (window.model.singleMode)
-        return;
     TeamState& team = window.model.team;
-    switch (order) {
-    case SortByLineup:
-        sortByLineup(team);
-        break;
-    case SortByLkz:
+    if (order == SortByLkz)
         sortByLkzValue(team);
-        break;
-    default:
-        showErrorMessage(window.view, "Unbekannte Sortierung", "Sortieren");
-        return;
-    }
+    else
+        sortByLineup(team);
     // Only the order changed: the tabs get their new labels in place, and the current player
     // keeps the page as it stands, with its values, its LKZ and its marks.
-    relabelTabs(window);
+    relabelTabs(window.tabs, window.model.active());
     const int current = currentIndex(team);
     if (TabCtrl_GetCurSel(window.tabs) != current)
         TabCtrl_SetCurSel(window.tabs, current);
@@ -173,14 +171,12 @@ void sortTeam(MainWindow& window, int order)
 
 void keepLkzOrder(MainWindow& window)
 {
-    if (window.model.active().sortByLkz == 1)
+    if (!window.model.singleMode && window.model.team.sortByLkz == 1)
         sortTeam(window, SortByLkz);
 }
 
 void deletePlayer(MainWindow& window, int index)
 {
-    if (window.model.singleMode)
-        return;
     storePage(window);
     const TeamState before = window.model.team;
     if (!removePlayer(window.model.team, index))
@@ -196,8 +192,6 @@ void deletePlayer(MainWindow& window, int index)
 void moveCurrentPlayer(MainWindow& window, int target)
 {
     TeamState& team = window.model.team;
-    if (window.model.singleMode)
-        return;
     hideRenameEdit(window);
     storePage(window);
     const TeamState before = team;
@@ -205,7 +199,7 @@ void moveCurrentPlayer(MainWindow& window, int target)
         return;
     window.recordSquadChange(SquadChange::Move, before);
     // Only numbers and the order of the tabs changed; the page is the same player's.
-    relabelTabs(window);
+    relabelTabs(window.tabs, window.model.active());
     TabCtrl_SetCurSel(window.tabs, currentIndex(team));
     restoreFocus(window);
 }
@@ -231,7 +225,7 @@ void switchMode(MainWindow& window)
     model.singleMode = model.singleMode ? 0 : 1;
     showPlayer(window, model.active(), currentIndex(model.active()));
     showPlayerCountControls(window, !model.singleMode);
-    rebuildTabs(window);
+    rebuildTabs(window.tabs, window.model.active());
     repaintPage(window);
     TabCtrl_SetCurSel(window.tabs, currentIndex(model.active()));
     if (model.active().autoCalc) {
@@ -240,7 +234,7 @@ void switchMode(MainWindow& window)
         clearLkz(model, window.view);
         clearInputMarks(window);
     }
-    redrawPlayerCountFields(window);
+    redrawPlayerCountFields(window.dialog);
     restoreFocus(window);
 }
 
@@ -250,21 +244,13 @@ void showPlayerCountControls(const MainWindow& window, bool show)
         ShowWindow(GetDlgItem(window.dialog, id), show ? SW_SHOW : SW_HIDE);
 }
 
-int readPlayerCountField(const MainWindow& window)
-{
-    return decimalValue(narrow(windowText(GetDlgItem(window.dialog, IDC_PLAYER_COUNT_FIELD))));
-}
-
-void writePlayerCountField(const MainWindow& window, int n)
-{
-    setFieldValue(window.dialog, IDC_PLAYER_COUNT_FIELD, n);
-}
+void hookTabScroller(MainWindow& window) { hookTabScroller(window.tabs, window.tabScroller); }
 
 void showLoadedTeam(MainWindow& window)
 {
     TeamModel& model = window.model;
     writePlayerCountField(window, model.team.playerCount);
-    relabelTabs(window); // a single player keeps the first tab; a team gets its own
+    relabelTabs(window.tabs, window.model.active()); // a single player keeps the first tab; a team gets its own
     TeamState& state = model.active();
     if (!model.singleMode)
         TabCtrl_SetCurSel(window.tabs, currentIndex(state));

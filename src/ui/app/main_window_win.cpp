@@ -1,8 +1,8 @@
-#include "controls/main_window_win.h"
+#include "app/main_window_win.h"
 
+#include "app/main_window_parts_win.h"
+#include "base/dialogs_win.h"
 #include "base/text_win.h"
-#include "controls/dialogs_win.h"
-#include "controls/input_fields_win.h"
 #include "resource.h"
 
 void DialogView::showLkzText(const std::string& text)
