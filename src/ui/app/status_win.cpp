@@ -1,9 +1,9 @@
 // The download's status bar: made hidden, uncovered while a download runs, with its progress.
 #include "app/status_win.h"
 
+#include "base/dialogs_win.h"
 #include "base/dpi_win.h"
 #include "base/text_win.h"
-#include "base/dialogs_win.h"
 #include "resource.h"
 #include "update/update_rules.h"
 
