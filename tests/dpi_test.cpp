@@ -33,7 +33,6 @@ TEST_F(Dpi, RedFramesHugFieldAndSpin)
     setText(page, IDC_WON2_FIELD, L"9"); // implausible: 10 singles in 2 matches
     setText(page, IDC_LOST2_FIELD, L"1");
     selectLeague(4);
-    flushEvents(50);
     ScopedGetDC dc(page);
     const int gap = scaled(1), width = scaled(2);
     for (const auto& [fieldId, spinId] : {std::pair{IDC_WON2_FIELD, IDC_WON2_SPIN}, std::pair{IDC_LOST2_FIELD, IDC_LOST2_SPIN}}) {

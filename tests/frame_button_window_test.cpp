@@ -22,12 +22,12 @@ protected:
         field = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10,
                                 10, scaled(255), scaled(21), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_TRUE(installFrameButton(field, browseCommand, width));
-        flushEvents(50);
+        flushEvents(0);
     }
     void TearDown() override
     {
         DestroyWindow(parent);
-        flushEvents(20);
+        flushEvents(0);
     }
 
     // The text area's right edge and the button's middle, in client and screen coordinates.

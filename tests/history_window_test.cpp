@@ -71,7 +71,7 @@ protected:
     {
         ModalAction act(IDC_HISTORY_COPY, [&](HWND window) {
             UpdateWindow(window);
-            flushEvents(50);
+            flushEvents(0);
             look(window);
             PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 1);
             PostMessageW(window, WM_KEYUP, VK_ESCAPE, 0xC0000001);
@@ -119,7 +119,7 @@ TEST_F(HistoryWindow, DrawsEachPlayersPointsWhereTheLayoutPutsThem)
 
         const ChartPoint anna = layout->points[0][1];
         SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(anna.x + 2, anna.y - 1));
-        flushEvents(30);
+        flushEvents(0);
         HWND tipWindow = nullptr;
         while ((tipWindow = FindWindowExW(nullptr, tipWindow, TOOLTIPS_CLASSW, nullptr)))
             if (GetWindow(tipWindow, GW_OWNER) == window && IsWindowVisible(tipWindow))
@@ -129,7 +129,7 @@ TEST_F(HistoryWindow, DrawsEachPlayersPointsWhereTheLayoutPutsThem)
         const ChartRect carl = layout->legend[2].box;
         SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(carl.left + 2, (carl.top + carl.bottom) / 2));
         UpdateWindow(window);
-        flushEvents(30);
+        flushEvents(0);
         EXPECT_GT(layout->yLow, 160);
         expectColoursAtPoints(*layout, {false, false, true}, area, screen, "screen, Carl hidden");
         SendMessageW(GetDlgItem(window, IDC_HISTORY_COPY), BM_CLICK, 0, 0);

@@ -142,13 +142,15 @@ void HttpTestServer::answer(Socket client)
     response += "Cache-Control: no-store\r\nConnection: close\r\n\r\n";
     if (!sendAll(client, response.data(), response.size()))
         return;
-    pause(reply.firstDelay);
     const size_t length = reply.cutAfter < reply.body.size() ? reply.cutAfter : reply.body.size();
+    piecesLeft_ = (length + 1023) / 1024;
+    pause(reply.firstDelay);
     for (size_t sent = 0; sent < length && !stopping_;) {
         const size_t piece = length - sent < 1024 ? length - sent : 1024;
         if (!sendAll(client, reply.body.data() + sent, piece))
-            return;
+            break;
         sent += piece;
+        --piecesLeft_;
         if (sent < length)
             pause(reply.pieceDelay);
     }

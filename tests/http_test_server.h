@@ -41,6 +41,8 @@ public:
     void serve(const std::string& path, const HttpReply& reply);
     // The paths asked for so far, in order.
     std::vector<std::string> requests() const;
+    // The pieces of the answer being sent that have not gone out yet.
+    size_t piecesLeft() const { return piecesLeft_; }
 
 private:
     void run();
@@ -54,6 +56,7 @@ private:
     Socket listener_ = noSocket;
     int port_ = 0;
     std::atomic<bool> stopping_{false};
+    std::atomic<size_t> piecesLeft_{0};
     mutable std::mutex mutex_;
     std::map<std::string, HttpReply> replies_;
     std::vector<std::string> requests_;

@@ -73,7 +73,10 @@ public:
         page = FindWindowExW(dialog, nullptr, L"#32770", nullptr);
         tabs = GetDlgItem(dialog, IDC_PLAYER_TABS);
         ShowWindow(dialog, SW_SHOW);
-        flushEvents(150);
+        // Drawn first, then the tooltips the window makes once it has been drawn.
+        flushEvents(0);
+        fireTimer(dialog, IDT_TOOLTIPS);
+        flushEvents(0);
     }
 
     // Ends the program's way (WM_CLOSE), as the user's close button would.
@@ -84,7 +87,7 @@ public:
             DestroyWindow(dialog);
         }
         dialog = page = tabs = nullptr;
-        flushEvents(30);
+        flushEvents(0);
     }
 
     std::string ini() const { return readFileBytes(iniPath); }
@@ -96,14 +99,14 @@ public:
     {
         // What a button tells its parent when it is clicked.
         SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(parent, id)));
-        flushEvents(20);
+        flushEvents(0);
     }
     // A command of a menu (the options menu, the tab strip's or the system menu's "Info..."), as
     // the menu sends it to the main dialog.
     void menuCommand(int id) const
     {
         SendMessageW(dialog, WM_COMMAND, id, 0);
-        flushEvents(20);
+        flushEvents(0);
     }
     bool checked(int id) const { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -112,7 +115,7 @@ public:
         HWND box = GetDlgItem(dialog, IDC_LEAGUE_BOX);
         SendMessageW(box, CB_SETCURSEL, index, 0);
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_LEAGUE_BOX, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-        flushEvents(20);
+        flushEvents(0);
     }
 
     // One click on a spin arrow, pressed and released, as the mouse would give it.
@@ -124,7 +127,7 @@ public:
         const LPARAM point = MAKELPARAM(rect.right / 2, up ? rect.bottom / 4 : rect.bottom * 3 / 4);
         SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
         SendMessageW(control, WM_LBUTTONUP, 0, point);
-        flushEvents(20);
+        flushEvents(0);
     }
 
     // One step of a spin: a click on its arrow, or the arrow key in its field, which then has the focus.
@@ -137,13 +140,13 @@ public:
         HWND field = reinterpret_cast<HWND>(SendDlgItemMessageW(parent, spin, UDM_GETBUDDY, 0, 0));
         SetFocus(field);
         press(field, up ? VK_UP : VK_DOWN);
-        flushEvents(20);
+        flushEvents(0);
     }
 
     // Whether the frame of an input shows on the screen in red.
     bool framedRed(int kind) const
     {
-        flushEvents(30);
+        flushEvents(0);
         HWND surface = nullptr;
         const RECT frame = inputFrameRect({dialog, page}, kind, &surface);
         if (!surface)
@@ -167,7 +170,7 @@ public:
     {
         for (const wchar_t* c = characters; *c; ++c)
             press(field, LOBYTE(VkKeyScanW(*c)), *c);
-        flushEvents(20);
+        flushEvents(0);
     }
     static void backspace(HWND field) { press(field, VK_BACK, L'\b'); }
     // The first click into a field gives it the focus with its text selected.
@@ -175,12 +178,12 @@ public:
     {
         SendMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
         SendMessageW(field, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-        flushEvents(20);
+        flushEvents(0);
     }
     void fireCommitTimer() const
     {
         fireTimer(dialog, IDT_COMMIT);
-        flushEvents(20);
+        flushEvents(0);
     }
 
     // ---- The tabs ----
@@ -214,7 +217,7 @@ public:
     {
         SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, tabPoint(index));
         SendMessageW(tabs, WM_LBUTTONUP, 0, tabPoint(index));
-        flushEvents(20);
+        flushEvents(0);
     }
     // The second click of a double click arrives as its own message.
     void doubleClickTab(int index) const
@@ -222,7 +225,7 @@ public:
         clickTab(index);
         SendMessageW(tabs, WM_LBUTTONDBLCLK, MK_LBUTTON, tabPoint(index));
         SendMessageW(tabs, WM_LBUTTONUP, 0, tabPoint(index));
-        flushEvents(20);
+        flushEvents(0);
     }
     // A tab pressed, the pointer moved onto another and the button released there.
     void dragTab(int from, int to) const
@@ -230,7 +233,7 @@ public:
         SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, tabPoint(from));
         SendMessageW(tabs, WM_MOUSEMOVE, MK_LBUTTON, tabPoint(to));
         SendMessageW(tabs, WM_LBUTTONUP, 0, tabPoint(to));
-        flushEvents(20);
+        flushEvents(0);
     }
     // The context menu of a tab opens; what it shows is read and the menu closed.
     SeenMenu rightClickTab(int index) const
@@ -238,7 +241,7 @@ public:
         MenuWatcher watcher;
         SendMessageW(tabs, WM_RBUTTONDOWN, MK_RBUTTON, tabPoint(index));
         SendMessageW(tabs, WM_RBUTTONUP, 0, tabPoint(index));
-        flushEvents(60);
+        waitUntil([&] { return watcher.menu.seen; }, 5000);
         return watcher.menu;
     }
     // The options menu of a right click on the dialog's background.
@@ -247,7 +250,7 @@ public:
         MenuWatcher watcher;
         SendMessageW(dialog, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
         SendMessageW(dialog, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
-        flushEvents(60);
+        waitUntil([&] { return watcher.menu.seen; }, 5000);
         return watcher.menu;
     }
     // The page's six game fields, as "won1:lost1 won2:lost2 won3:lost3".

@@ -144,7 +144,6 @@ TEST_F(MainDialog, AFailingCheckReportsFramesAndAPassingOneClears)
     {
         BoxWatcher watcher;
         click(dialog, IDC_CALCULATE_BUTTON);
-        flushEvents(100);
         ASSERT_EQ(watcher.boxes.size(), 1u) << "one message per call";
         EXPECT_EQ(watcher.boxes[0].title, L"Fehler");
         EXPECT_EQ(watcher.boxes[0].text, L"Bitte eine Spielklasse auswählen.");
@@ -162,7 +161,6 @@ TEST_F(MainDialog, AFailingCheckReportsFramesAndAPassingOneClears)
     {
         BoxWatcher watcher;
         click(dialog, IDC_CALCULATE_BUTTON);
-        flushEvents(100);
         ASSERT_EQ(watcher.boxes.size(), 1u);
         EXPECT_EQ(watcher.boxes[0].title, L"LKZ berechnen");
         EXPECT_EQ(watcher.boxes[0].text, L"Anzahl Punktspiele/Anzahl durchgeführte Einzel nicht plausibel:\n3 Einzel in 1 Punktspiel.");
@@ -445,7 +443,7 @@ namespace {
 COLORREF fieldBackground(HWND field)
 {
     RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    flushEvents(30);
+    flushEvents(0);
     ScopedGetDC dc(field);
     return GetPixel(dc, 2, 2);
 }
@@ -477,7 +475,6 @@ TEST_F(MainDialog, FramesBelongToTheShownPlayer)
     {
         BoxWatcher watcher;
         click(dialog, IDC_CALCULATE_BUTTON);
-        flushEvents(100);
         EXPECT_EQ(watcher.boxes.size(), 1u);
     }
     EXPECT_TRUE(framedRed(Matches));
@@ -539,7 +536,7 @@ TEST(TwoMainDialogs, EachKeepsItsOwnTeamMarksColourAndFocus)
     // Each colours its own focused field; a button gives the focus back in its own dialog only.
     const auto background = [](HWND field) {
         RedrawWindow(field, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        flushEvents(30);
+        flushEvents(0);
         ScopedGetDC dc(field);
         return GetPixel(dc, 2, 2);
     };
@@ -580,8 +577,7 @@ TEST_F(MainDialog, AMessageFromAWorkerThreadIsShownOverTheDialog)
         showMessageBox(dialog, "Die Datei konnte nicht geladen werden.", "Download", BoxButtons::Ok, BoxIcon::Error);
         done = true;
     });
-    for (int i = 0; i < 100 && !done; ++i)
-        flushEvents(50);
+    waitUntil([&] { return done.load(); });
     worker.join();
     ASSERT_EQ(watcher.boxes.size(), 1u);
     EXPECT_EQ(watcher.boxes[0].title, L"Download");

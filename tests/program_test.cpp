@@ -78,13 +78,13 @@ int windowCount() { return static_cast<int>(mainWindows().size()); }
 // The dialog shows only when its initialisation is done.
 HWND waitForWindow(DWORD processId)
 {
-    for (int i = 0; i < 200; ++i) {
+    HWND window = nullptr;
+    waitUntil([&] {
         const std::vector<HWND> windows = mainWindows(processId);
-        if (!windows.empty())
-            return windows.front();
-        Sleep(50);
-    }
-    return nullptr;
+        window = windows.empty() ? nullptr : windows.front();
+        return window != nullptr;
+    });
+    return window;
 }
 
 DWORD finish(PROCESS_INFORMATION& process, DWORD milliseconds = 15000)
@@ -396,16 +396,16 @@ TEST(Program, UnderProgramFilesTheSettingsLiveInTheUsersFolder)
         // The About box names the file in use.
         PostMessageW(window, WM_COMMAND, IDM_INFO, 0);
         HWND about = nullptr;
-        for (int i = 0; i < 100 && !about; ++i) {
-            Sleep(50);
+        waitUntil([&] {
             for (HWND shown : visibleWindows(run.dwProcessId))
                 if (GetDlgItem(shown, IDC_ABOUT_SETTINGS_FILE))
                     about = shown;
-        }
+            return about != nullptr;
+        });
         ASSERT_NE(about, nullptr) << c.what;
         EXPECT_EQ(textOf(GetDlgItem(about, IDC_ABOUT_SETTINGS_FILE)), userFile) << c.what;
         PostMessageW(about, WM_COMMAND, IDOK, 0);
-        Sleep(100);
+        waitUntil([&] { return !IsWindow(about); });
         SendMessageW(GetDlgItem(window, IDC_MODE_BUTTON), BM_CLICK, 0, 0);
         const std::wstring switched = controlText(window, IDC_MODE_BUTTON);
         PostMessageW(window, WM_CLOSE, 0, 0);
@@ -472,12 +472,12 @@ TEST(Program, AMissingSystemLibraryIsAMessageNotACrash)
     ASSERT_NE(window, nullptr);
     PostMessageW(window, WM_COMMAND, IDM_CHECK_UPDATE, 0);
     HWND box = nullptr;
-    for (int i = 0; i < 100 && !box; ++i) {
-        Sleep(50);
+    waitUntil([&] {
         for (HWND shown : visibleWindows(run.dwProcessId))
             if (shown != window)
                 box = shown;
-    }
+        return box != nullptr;
+    });
     ASSERT_NE(box, nullptr) << "a message box";
     std::wstring message;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -492,7 +492,7 @@ TEST(Program, AMissingSystemLibraryIsAMessageNotACrash)
     GetWindowTextW(box, title, 64);
     EXPECT_STREQ(title, L"Fehler");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    Sleep(200);
+    waitUntil([&] { return !IsWindow(box); });
     EXPECT_EQ(mainWindows(run.dwProcessId).size(), 1u) << "the program goes on";
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(finish(run), 0u);

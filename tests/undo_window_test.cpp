@@ -25,7 +25,7 @@ protected:
         }
         keys[VK_CONTROL] &= static_cast<BYTE>(~0x80);
         SetKeyboardState(keys);
-        flushEvents(20);
+        flushEvents(0);
     }
     std::wstring undoItem() { return optionsMenu().text(IDM_UNDO); }
     std::wstring redoItem() { return rightClickTab(currentTab()).text(IDM_REDO); }

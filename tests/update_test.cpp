@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -160,17 +161,19 @@ protected:
 
     void waitForCheck(const BoxWatcher* boxes = nullptr, DWORD milliseconds = 20000)
     {
-        const DWORD end = GetTickCount() + milliseconds;
-        while (checkRunning() && static_cast<LONG>(end - GetTickCount()) > 0) {
-            flushEvents(5);
-            tallest = std::max(tallest, height());
-            const std::wstring status = statusText();
-            if (!status.empty() && (statusTexts.empty() || statusTexts.back() != status))
-                statusTexts.push_back(status);
-            if (boxes)
-                answerFolderDialog(*boxes);
-        }
-        flushEvents(30);
+        // The folder dialog is modal on this thread: it is answered from within its own loop.
+        std::optional<EveryTick> answering;
+        if (boxes)
+            answering.emplace([this, boxes] { answerFolderDialog(*boxes); });
+        waitUntil(
+            [this] {
+                tallest = std::max(tallest, height());
+                const std::wstring status = statusText();
+                if (!status.empty() && (statusTexts.empty() || statusTexts.back() != status))
+                    statusTexts.push_back(status);
+                return !checkRunning();
+            },
+            milliseconds);
     }
 
     // "Nach Update suchen" from the options menu, to the end of the check.
@@ -337,6 +340,48 @@ TEST_F(UpdateCheck, TheStatusBarShowsTheProgressAsItGoes)
     }
 }
 
+TEST_F(UpdateCheck, RollingUpDuringADownloadKeepsTheStatusBarAndTheHeight)
+{
+    const int before = height();
+    const auto toggleRollUp = [&] { SendMessageW(dialog, WM_NCLBUTTONDBLCLK, HTCAPTION, 0); };
+    const auto statusBarShown = [&] {
+        RECT bar, client;
+        GetWindowRect(statusBar(), &bar);
+        GetClientRect(dialog, &client);
+        MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        return bar.bottom <= client.bottom;
+    };
+    for (const bool upOverTheEnd : {false, true}) {
+        HttpReply slow = file(download(30 * 1024));
+        slow.pieceDelay = 20;
+        server.serve(versionPath, version(newerVersion + "\r\nsetup.zip"));
+        server.serve(downloadPath, slow);
+        DeleteFileW((folderA + L"\\setup.zip").c_str());
+        folderChoices = {folderA};
+        nextChoice = 0;
+        BoxWatcher boxes({IDYES});
+        {
+            EveryTick answering([&] { answerFolderDialog(boxes); });
+            SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
+            ASSERT_TRUE(waitUntil([&] { return height() > before; })) << "the download did not start";
+        }
+        toggleRollUp();
+        toggleRollUp();
+        EXPECT_EQ(height(), before + scaled(25)) << "rolled down during the download";
+        EXPECT_TRUE(statusBarShown()) << "rolled down during the download";
+        if (upOverTheEnd)
+            toggleRollUp();
+        waitForCheck(&boxes);
+        EXPECT_EQ(server.piecesLeft(), 0u);
+        if (upOverTheEnd) {
+            EXPECT_LT(height(), before) << "still rolled up";
+            toggleRollUp();
+        }
+        EXPECT_EQ(height(), before) << (upOverTheEnd ? "rolled down after the download" : "after the download");
+        EXPECT_FALSE(statusBarShown());
+    }
+}
+
 TEST_F(UpdateCheck, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
 {
     const std::string bytes = download(5000);
@@ -453,22 +498,21 @@ TEST_F(UpdateCheck, AServerThatAsksForAPasswordGetsTheSystemsPasswordDialog)
         const size_t before = requestsFor(versionPath);
         BoxWatcher boxes;
         bool asked = false;
-        SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
-        const DWORD end = GetTickCount() + 15000;
-        while (checkRunning() && static_cast<LONG>(end - GetTickCount()) > 0) {
-            flushEvents(20);
+        // The dialog is modal: it is answered from within its loop.
+        EveryTick answering([&] {
             PasswordSearch search;
             EnumWindows(findPasswordDialog, reinterpret_cast<LPARAM>(&search));
             if (!search.dialog || asked)
-                continue;
+                return;
             asked = true;
             if (c.enter) {
                 SendMessageW(search.edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"kapitaen"));
                 SendMessageW(search.edits[1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"geheim"));
             }
             PostMessageW(search.dialog, WM_COMMAND, c.enter ? IDOK : IDCANCEL, 0);
-        }
-        flushEvents(30);
+        });
+        SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
+        waitUntil([&] { return !checkRunning(); }, 15000);
         EXPECT_TRUE(asked) << c.what;
         ASSERT_EQ(boxes.boxes.size(), 1u) << c.what;
         EXPECT_EQ(boxes.boxes[0].text, c.told) << c.what;
@@ -499,18 +543,13 @@ TEST_F(UpdateCheck, ClosingDuringADownloadEndsItWithoutAFileOrAWait)
     folderChoices = {folderA};
     BoxWatcher boxes({IDYES});
     const int before = height();
-    SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
-    const DWORD end = GetTickCount() + 10000;
-    while (height() == before && static_cast<LONG>(end - GetTickCount()) > 0) {
-        flushEvents(5);
-        answerFolderDialog(boxes);
+    {
+        EveryTick answering([&] { answerFolderDialog(boxes); });
+        SendMessageW(dialog, WM_COMMAND, IDM_CHECK_UPDATE, 0);
+        ASSERT_TRUE(waitUntil([&] { return height() > before; })) << "the download did not start";
     }
-    ASSERT_GT(height(), before) << "the download did not start";
-    flushEvents(300);
-
-    const DWORD start = GetTickCount();
     close();
-    EXPECT_LT(GetTickCount() - start, 2500u);
+    EXPECT_GT(server.piecesLeft(), 0u) << "the close waited for the download";
     EXPECT_TRUE(filesIn(folderA).empty());
     EXPECT_EQ(boxes.boxes.size(), 1u) << "nothing is told while the program closes";
 }
@@ -599,7 +638,7 @@ TEST(MakerSignature, TheSystemVerifiesWhatTheReleaseScriptSigned)
     for (const auto& c : cases)
         EXPECT_EQ(verifyMakerSignature(c.key, c.text, c.signature), c.valid) << c.what;
 
-    // What the user waits for, on top of the request.
+    // What the user waits for, on top of the request: reported, not judged, as machines differ.
     const int rounds = 50;
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
@@ -609,7 +648,6 @@ TEST(MakerSignature, TheSystemVerifiesWhatTheReleaseScriptSigned)
     QueryPerformanceCounter(&end);
     const double milliseconds = 1e3 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart / rounds;
     RecordProperty("verification_microseconds", static_cast<int>(milliseconds * 1000));
-    EXPECT_LT(milliseconds, 100.0) << "one verification";
 }
 
 class SignedUpdate : public UpdateCheck {
@@ -802,9 +840,7 @@ TEST_F(UpdateCheck, TheAboutBoxLinksAreBlueUnderlinedUnderThePointerAndStartTheC
         EXPECT_FALSE(underlined(link)) << "after the pointer left";
 
         SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_UPDATE_LINK, STN_CLICKED), reinterpret_cast<LPARAM>(link));
-        const DWORD end = GetTickCount() + 10000;
-        while ((checkRunning() || boxes.boxes.empty()) && static_cast<LONG>(end - GetTickCount()) > 0)
-            flushEvents(10);
+        waitUntil([&] { return !checkRunning() && !boxes.boxes.empty(); });
         stayedOpen = IsWindowVisible(box) != 0;
         aboutBox = box;
         mainEnabled = IsWindowEnabled(dialog) != 0;

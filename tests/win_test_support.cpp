@@ -22,6 +22,21 @@ void flushEvents(DWORD milliseconds)
     }
 }
 
+bool waitUntil(const std::function<bool()>& condition, DWORD timeout)
+{
+    const DWORD end = GetTickCount() + timeout;
+    for (;;) {
+        flushEvents(0);
+        if (condition())
+            return true;
+        const DWORD now = GetTickCount();
+        if (static_cast<LONG>(end - now) <= 0)
+            return false;
+        // Woken by the next message, or soon, for a condition no message announces.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(end - now, 5), QS_ALLINPUT);
+    }
+}
+
 std::wstring makeTempFolder()
 {
     // Wine reuses process ids from run to run: only a folder made here and now is empty.
@@ -246,6 +261,32 @@ void CALLBACK ModalAction::tick(HWND, UINT, UINT_PTR timer, DWORD)
     if (const char* pause = std::getenv("KM_LOOK_MS"))
         flushEvents(static_cast<DWORD>(std::atoi(pause)));
     self->action_(search.found);
+}
+
+namespace {
+
+std::vector<EveryTick*> activeTicks;
+
+} // namespace
+
+EveryTick::EveryTick(std::function<void()> tick) : tick_(std::move(tick)), timer_(SetTimer(nullptr, 0, 10, fire))
+{
+    activeTicks.push_back(this);
+}
+
+EveryTick::~EveryTick()
+{
+    KillTimer(nullptr, timer_);
+    activeTicks.erase(std::remove(activeTicks.begin(), activeTicks.end(), this), activeTicks.end());
+}
+
+void CALLBACK EveryTick::fire(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    for (EveryTick* tick : activeTicks)
+        if (tick->timer_ == timer) {
+            tick->tick_();
+            return;
+        }
 }
 
 namespace {

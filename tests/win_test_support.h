@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
-// Runs the message loop for a while, so posted, painted and timed work is done.
+// Runs the message loop for a while, so posted, painted and timed work is done; with 0, only
+// what is waiting now.
 void flushEvents(DWORD milliseconds = 60);
+// Runs the message loop until condition holds, at most timeout milliseconds; whether it held.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeout = 10000);
 
 // Delivers a due timer to its window at once, instead of waiting for it.
 void fireTimer(HWND window, UINT_PTR id);
@@ -62,6 +65,21 @@ private:
     std::function<void(HWND)> action_;
     bool everyWindow_;
     std::vector<HWND> handled_;
+    UINT_PTR timer_;
+};
+
+// While alive, runs tick every few milliseconds whenever this thread pumps messages, also inside
+// the modal loop of a message box or dialog it shows.
+class EveryTick {
+public:
+    explicit EveryTick(std::function<void()> tick);
+    ~EveryTick();
+    EveryTick(const EveryTick&) = delete;
+    EveryTick& operator=(const EveryTick&) = delete;
+
+private:
+    static void CALLBACK fire(HWND, UINT, UINT_PTR, DWORD);
+    std::function<void()> tick_;
     UINT_PTR timer_;
 };
 

@@ -115,7 +115,8 @@ void onInitDialog(HWND dialog, const MainDialogStart* start)
     }
     if (window.updateFolder.empty())
         window.updateFolder = programFolder();
-    createStatusBar(window);
+    createStatusBar(window.downloadStatus, dialog);
+    rememberFullSize(window.rollUp, dialog);
     SetWindowTextW(dialog, windowTitle);
 
     window.tabs = GetDlgItem(dialog, IDC_PLAYER_TABS);
@@ -293,7 +294,7 @@ bool onNonClientDoubleClick(MainWindow& window, WPARAM hitTest)
 {
     if (hitTest != HTCAPTION)
         return false;
-    toggleRollUp(window);
+    toggleRollUp(window.rollUp, window.dialog);
     return true;
 }
 
@@ -387,13 +388,17 @@ INT_PTR CALLBACK mainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         onTimer(window, wParam);
         return FALSE;
     case WM_DOWNLOAD_STARTED:
-        onDownloadStarted(window, static_cast<uint64_t>(wParam));
+        growWindow(window.rollUp, dialog,
+                   onDownloadStarted(window.downloadStatus, dialog, static_cast<uint64_t>(wParam)));
         return TRUE;
     case WM_DOWNLOAD_PROGRESS:
-        onDownloadProgress(window, static_cast<uint64_t>(wParam), floatOf(lParam));
+        onDownloadProgress(window.downloadStatus, dialog, static_cast<uint64_t>(wParam), floatOf(lParam));
         return TRUE;
     case WM_DOWNLOAD_ENDED:
-        onDownloadEnded(window);
+        growWindow(window.rollUp, dialog, onDownloadEnded(window.downloadStatus));
+        return TRUE;
+    case WM_UPDATE_TASK:
+        answerVersionCheck(dialog, window.update);
         return TRUE;
     case WM_ENDSESSION:
         // A shutdown or log-off saves like "Beenden" does.

@@ -122,15 +122,6 @@ void showTabMenu(MainWindow& window);
 void catchUndoKeys(MainWindow& window);
 void releaseUndoKeys(MainWindow& window);
 
-// ---- The download's status bar (status_win) ----
-void createStatusBar(MainWindow& window);
-void onDownloadStarted(MainWindow& window, uint64_t total);
-void onDownloadProgress(MainWindow& window, uint64_t received, float speed);
-void onDownloadEnded(MainWindow& window);
-
-// ---- Rolling up to the title bar (rollup_win) ----
-void toggleRollUp(MainWindow& window);
-
 // ---- Secondary windows, each handed what it shows (secondary_win) ----
 void openFormulaWindow(MainWindow& window);
 void openForecast(MainWindow& window);

@@ -3,6 +3,8 @@
 // freed at WM_NCDESTROY, kept with the dialog (DWLP_USER). Only the main dialog's own files, in
 // this folder, name it; the pieces below it (number fields, page, tab strip, secondary windows,
 // the update's worker) get a window handle, a value or a small record of their own, and notify.
+#include "app/rollup_win.h"
+#include "app/status_win.h"
 #include "base/handles_win.h"
 #include "base/view.h"
 #include "controls/input_fields_win.h"
@@ -62,8 +64,6 @@ struct MainWindow {
     HWND dialog;
     HWND page = nullptr;
     HWND tabs = nullptr;
-    HWND statusBar = nullptr;
-    HWND progressBar = nullptr;
     HWND tabScroller = nullptr; // the strip's scroll arrows, once hooked
     InputSurfaces inputs() const { return {dialog, page}; }
 
@@ -92,12 +92,10 @@ struct MainWindow {
     }
     AutoHook undoKeys; // Ctrl+Z and Ctrl+Y wherever the focus is in the main dialog (commands_win)
     std::shared_ptr<VersionCheckJob> update;
+    DownloadStatus downloadStatus;
+    RollUp rollUp;
 
-    RECT fullWindowRect = {}; // the window's size when not rolled up
-    bool rolledUp = false;
     int lastLeagueIndex = -1;
     bool closing = false;     // the exit sequence runs once, whatever asks for it
-    int downloadGrowth = 0;   // the height added for the status bar while a download runs
-    uint64_t downloadTotal = 0; // the announced length of the running download, 0 when unknown
     SIZE historyWindowSize = {}; // "Verlauf" opens as large as it was last closed in this run
 };

@@ -12,7 +12,7 @@ const struct {
     Feature feature;
     const wchar_t* names[4];
 } featureLibraries[] = {
-    {Feature::VersionCheckJob, {L"wininet.dll", L"bcrypt.dll", L"shell32.dll", L"ole32.dll"}},
+    {Feature::Update, {L"wininet.dll", L"bcrypt.dll", L"shell32.dll", L"ole32.dll"}},
     {Feature::Links, {L"shell32.dll", L"ole32.dll"}},
     {Feature::SaveDialog, {L"comdlg32.dll", L"ole32.dll"}},
     {Feature::ColourDialog, {L"comdlg32.dll"}},

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 enum class Feature {
-    VersionCheckJob,  // version file, download and its hash, folder browser
+    Update,       // the version check: version file, download and its hash, folder browser
     Links,        // the About box's mail and web links
     SaveDialog,   // "Speichern..." of the overview and the chart
     ColourDialog, // the highlight colour

@@ -22,12 +22,12 @@ namespace {
 
 const char updateTitle[] = "Update";
 
-// A closing program asks nothing more.
-BoxAnswer ask(const VersionCheckJob& check, const std::string& text, BoxButtons buttons, BoxIcon icon)
+// Asked on the main dialog's thread; a closing program asks nothing more.
+BoxAnswer ask(VersionCheckJob& check, const std::string& text, BoxButtons buttons, BoxIcon icon)
 {
-    if (check.stopping)
-        return BoxAnswer::Cancel;
-    return showMessageBox(check.mainDialog, text, updateTitle, buttons, icon);
+    return askWindowThread<BoxAnswer>(check, BoxAnswer::Cancel, [text, buttons, icon](HWND mainDialog) {
+        return showMessageBox(mainDialog, text, updateTitle, buttons, icon);
+    });
 }
 
 bool findsExactly(const std::wstring& path, WIN32_FIND_DATAW& found)
@@ -57,6 +57,8 @@ void onFolderDialogInit(HWND dialog, std::wstring& folder)
 
 void browseForFolder(HWND dialog)
 {
+    // The folder browser needs COM on the thread that shows it.
+    ComApartment com;
     BROWSEINFOW browse = {};
     browse.hwndOwner = dialog;
     browse.lpszTitle = L"Verzeichnis auswählen:";
@@ -110,19 +112,29 @@ INT_PTR CALLBACK folderDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     return FALSE;
 }
 
-bool chooseFolder(const VersionCheckJob& check, std::wstring& folder)
+// The folder dialog, shown by the main dialog's thread and starting from folder, which becomes
+// the folder chosen; false when the user cancels it or the check stops.
+bool chooseFolder(VersionCheckJob& check, std::wstring& folder)
 {
-    return !check.stopping && DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_UPDATE_FOLDER),
-                                              modalOwner(check.mainDialog), folderDialogProc,
-                                              reinterpret_cast<LPARAM>(&folder)) == 1;
+    const std::wstring chosen = askWindowThread<std::wstring>(check, {}, [start = folder](HWND mainDialog) {
+        std::wstring shown = start;
+        const INT_PTR accepted = DialogBoxParamW(appInstance(), MAKEINTRESOURCEW(IDD_UPDATE_FOLDER),
+                                                 modalOwner(mainDialog), folderDialogProc,
+                                                 reinterpret_cast<LPARAM>(&shown));
+        // An accepted folder is never empty: the empty path is no folder.
+        return accepted == 1 ? shown : std::wstring();
+    });
+    if (chosen.empty())
+        return false;
+    folder = chosen;
+    return true;
 }
 
 // ---- The check ----
 
-void runVersionCheck(const VersionCheckJob& check, WebTransfer& transfer)
+void runVersionCheck(VersionCheckJob& check, WebTransfer& transfer)
 {
-    const std::string text =
-        transfer.fetchText(modalOwner(check.mainDialog), versionFileUrl(updateSite.server, updateSite.versionDir));
+    const std::string text = transfer.fetchText(versionFileUrl(updateSite.server, updateSite.versionDir));
     if (check.stopping)
         return;
     if (!transfer.refusal().empty()) {
@@ -174,8 +186,6 @@ DWORD WINAPI versionCheckWorker(void* parameter)
     std::shared_ptr<VersionCheckJob> check(*static_cast<std::shared_ptr<VersionCheckJob>*>(parameter));
     delete static_cast<std::shared_ptr<VersionCheckJob>*>(parameter);
     {
-        // The folder browser needs COM on the thread that shows it.
-        ComApartment com;
         WebTransfer transfer(*check);
         runVersionCheck(*check, transfer);
     }
@@ -185,11 +195,22 @@ DWORD WINAPI versionCheckWorker(void* parameter)
 
 } // namespace
 
-void startVersionCheck(HWND mainDialog, std::shared_ptr<VersionCheckJob>& running, const std::wstring& startFolder)
+bool runOnWindowThread(VersionCheckJob& job)
 {
-    if (versionCheckRunning(running))
+    if (job.stopping)
+        return false;
+    ResetEvent(job.taskDone.get());
+    if (!PostMessageW(job.mainDialog, WM_UPDATE_TASK, 0, 0))
+        return false;
+    const HANDLE woken[] = {job.taskDone.get(), job.stopped.get()};
+    return WaitForMultipleObjects(2, woken, FALSE, INFINITE) == WAIT_OBJECT_0 && !job.stopping;
+}
+
+void startVersionCheck(HWND mainDialog, std::shared_ptr<VersionCheckJob>& job, const std::wstring& startFolder)
+{
+    if (versionCheckRunning(job))
         return;
-    if (!loadLibrariesFor(Feature::VersionCheckJob, modalOwner(mainDialog)))
+    if (!loadLibrariesFor(Feature::Update, modalOwner(mainDialog)))
         return;
     auto check = std::make_shared<VersionCheckJob>();
     check->mainDialog = mainDialog;
@@ -202,31 +223,32 @@ void startVersionCheck(HWND mainDialog, std::shared_ptr<VersionCheckJob>& runnin
                        "Fehler", BoxButtons::Ok, BoxIcon::Error);
         return;
     }
-    running = check;
+    job = check;
 }
 
-bool versionCheckRunning(const std::shared_ptr<VersionCheckJob>& check) { return check && check->running; }
+bool versionCheckRunning(const std::shared_ptr<VersionCheckJob>& job) { return job && job->running; }
 
-void stopVersionCheck(std::shared_ptr<VersionCheckJob>& running, DWORD milliseconds)
+void answerVersionCheck(HWND mainDialog, std::shared_ptr<VersionCheckJob> job)
 {
-    if (!running)
+    // Our own share: the exit may let go of the check while its question is open.
+    if (!job || job->stopping || !job->task)
         return;
-    VersionCheckJob& check = *running;
-    check.stopping = true;
-    const HANDLE thread = check.thread.get();
-    const DWORD end = GetTickCount() + milliseconds;
-    for (;;) {
-        const DWORD now = GetTickCount();
-        const DWORD left = static_cast<LONG>(end - now) > 0 ? end - now : 0;
-        // The worker may be waiting for this thread to handle what its message box sends.
-        const DWORD woke = MsgWaitForMultipleObjects(1, &thread, FALSE, left, QS_SENDMESSAGE);
-        if (woke != WAIT_OBJECT_0 + 1)
-            break;
-        MSG msg;
-        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-    // A worker still running keeps its share of the check; ours goes with the record.
-    running.reset();
+    const std::function<void(HWND)> task = std::move(job->task);
+    job->task = nullptr;
+    task(mainDialog);
+    SetEvent(job->taskDone.get());
+}
+
+void stopVersionCheck(std::shared_ptr<VersionCheckJob>& job, DWORD milliseconds)
+{
+    if (!job)
+        return;
+    job->stopping = true;
+    SetEvent(job->stopped.get());
+    // The worker waits for nothing on this thread: it is in the network or the file, or done.
+    WaitForSingleObject(job->thread.get(), milliseconds);
+    // A worker still running keeps its share of the check; ours goes.
+    job.reset();
 }
 
 bool isDirectory(const std::wstring& path)

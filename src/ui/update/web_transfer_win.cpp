@@ -14,11 +14,33 @@
 
 namespace {
 
-void tellDownload(const VersionCheckJob& check, const std::string& text, BoxIcon icon)
+// Told by the main dialog's thread; the worker waits until the user has read it.
+void tellDownload(VersionCheckJob& check, const std::string& text, BoxIcon icon)
 {
-    if (check.stopping)
-        return;
-    showMessageBox(check.mainDialog, text, "Download", BoxButtons::Ok, icon);
+    askWindowThread<BoxAnswer>(check, BoxAnswer::Cancel, [text, icon](HWND mainDialog) {
+        return showMessageBox(mainDialog, text, "Download", BoxButtons::Ok, icon);
+    });
+}
+
+// The system's dialog for what a request's answer asks of the user (a password), shown by the
+// main dialog's thread: what it answers, and the error it left, as the worker's own.
+DWORD askAboutRequest(VersionCheckJob& check, HINTERNET request, DWORD error)
+{
+    struct Outcome {
+        DWORD answer = ERROR_CANCELLED;
+        DWORD lastError = ERROR_SUCCESS;
+    };
+    const Outcome outcome = askWindowThread<Outcome>(check, {}, [request, error](HWND mainDialog) {
+        Outcome asked;
+        asked.answer = InternetErrorDlg(modalOwner(mainDialog), request, error,
+                                        FLAGS_ERROR_UI_FILTER_FOR_ERRORS | FLAGS_ERROR_UI_FLAGS_CHANGE_OPTIONS |
+                                            FLAGS_ERROR_UI_FLAGS_GENERATE_DATA,
+                                        nullptr);
+        asked.lastError = GetLastError();
+        return asked;
+    });
+    SetLastError(outcome.lastError);
+    return outcome.answer;
 }
 
 // The status code of an HTTP answer; 0 when there is none.
@@ -203,7 +225,7 @@ void WebTransfer::reset()
 
 void WebTransfer::release() { reset(); }
 
-const std::string& WebTransfer::fetchText(HWND owner, const std::string& url)
+const std::string& WebTransfer::fetchText(const std::string& url)
 {
     reset();
     root_.reset(InternetOpenA("Kadermeister", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
@@ -238,11 +260,7 @@ const std::string& WebTransfer::fetchText(HWND owner, const std::string& url)
         refusal_ = secureRefusalFor(server, request_.get(), sendError);
         if (!refusal_.empty())
             return text_;
-        const DWORD answer = InternetErrorDlg(owner, request_.get(), error,
-                                              FLAGS_ERROR_UI_FILTER_FOR_ERRORS | FLAGS_ERROR_UI_FLAGS_CHANGE_OPTIONS |
-                                                  FLAGS_ERROR_UI_FLAGS_GENERATE_DATA,
-                                              nullptr);
-        if (answer != ERROR_INTERNET_FORCE_RETRY)
+        if (askAboutRequest(check_, request_.get(), error) != ERROR_INTERNET_FORCE_RETRY)
             break;
     }
     if (GetLastError() == ERROR_ACCESS_DENIED || isErrorStatus(statusCodeOf(request_.get())))

@@ -1,7 +1,8 @@
 #pragma once
 // The HTTP side of the update: the version file fetched into memory, and the new version
 // downloaded into a folder, its progress posted to the main dialog. Both run on the version
-// check's worker thread. Beside them the system's cryptography: the download's SHA-256
+// check's worker thread; what they show (the password dialog, the outcome) the main dialog's
+// thread shows for them. Beside them the system's cryptography: the download's SHA-256
 // and the check of the maker's signature.
 #include "base/handles_win.h"
 #include "update/update_check_win.h"
@@ -34,16 +35,16 @@ enum class DownloadResult {
 // is set.
 class WebTransfer {
 public:
-    explicit WebTransfer(const VersionCheckJob& check) : check_(check) {}
+    explicit WebTransfer(VersionCheckJob& check) : check_(check) {}
     ~WebTransfer() { release(); }
     WebTransfer(const WebTransfer&) = delete;
     WebTransfer& operator=(const WebTransfer&) = delete;
 
     void reset();
-    // GET of a short text; owner owns the system's password dialog. Empty when the server could
-    // not be reached or answered with an error status. Reading stops once the text is longer
-    // than maxVersionFileSize, so a larger answer shows as too large.
-    const std::string& fetchText(HWND owner, const std::string& url);
+    // GET of a short text; the main dialog owns the system's password dialog. Empty when the
+    // server could not be reached or answered with an error status. Reading stops once the text
+    // is longer than maxVersionFileSize, so a larger answer shows as too large.
+    const std::string& fetchText(const std::string& url);
     // After fetchText: why an HTTPS server was refused (its certificate, a redirect to plain
     // HTTP), as the user reads it; empty when it was not.
     const std::string& refusal() const { return refusal_; }
@@ -54,7 +55,7 @@ public:
     void release();
 
 private:
-    const VersionCheckJob& check_;
+    VersionCheckJob& check_;
     AutoInternet root_;
     AutoInternet request_;
     AutoInternet connection_;
