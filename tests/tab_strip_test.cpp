@@ -551,7 +551,7 @@ TEST_F(TabStrip, AClickOnAHalfHiddenTabMovesNobodyAndADragShowsWhereTheDropGoes)
         const std::vector<std::wstring> before = tabLabels();
         SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
         SendMessageW(tabs, WM_LBUTTONUP, 0, point);
-        flushEvents(20);
+        flushEvents(0);
         EXPECT_EQ(tabLabels(), before) << size;
         EXPECT_EQ(tabLabel(currentTab()), L"P" + std::to_wstring(cut + 1) + L" Mustermann") << size;
         close();
@@ -576,7 +576,7 @@ TEST_F(TabStrip, AClickOnAHalfHiddenTabMovesNobodyAndADragShowsWhereTheDropGoes)
     EXPECT_EQ(edgeColour(), GetSysColor(COLOR_HIGHLIGHT)) << "left edge when moving forward, was " << plain;
     SendMessageW(tabs, WM_KEYDOWN, VK_ESCAPE, 0);
     SendMessageW(tabs, WM_LBUTTONUP, 0, tabPoint(1));
-    flushEvents(20);
+    flushEvents(0);
     EXPECT_EQ(edgeColour(), plain);
     EXPECT_EQ(tabLabel(3), L"P4 Mustermann") << "Escape moved nobody";
 }
@@ -595,7 +595,7 @@ TEST_F(TabStrip, APageUnderAScrolledStripIsDrawn)
     menuCommand(IDM_MOVE_BACK); // his new tab lies behind the arrows: the strip scrolls to it
     HWND field = GetDlgItem(page, IDC_LOST1_FIELD);
     const auto shown = [field] {
-        flushEvents(30);
+        flushEvents(0);
         ScopedGetDC dc(field);
         return GetPixel(dc, 3, 3);
     };
