@@ -36,12 +36,16 @@ std::string repeat(const std::string& text, int times)
     return result;
 }
 
+// Beyond the int range a number gives its nearer end, whatever its digits would wrap to.
 TEST(SettingsText, DecimalValue)
 {
     const std::pair<const char*, int> cases[] = {
         {"", 0},         {"abc", 0},    {"12", 12},          {"  -7x", -7},           {"\t+3", 3},
         {"+-3", 0},      {"- 5", 0},    {"01", 1},           {" 1 2", 1},             {"2147483647", INT_MAX},
         {"-2147483648", INT_MIN},       {"99999999999999999999", INT_MAX},            {"-99999999999999999999", INT_MIN},
+        {"2147483648", INT_MAX},        {"-2147483649", INT_MIN},                     {"4294967296", INT_MAX},
+        {"-4294967295", INT_MIN},       {"-4294967296", INT_MIN},                     {"-4294967297x", INT_MIN},
+        {"21474836470", INT_MAX},       {"-18446744073709551616", INT_MIN},           {"000000000000000000042", 42},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(decimalValue(text), expected) << '"' << text << '"';
