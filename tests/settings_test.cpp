@@ -2,6 +2,7 @@
 #include "settings/settings.h"
 
 #include "core_test_support.h"
+#include "rating/checks.h"
 
 #include <gtest/gtest.h>
 
@@ -327,7 +328,7 @@ TEST_F(Settings, LoadModelReturnsFaultyPlayersAndLoadsTheOthers)
         const PlayerRecord& p = team.players[i];
         EXPECT_EQ(p.lineup, i + 1);
         EXPECT_EQ(valuesOf(p), expected[i]) << "player " << i + 1;
-        EXPECT_FLOAT_EQ(p.lkz, playerLkz(team, p));
+        EXPECT_FLOAT_EQ(p.lkz, static_cast<float>(meaningfulLkz(inputsOf(team, p)).value_or(0)));
     }
     EXPECT_STREQ(team.players[0].name, "Anna");
     EXPECT_EQ(team.players[0].customName, 1);

@@ -99,12 +99,6 @@ void storeInputs(TeamState& state, int index, const LkzInputs& in)
         recomputePlayerLkz(state, index);
 }
 
-float playerLkz(const TeamState& state, const PlayerRecord& record)
-{
-    const float lkz = static_cast<float>(meaningfulLkz(inputsOf(state, record)).value_or(0));
-    return std::isfinite(lkz) ? lkz : 0;
-}
-
 void recomputePlayerLkz(TeamState& state, int index)
 {
     if (validIndex(state, index))

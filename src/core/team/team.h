@@ -75,9 +75,6 @@ LkzInputs inputsOf(const TeamState& state, const PlayerRecord& record);
 // his, and every player's when the league or the team count changed.
 void storeInputs(TeamState& state, int index, const LkzInputs& inputs);
 
-// The LKZ of one record from its own values and the state's league and team count; 0 when it has
-// none (meaningfulLkz), so that such a player sorts last in the LKZ order.
-float playerLkz(const TeamState& state, const PlayerRecord& record);
 // The stored LKZ of the record at index and today's point of his season follow his stored values
 // (keepHistory). Wherever stored values change, this or storeInputs runs.
 void recomputePlayerLkz(TeamState& state, int index);
