@@ -68,15 +68,38 @@ TEST(SettingsText, FlagsAndSaveSortOrder)
     }
 }
 
-TEST(SettingsText, HighlightColourOutsideTheColoursIsTheDefault)
+// Each key's own rule, after the number is held to the int range: a colour outside the colours
+// is the default, the regulars are held to 0 or 2..10, "MultiInst" allows only 1.
+TEST(SettingsText, NumbersMeetTheirKeysRule)
 {
-    const std::pair<const char*, uint32_t> cases[] = {
-        {"-1", defaultHighlightColour}, {"16777216", defaultHighlightColour}, {"", defaultHighlightColour},
-        {"abc", 0},                     {"0", 0},                             {"16777215", 0xFFFFFF},
-        {"255", 255},
+    const struct {
+        const char *section, *key, *text;
+        int expected;
+    } cases[] = {
+        {"LKZ", "BKColor", "-4294967296", static_cast<int>(defaultHighlightColour)},
+        {"LKZ", "BKColor", "-1", static_cast<int>(defaultHighlightColour)},
+        {"LKZ", "BKColor", "16777216", static_cast<int>(defaultHighlightColour)},
+        {"LKZ", "BKColor", "", static_cast<int>(defaultHighlightColour)},
+        {"LKZ", "BKColor", "abc", 0},
+        {"LKZ", "BKColor", "16777215", 0xFFFFFF},
+        {"Mannschaft", "Stammspieler", "-2147483649", 0},
+        {"Mannschaft", "Stammspieler", "4294967299", 10},
+        {"LKZ", "MultiInst", "-4294967295", 0},
+        {"LKZ", "MultiInst", "4294967297", 0},
+        {"Mannschaft", "Anzahlspieler", "-4294967276", minTeamSize},
     };
-    for (const auto& [text, colour] : cases)
-        EXPECT_EQ(highlightColourFromText(text), colour) << '"' << text << '"';
+    for (const auto& c : cases) {
+        FakeIni file;
+        file.set(c.section, c.key, c.text);
+        std::vector<std::string> faults;
+        const TeamModel model = loadModel(file.store(), faults);
+        const std::string key = c.key;
+        const int value = key == "BKColor"        ? static_cast<int>(model.highlightColour)
+                          : key == "Stammspieler" ? model.team.rules.regulars
+                          : key == "MultiInst"    ? severalInstancesAllowed(file.store())
+                                                  : model.team.playerCount;
+        EXPECT_EQ(value, c.expected) << c.key << "=" << c.text;
+    }
 }
 
 TEST(SettingsText, SeveralInstancesOnlyForMultiInstOne)
@@ -180,11 +203,10 @@ TEST_F(Settings, StateSettings)
     const struct {
         const char *section, *saveSortOrder, *sortOrder, *count;
         int expectSaveSort, expectSort, expectCount;
-        bool readsSortOrder;
     } cases[] = {
-        {"Mannschaft", "1", "1", "12", 1, 1, 12, true},   {"Mannschaft", "10", "1", "2", 0, 0, 4, false},
-        {"Mannschaft", "0", "1", "50", 0, 0, 20, false},  {"Mannschaft", "1", "2", "x", 1, 0, 4, true},
-        {"Einzelspieler", "1", "1", "8", 1, 1, 1, true},
+        {"Mannschaft", "1", "1", "12", 1, 1, 12},   {"Mannschaft", "10", "1", "2", 0, 0, 4},
+        {"Mannschaft", "0", "1", "50", 0, 0, 20},  {"Mannschaft", "1", "2", "x", 1, 0, 4},
+        {"Einzelspieler", "1", "1", "8", 1, 1, 1},
     };
     for (const auto& c : cases) {
         FakeIni file;
@@ -195,7 +217,7 @@ TEST_F(Settings, StateSettings)
         file.set(c.section, "Dezimal", "1");
         model = newModel(6);
         TeamState& state = std::string(c.section) == "Einzelspieler" ? single : team;
-        readStateSettings(state, file.store());
+        readStateSettings(model, state, file.store());
         EXPECT_EQ(state.saveSortOrder, c.expectSaveSort) << c.saveSortOrder;
         EXPECT_EQ(state.sortByLkz, c.expectSort) << c.saveSortOrder << "/" << c.sortOrder;
         EXPECT_EQ(state.playerCount, c.expectCount) << c.count;
@@ -203,15 +225,6 @@ TEST_F(Settings, StateSettings)
         EXPECT_EQ(state.players.back().lineup, c.expectCount);
         EXPECT_EQ(state.currentLineup, 3);
         EXPECT_EQ(state.decimal, 1);
-        std::vector<std::string> expected;
-        const bool isTeam = !state.isSingle();
-        for (const char* key : {"Dezimal", "AutoCalc", "SaveData", "SaveSortOrder", "SortOrder", "Anzahlspieler",
-                                "AktSpieler", "Stammspieler", "ToleranzMannschaft", "ToleranzVerein"})
-            if ((key != std::string("SortOrder") || c.readsSortOrder) &&
-                (key != std::string("Anzahlspieler") || isTeam) &&
-                ((std::string(key).rfind("Stamm", 0) != 0 && std::string(key).rfind("Toleranz", 0) != 0) || isTeam))
-                expected.push_back(std::string(c.section) + "/" + key);
-        EXPECT_EQ(file.reads, expected);
     }
 }
 
@@ -234,7 +247,6 @@ TEST_F(Settings, SaveAllWritesEveryKeyInOrder)
         "Einzelspieler/Dezimal=1", "Einzelspieler/AutoCalc=0", "Einzelspieler/SaveData=0",
         "Einzelspieler/SortOrder=0", "Einzelspieler/SaveSortOrder=0",
         "Einzelspieler/AktSpieler=1", "Einzelspieler/Anzahlspieler=1",
-        "LKZ/OnTop=1", "LKZ/ShowEinzel=0", "LKZ/BKColor=255",
         "Mannschaft/Dezimal=0", "Mannschaft/AutoCalc=1", "Mannschaft/SaveData=0",
         "Mannschaft/SaveSortOrder=1", "Mannschaft/SortOrder=1",
         "Mannschaft/AktSpieler=1", "Mannschaft/Anzahlspieler=6",

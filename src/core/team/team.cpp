@@ -132,12 +132,6 @@ std::string defaultPlayerName(int lineup)
     return buffer;
 }
 
-std::string playerValuesKey(int lineup) { return "Spieler" + std::to_string(lineup); }
-
-std::string playerNameKey(int lineup) { return "SpielerName" + std::to_string(lineup); }
-
-std::string playerHistoryKey(int lineup) { return "Verlauf" + std::to_string(lineup); }
-
 std::string startingName(const TeamState& state, int lineup)
 {
     return state.isSingle() ? std::string(singlePlayerName) : defaultPlayerName(lineup);
