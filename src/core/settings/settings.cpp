@@ -116,7 +116,6 @@ const IniKey iniKeys[] = {
      },
      [](const TeamModel&, const TeamState& state) { return toleranceIniText(state.rules.clubTenths); }, nullptr},
 };
-const int iniKeyCount = static_cast<int>(sizeof iniKeys / sizeof iniKeys[0]);
 
 const IniKey severalInstancesKey = {IniPlace::Program, "MultiInst", 0, 0, 0, nullptr, nullptr, nullptr};
 

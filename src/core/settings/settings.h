@@ -39,7 +39,6 @@ struct IniKey {
 
 // The keys of the settings, in the order a save writes them.
 extern const IniKey iniKeys[];
-extern const int iniKeyCount;
 // "MultiInst": whether a start may run beside a running instance; read by the start alone.
 extern const IniKey severalInstancesKey;
 
@@ -51,6 +50,7 @@ int saveSortOrderFromText(const std::string& text);
 // The section of a mode: "Mannschaft" or "Einzelspieler".
 const char* sectionOf(const TeamState& state);
 
+// Whether a second instance may start: only for "MultiInst" 1.
 bool severalInstancesAllowed(const IniStore& ini);
 
 // One of a player's keys: its name is the pattern's prefix followed by his line-up number.
