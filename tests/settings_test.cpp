@@ -29,6 +29,8 @@ using Values = std::array<int, 7>; // matches, won1, lost1, won2, lost2, won3, l
 Values valuesOf(const PlayerRecord& r) { return {r.matches, r.won1, r.lost1, r.won2, r.lost2, r.won3, r.lost3}; }
 const Values defaults{1, 0, 0, 0, 0, 0, 0};
 
+std::string valuesKey(int lineup) { return playerKey(playerIniKeys[0], lineup); } // "Spieler<lineup>"
+
 std::string repeat(const std::string& text, int times)
 {
     std::string result;
@@ -272,7 +274,7 @@ TEST_F(Settings, LineupRulesLoadClampedAndNothingElseIsLost)
         file.set("Mannschaft", "SaveData", "1");
         file.set("Mannschaft", "Anzahlspieler", "4");
         for (int n = 1; n <= 4; ++n)
-            file.set("Mannschaft", playerValuesKey(n), "031005020400000000");
+            file.set("Mannschaft", valuesKey(n), "031005020400000000");
         file.set("Mannschaft", "Stammspieler", c.regulars);
         file.set("Mannschaft", "ToleranzMannschaft", c.inTeam);
         file.set("Mannschaft", "ToleranzVerein", c.between);
@@ -361,17 +363,17 @@ TEST_F(Settings, AFaultyLastPlayerKeepsTheOthersLeague)
         file.set("Mannschaft", "SaveData", "1");
         file.set("Mannschaft", "Anzahlspieler", "4");
         for (int n = 1; n <= 3; ++n)
-            file.set("Mannschaft", playerValuesKey(n), "031005030200000000");
+            file.set("Mannschaft", valuesKey(n), "031005030200000000");
         if (last)
-            file.set("Mannschaft", playerValuesKey(4), last);
+            file.set("Mannschaft", valuesKey(4), last);
         load(file);
         EXPECT_EQ(team.league, 3) << (last ? last : "missing");
         EXPECT_EQ(team.teamCount, 10);
         file.writes.clear();
         saveAll(model, file.store());
         for (int n = 1; n <= 3; ++n)
-            EXPECT_EQ(file.get("Mannschaft", playerValuesKey(n)), "031005030200000000") << n;
-        EXPECT_EQ(file.get("Mannschaft", playerValuesKey(4)), "031001000000000000") << "only he starts fresh";
+            EXPECT_EQ(file.get("Mannschaft", valuesKey(n)), "031005030200000000") << n;
+        EXPECT_EQ(file.get("Mannschaft", valuesKey(4)), "031001000000000000") << "only he starts fresh";
     }
 }
 

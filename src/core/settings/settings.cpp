@@ -231,8 +231,6 @@ const PlayerIniKey playerIniKeys[3] = {
 
 std::string playerKey(const PlayerIniKey& key, int lineup) { return key.prefix + std::to_string(lineup); }
 
-std::string playerValuesKey(int lineup) { return playerKey(playerIniKeys[0], lineup); }
-
 std::string formatPlayerValues(const TeamState& state, const PlayerRecord& record)
 {
     const LkzInputs in = inputsOf(state, record);

@@ -71,7 +71,6 @@ struct PlayerLoad {
 extern const PlayerIniKey playerIniKeys[3];
 // The key of a player: the line-up number is his identity in the file.
 std::string playerKey(const PlayerIniKey& key, int lineup);
-std::string playerValuesKey(int lineup); // "Spieler<lineup>"
 
 // A player's "Spieler%d" text: nine "%02d" fields, 18 characters for values in -9..99.
 std::string formatPlayerValues(const TeamState& state, const PlayerRecord& record);
