@@ -236,7 +236,7 @@ TEST_F(HistoryWindow, ThreeMatchDaysTypedInMakeTwoLinesThatSurviveARestart)
     EXPECT_EQ(lines(), (std::vector<size_t>{3, 3}));
     reopen();
     EXPECT_EQ(lines(), (std::vector<size_t>{3, 3})) << ini();
-    EXPECT_NE(ini().find("Verlauf1=1:181.589;2:187.211;3:188.800\r\n"), std::string::npos) << ini();
+    EXPECT_NE(ini().find("Verlauf1=1:181.589;2:187.211;3:188.8\r\n"), std::string::npos) << ini();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core_test_support.h"
 #include "rating/lkz.h"
+#include "rating/shown_lkz.h"
 #include "settings/settings.h"
 #include "team/history.h"
 #include "update/update_rules.h"
@@ -214,7 +215,7 @@ std::string checkLkzText(const uint8_t* data, size_t size)
     if (size > 0)
         std::memcpy(&value, data, std::min(size, sizeof value));
     for (int decimal : {0, 1}) {
-        const std::string text = formatLkz(value, decimal);
+        const std::string text = shownLkzText(value, decimal);
         if (text.empty() || text.size() > 63)
             return "LKZ text of " + std::to_string(text.size()) + " characters";
         if (text.find('.') != std::string::npos)

@@ -1,5 +1,6 @@
 #include "base/numbers.h"
 
+#include <algorithm>
 #include <climits>
 
 int leadingNumber(const char* p, const char* end)
@@ -9,13 +10,14 @@ int leadingNumber(const char* p, const char* end)
         negative = *p == '-';
         ++p;
     }
+    // Held at the magnitude of INT_MIN after every digit, so that no count of digits wraps.
     const long long limit = static_cast<long long>(INT_MAX) + 1;
     long long value = 0;
     for (; p < end && *p >= '0' && *p <= '9'; ++p)
-        value = value >= limit ? limit : value * 10 + (*p - '0');
+        value = std::min(limit, value * 10 + (*p - '0'));
     if (negative)
         return static_cast<int>(-value);
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+    return static_cast<int>(std::min<long long>(value, INT_MAX));
 }
 
 int decimalValue(const std::string& text)

@@ -1,5 +1,7 @@
 #include "display/calculate.h"
 
+#include "rating/shown_lkz.h"
+
 void setMark(TeamModel& model, int kind, int value)
 {
     PlayerRecord* player = currentPlayer(model.active());
@@ -43,14 +45,14 @@ void showLkzText(TeamModel& model, View& view, const std::string& text)
 void clearLkz(TeamModel& model, View& view)
 {
     model.currentLkz = 0;
-    showLkzText(model, view, model.active().decimal ? "0,0" : "0");
+    showLkzText(model, view, shownLkzText(0, model.active().decimal));
 }
 
 void toggleDecimalOutput(TeamModel& model, View& view)
 {
     const int decimal = model.active().decimal ? 0 : 1;
     model.active().decimal = decimal;
-    showLkzText(model, view, formatLkz(model.currentLkz, decimal));
+    showLkzText(model, view, shownLkzText(model.currentLkz, decimal));
     view.showDecimal(decimal);
 }
 
@@ -90,7 +92,7 @@ int calculateFrom(TeamModel& model, View& view, const LkzInputs& in, int interac
 
     const double x = computeLkz(in);
     model.currentLkz = static_cast<float>(x);
-    const std::string text = model.active().decimal ? formatLkz(x, 1) : formatLkz(model.currentLkz, 0);
+    const std::string text = model.active().decimal ? shownLkzText(x, 1) : shownLkzText(model.currentLkz, 0);
     showLkzText(model, view, text);
     return 1;
 }

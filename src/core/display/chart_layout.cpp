@@ -1,6 +1,6 @@
 #include "display/chart_layout.h"
 
-#include "rating/lkz.h"
+#include "rating/shown_lkz.h"
 
 #include <algorithm>
 #include <cmath>
@@ -255,7 +255,7 @@ int hitLegend(const ChartLayout& layout, int x, int y)
 std::string pointTipText(const std::string& name, const HistoryPoint& point, int decimal)
 {
     return name + " \xE2\x80\x93 " + std::to_string(point.matches) + (point.matches == 1 ? " Punktspiel" : " Punktspiele") +
-           ": LKZ " + formatLkz(point.lkz, decimal);
+           ": LKZ " + shownLkzText(point.lkz, decimal);
 }
 
 SeriesStyle seriesStyle(int index)

@@ -1,8 +1,8 @@
 #include "rating/forecast.h"
 
 #include "rating/checks.h"
+#include "rating/shown_lkz.h"
 
-#include <cstdio>
 #include <optional>
 
 const MatchResult matchResults[matchResultCount] = {{1, 0}, {0, 1}, {2, 0}, {1, 1}, {0, 2},
@@ -11,7 +11,6 @@ const MatchResult matchResults[matchResultCount] = {{1, 0}, {0, 1}, {2, 0}, {1, 
 namespace {
 
 const char* const dash = "\xE2\x80\x93";       // "–"
-const char* const plusMinus = "\xC2\xB1";     // "±"
 
 const InputKind wonKinds[paarkreuzCount] = {Won1, Won2, Won3};
 const InputKind lostKinds[paarkreuzCount] = {Lost1, Lost2, Lost3};
@@ -23,29 +22,6 @@ std::string oneLine(std::string message)
         if (c == '\n')
             c = ' ';
     return message;
-}
-
-// The value the display shows, as a number: the whole form rounds the 32-bit float.
-double shownValue(double lkz, int decimal)
-{
-    return decimal ? lkz : roundToPrecision(static_cast<float>(lkz), 1);
-}
-
-// Whole changes as whole numbers; decimal ones to a tenth, rounded as the display rounds.
-double shownChange(double today, double after, int decimal)
-{
-    if (!decimal)
-        return shownValue(after, 0) - shownValue(today, 0);
-    return roundToPrecision(static_cast<float>((after - today) * 10), 1) / 10;
-}
-
-std::string changeText(double change, int decimal)
-{
-    char buffer[32];
-    if (change == 0)
-        return std::string(plusMinus) + (decimal ? "0,0" : "0");
-    std::snprintf(buffer, sizeof buffer, decimal ? "%+.1f" : "%+.0f", change);
-    return withDecimalComma(buffer);
 }
 
 } // namespace
@@ -92,7 +68,7 @@ Forecast forecastNextMatch(const LkzInputs& today, int decimal)
         forecast.refusal = oneLine(teamsMessage(next, today[TeamCount]));
         return forecast;
     }
-    forecast.todayText = formatLkz(*now, decimal);
+    forecast.todayText = shownLkzText(*now, decimal);
     for (int r = 0; r < matchResultCount; ++r)
         for (int pk = 0; pk < paarkreuzCount; ++pk) {
             ForecastCell& cell = forecast.cells[r][pk];
@@ -100,9 +76,9 @@ Forecast forecastNextMatch(const LkzInputs& today, int decimal)
             if (!lkz)
                 continue;
             cell.plausible = true;
-            cell.lkzText = formatLkz(*lkz, decimal);
-            cell.change = shownChange(*now, *lkz, decimal);
-            cell.changeText = changeText(cell.change, decimal);
+            cell.lkzText = shownLkzText(*lkz, decimal);
+            cell.change = shownLkzChange(*now, *lkz, decimal);
+            cell.changeText = shownLkzChangeText(cell.change, decimal);
         }
     return forecast;
 }

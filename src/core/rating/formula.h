@@ -8,5 +8,8 @@
 // only in front of the 1. Paarkreuz's term.
 std::string formulaLeftPart(const LkzInputs& inputs);
 
+// The numerator of the matches' fraction, "9 * 2".
+std::string formulaMatchesText(const LkzInputs& inputs);
+
 // " = 207" or, with decimal, " = 207,176".
 std::string formulaResultText(double value, int decimal);

@@ -1,5 +1,6 @@
 #pragma once
-// The LKZ arithmetic: league table, formula, rounding and display text. Window-free.
+// The LKZ arithmetic: league table, the formula and its weights. Window-free; the figure as
+// shown is rating/shown_lkz.h.
 #include <string>
 
 struct LeagueRow {
@@ -37,18 +38,17 @@ struct LkzInputs {
 // Base value of a league index; anything outside 0..12 (-1 = no league) gives 0.
 int leagueBase(int index);
 
+// The formula's weights, read by the computation and by the formula window that draws it: each
+// Paarkreuz's factor, the matches counted twice against the singles played, and 11 over the
+// number of other teams.
+struct LkzWeights {
+    double paarkreuz[3];
+    int matches;
+    int teams;
+};
+constexpr LkzWeights lkzWeights = {{2.3, 1.5, 1.0}, 2, 11};
+
 double computeLkz(double base, double teamCount, double matches, double won1, double lost1,
                   double won2, double lost2, double won3, double lost3);
 // The formula on the inputs, with the base value of their league.
 double computeLkz(const LkzInputs& in);
-
-class View;
-// Rounds half away from zero, judged by the first digit after the point. A precision that is no
-// power of ten gives 0, and a message when there is a view to show it.
-double roundToPrecision(float value, float precision, View* view = nullptr);
-
-// The first "." becomes ","; the decimal separator never follows the locale.
-std::string withDecimalComma(std::string text);
-
-// Display text: the whole number, or with decimal != 0 a decimal comma ("227,0", "207,176").
-std::string formatLkz(double value, int decimal);

@@ -3,6 +3,7 @@
 #include "team/ordering.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -10,7 +11,152 @@ namespace {
 
 const char* const globalSection = "LKZ";
 
-const char* flagText(int32_t flag) { return flag ? "1" : "0"; }
+std::string flagText(int32_t flag) { return flag ? "1" : "0"; }
+
+// The whole number a text holds (saturated at the int range), held to the key's range: outside
+// it the key's fallback, or the nearer end.
+int wholeOrFallback(const IniKey& key, const std::string& text)
+{
+    const int value = decimalValue(text);
+    return value < key.low || value > key.high ? key.fallback : value;
+}
+int wholeClamped(const IniKey& key, const std::string& text)
+{
+    return std::clamp(decimalValue(text), key.low, key.high);
+}
+
+// The read rules the keys share; each stores into the field its key names.
+template <int32_t TeamModel::*field>
+void readProgramFlag(const IniKey&, const std::string& text, TeamModel& model, TeamState&)
+{
+    model.*field = isOnText(text) ? 1 : 0;
+}
+template <int32_t TeamModel::*field>
+std::string writeProgramFlag(const TeamModel& model, const TeamState&)
+{
+    return flagText(model.*field);
+}
+template <int32_t TeamState::*field>
+void readFlag(const IniKey&, const std::string& text, TeamModel&, TeamState& state)
+{
+    state.*field = isOnText(text) ? 1 : 0;
+}
+template <int32_t TeamState::*field>
+std::string writeFlag(const TeamModel&, const TeamState& state)
+{
+    return flagText(state.*field);
+}
+
+bool sortOrderOn(const TeamState& state) { return state.saveSortOrder != 0; }
+
+} // namespace
+
+// A whole number's range runs low..high; flags and texts read by rules of their own name none.
+const IniKey iniKeys[] = {
+    {IniPlace::Program, "OnTop", 0, 0, 0, readProgramFlag<&TeamModel::onTop>, writeProgramFlag<&TeamModel::onTop>,
+     nullptr},
+    {IniPlace::Program, "ShowEinzel", 1, 0, 0, readProgramFlag<&TeamModel::singleMode>,
+     writeProgramFlag<&TeamModel::singleMode>, nullptr},
+    // The colour of the focused field; an empty text or one outside the colours is the default.
+    {IniPlace::Program, "BKColor", static_cast<int>(defaultHighlightColour), 0, 0xFFFFFF,
+     [](const IniKey& key, const std::string& text, TeamModel& model, TeamState&) {
+         model.highlightColour = static_cast<uint32_t>(text.empty() ? key.fallback : wholeOrFallback(key, text));
+     },
+     [](const TeamModel& model, const TeamState&) {
+         return std::to_string(static_cast<int32_t>(model.highlightColour));
+     },
+     nullptr},
+    {IniPlace::EachMode, "Dezimal", 0, 0, 0, readFlag<&TeamState::decimal>, writeFlag<&TeamState::decimal>, nullptr},
+    {IniPlace::EachMode, "AutoCalc", 0, 0, 0, readFlag<&TeamState::autoCalc>, writeFlag<&TeamState::autoCalc>,
+     nullptr},
+    {IniPlace::EachMode, "SaveData", 0, 0, 0, readFlag<&TeamState::saveData>, writeFlag<&TeamState::saveData>,
+     nullptr},
+    // The LKZ order counts only where the mode saves it ("SaveSortOrder", read after it).
+    {IniPlace::EachMode, "SortOrder", 0, 0, 0,
+     [](const IniKey&, const std::string& text, TeamModel&, TeamState& state) {
+         state.sortByLkz = decimalValue(text) == 1 ? 1 : 0;
+     },
+     [](const TeamModel&, const TeamState& state) { return std::to_string(state.saveSortOrder ? state.sortByLkz : 0); },
+     nullptr},
+    {IniPlace::EachMode, "SaveSortOrder", 0, 0, 0,
+     [](const IniKey&, const std::string& text, TeamModel&, TeamState& state) {
+         state.saveSortOrder = saveSortOrderFromText(text);
+         state.sortByLkz = state.saveSortOrder ? state.sortByLkz : 0;
+     },
+     [](const TeamModel&, const TeamState& state) { return flagText(state.saveSortOrder); }, sortOrderOn},
+    // Kept only when the mode active at exit saves its data; one that matches no one is mended later.
+    {IniPlace::EachMode, "AktSpieler", 1, INT_MIN, INT_MAX,
+     [](const IniKey& key, const std::string& text, TeamModel&, TeamState& state) {
+         state.currentLineup = wholeClamped(key, text);
+     },
+     [](const TeamModel& model, const TeamState& state) {
+         return std::to_string(model.active().saveData ? state.currentLineup : 1);
+     },
+     nullptr},
+    // The single player's mode has one, whatever the file says.
+    {IniPlace::EachMode, "Anzahlspieler", defaultTeamSize, minTeamSize, maxTeamSize,
+     [](const IniKey& key, const std::string& text, TeamModel&, TeamState& state) {
+         state.playerCount = state.isSingle() ? 1 : wholeClamped(key, text);
+     },
+     [](const TeamModel&, const TeamState& state) { return std::to_string(state.playerCount); }, nullptr},
+    // The line-up rules hold their values to their own ranges.
+    {IniPlace::TeamOnly, "Stammspieler", 0, 0, 0,
+     [](const IniKey&, const std::string& text, TeamModel&, TeamState& state) {
+         state.rules.regulars = regularsFromIni(text);
+     },
+     [](const TeamModel&, const TeamState& state) { return std::to_string(state.rules.regulars); }, nullptr},
+    {IniPlace::TeamOnly, "ToleranzMannschaft", 0, 0, 0,
+     [](const IniKey&, const std::string& text, TeamModel&, TeamState& state) {
+         state.rules.teamTenths = toleranceFromIni(text);
+     },
+     [](const TeamModel&, const TeamState& state) { return toleranceIniText(state.rules.teamTenths); }, nullptr},
+    {IniPlace::TeamOnly, "ToleranzVerein", 0, 0, 0,
+     [](const IniKey&, const std::string& text, TeamModel&, TeamState& state) {
+         state.rules.clubTenths = toleranceFromIni(text);
+     },
+     [](const TeamModel&, const TeamState& state) { return toleranceIniText(state.rules.clubTenths); }, nullptr},
+};
+
+const IniKey severalInstancesKey = {IniPlace::Program, "MultiInst", 0, 0, 0, nullptr, nullptr, nullptr};
+
+namespace {
+
+const char* sectionFor(const IniKey& key, const TeamState& state)
+{
+    return key.place == IniPlace::Program ? globalSection : sectionOf(state);
+}
+
+bool belongsTo(const IniKey& key, const TeamState& state)
+{
+    return key.place != IniPlace::TeamOnly || !state.isSingle();
+}
+
+std::string readText(const IniKey& key, const char* section, const IniStore& ini)
+{
+    return ini.read(section, key.name, std::to_string(key.fallback));
+}
+
+void readKeys(bool program, TeamModel& model, TeamState& state, const IniStore& ini)
+{
+    for (const IniKey& key : iniKeys)
+        if ((key.place == IniPlace::Program) == program && belongsTo(key, state))
+            key.read(key, readText(key, sectionFor(key, state), ini), model, state);
+}
+
+// Writes the keys of one place, each once, in the table's order.
+void writeKeys(bool program, const TeamModel& model, const TeamState& state, const IniStore& ini)
+{
+    std::vector<const IniKey*> keys;
+    for (const IniKey& key : iniKeys)
+        if ((key.place == IniPlace::Program) == program && belongsTo(key, state) && key.write) {
+            if (!keys.empty() && key.aheadOfPrevious && key.aheadOfPrevious(state))
+                keys.insert(keys.end() - 1, &key);
+            else
+                keys.push_back(&key);
+        }
+    for (const IniKey* key : keys)
+        ini.write(sectionFor(*key, state), key->name, key->write(model, state));
+}
 
 // Keeps the array at playerCount records; added ones are numbered by position.
 void fitPlayers(TeamState& state)
@@ -43,15 +189,47 @@ int saveSortOrderFromText(const std::string& text)
     return text.find('1') != std::string::npos && text.find('0') == std::string::npos ? 1 : 0;
 }
 
-uint32_t highlightColourFromText(const std::string& text)
-{
-    const int value = decimalValue(text);
-    return text.empty() || value < 0 || value > 0xFFFFFF ? defaultHighlightColour : static_cast<uint32_t>(value);
-}
-
 const char* sectionOf(const TeamState& state) { return state.isSingle() ? "Einzelspieler" : "Mannschaft"; }
 
-bool severalInstancesAllowed(const IniStore& ini) { return decimalValue(ini.read(globalSection, "MultiInst", "0")) == 1; }
+bool severalInstancesAllowed(const IniStore& ini)
+{
+    return decimalValue(readText(severalInstancesKey, globalSection, ini)) == 1;
+}
+
+// A player's values come as 18 characters; any other length is a fault that costs him his
+// values, not the league and the number of teams the others brought.
+const PlayerIniKey playerIniKeys[3] = {
+    {"Spieler",
+     [](const std::string& text, TeamState& state, int index, PlayerLoad& load) {
+         if (text.size() == 18) {
+             parsePlayerValues(text, state, index);
+             load.anyValues = true;
+             return;
+         }
+         if (!text.empty()) {
+             char message[128];
+             std::snprintf(message, sizeof message,
+                           "Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler %d sind fehlerhaft!", index + 1);
+             load.faults.push_back(message);
+         }
+         resetPlayerValues(state, index);
+     },
+     formatPlayerValues},
+    // Bytes of the Windows code page or UTF-8; an empty name is the starting one.
+    {"SpielerName",
+     [](const std::string& text, TeamState& state, int index, PlayerLoad&) {
+         const std::string name = iniTextToUtf8(text);
+         setPlayerName(state, index, name.empty() ? startingName(state, index + 1) : name);
+     },
+     [](const TeamState&, const PlayerRecord& record) { return utf8ToIniText(recordName(record)); }},
+    {"Verlauf",
+     [](const std::string& text, TeamState& state, int index, PlayerLoad&) {
+         state.players[index].history = historyFromIni(text);
+     },
+     [](const TeamState&, const PlayerRecord& record) { return historyIniText(record.history); }},
+};
+
+std::string playerKey(const PlayerIniKey& key, int lineup) { return key.prefix + std::to_string(lineup); }
 
 std::string formatPlayerValues(const TeamState& state, const PlayerRecord& record)
 {
@@ -79,57 +257,19 @@ void parsePlayerValues(const std::string& text18, TeamState& state, int index)
     state.players[index].lineup = index + 1;
 }
 
-void readGlobalSettings(TeamModel& model, const IniStore& ini)
-{
-    model.onTop = isOnText(ini.read(globalSection, "OnTop", "0")) ? 1 : 0;
-    model.singleMode = isOnText(ini.read(globalSection, "ShowEinzel", "1")) ? 1 : 0;
-    model.highlightColour =
-        highlightColourFromText(ini.read(globalSection, "BKColor", std::to_string(defaultHighlightColour)));
-}
+void readGlobalSettings(TeamModel& model, const IniStore& ini) { readKeys(true, model, model.active(), ini); }
 
-void readStateSettings(TeamState& state, const IniStore& ini)
+void readStateSettings(TeamModel& model, TeamState& state, const IniStore& ini)
 {
-    const char* section = sectionOf(state);
-    state.decimal = isOnText(ini.read(section, "Dezimal", "0")) ? 1 : 0;
-    state.autoCalc = isOnText(ini.read(section, "AutoCalc", "0")) ? 1 : 0;
-    state.saveData = isOnText(ini.read(section, "SaveData", "0")) ? 1 : 0;
-    state.saveSortOrder = saveSortOrderFromText(ini.read(section, "SaveSortOrder", "0"));
-    state.sortByLkz = state.saveSortOrder && decimalValue(ini.read(section, "SortOrder", "0")) == 1 ? 1 : 0;
-    state.playerCount = state.isSingle() ? 1
-                                         : clampTeamSize(decimalValue(
-                                               ini.read(section, "Anzahlspieler", std::to_string(defaultTeamSize))));
+    readKeys(false, model, state, ini);
     fitPlayers(state);
-    state.currentLineup = decimalValue(ini.read(section, "AktSpieler", "1"));
-    if (!state.isSingle()) {
-        state.rules.regulars = regularsFromIni(ini.read(section, "Stammspieler", "0"));
-        state.rules.teamTenths = toleranceFromIni(ini.read(section, "ToleranzMannschaft", "0"));
-        state.rules.clubTenths = toleranceFromIni(ini.read(section, "ToleranzVerein", "0"));
-    }
 }
 
-void saveStateSettings(const TeamModel& model, const TeamState& state, const IniStore& ini)
+void saveSettings(const TeamModel& model, const IniStore& ini)
 {
-    const char* section = sectionOf(state);
-    ini.write(globalSection, "OnTop", flagText(model.onTop));
-    ini.write(globalSection, "ShowEinzel", flagText(model.singleMode));
-    ini.write(globalSection, "BKColor", std::to_string(static_cast<int32_t>(model.highlightColour)));
-    ini.write(section, "Dezimal", flagText(state.decimal));
-    ini.write(section, "AutoCalc", flagText(state.autoCalc));
-    ini.write(section, "SaveData", flagText(state.saveData));
-    if (state.saveSortOrder) {
-        ini.write(section, "SaveSortOrder", "1");
-        ini.write(section, "SortOrder", std::to_string(state.sortByLkz));
-    } else {
-        ini.write(section, "SortOrder", "0");
-        ini.write(section, "SaveSortOrder", "0");
-    }
-    ini.write(section, "AktSpieler", model.active().saveData ? std::to_string(state.currentLineup) : "1");
-    ini.write(section, "Anzahlspieler", std::to_string(state.playerCount));
-    if (!state.isSingle()) {
-        ini.write(section, "Stammspieler", std::to_string(state.rules.regulars));
-        ini.write(section, "ToleranzMannschaft", toleranceIniText(state.rules.teamTenths));
-        ini.write(section, "ToleranzVerein", toleranceIniText(state.rules.clubTenths));
-    }
+    writeKeys(true, model, model.active(), ini);
+    for (const TeamState* state : {&model.single, &model.team})
+        writeKeys(false, model, *state, ini);
 }
 
 void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>& faults)
@@ -146,32 +286,14 @@ void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>
     } else {
         // The league and the number of teams come with each saved player; a player whose data
         // is missing or faulty starts fresh without taking them from the others.
-        bool anyValid = false;
+        PlayerLoad load{false, faults};
         for (int n = 1; n <= count; ++n) {
-            PlayerRecord& record = state.players[n - 1];
-            record.lineup = n; // the name's customName is judged against this number
-            std::string name = iniTextToUtf8(ini.read(section, playerNameKey(n), ""));
-            if (name.empty())
-                name = startingName(state, n);
-            setPlayerName(state, n - 1, name);
-
-            const std::string values = ini.read(section, playerValuesKey(n), "");
-            if (values.size() == 18) {
-                parsePlayerValues(values, state, n - 1);
-                anyValid = true;
-            } else {
-                if (!values.empty()) {
-                    char text[128];
-                    std::snprintf(text, sizeof text,
-                                  "Die gespeicherten Berechnungsdaten f\xC3\xBCr Spieler %d sind fehlerhaft!", n);
-                    faults.push_back(text);
-                }
-                resetPlayerValues(state, n - 1);
-            }
-            record.history = historyFromIni(ini.read(section, playerHistoryKey(n), ""));
-            std::memset(record.invalid, 0, sizeof record.invalid);
+            state.players[n - 1].lineup = n; // the name's customName is judged against this number
+            for (const PlayerIniKey& key : playerIniKeys)
+                key.read(ini.read(section, playerKey(key, n), ""), state, n - 1, load);
+            std::memset(state.players[n - 1].invalid, 0, sizeof state.players[n - 1].invalid);
         }
-        if (!anyValid)
+        if (!load.anyValues)
             resetLeague(state);
     }
     // Every value is in: each player's LKZ, and today's point, with the league the file ends on.
@@ -181,19 +303,17 @@ void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>
 void savePlayers(const TeamState& state, const IniStore& ini)
 {
     const char* section = sectionOf(state);
-    for (const PlayerRecord& record : state.players) {
-        ini.write(section, playerValuesKey(record.lineup), formatPlayerValues(state, record));
-        ini.write(section, playerNameKey(record.lineup), utf8ToIniText(recordName(record)));
-        ini.write(section, playerHistoryKey(record.lineup), historyIniText(record.history));
-    }
+    for (const PlayerRecord& record : state.players)
+        for (const PlayerIniKey& key : playerIniKeys)
+            ini.write(section, playerKey(key, record.lineup), key.write(state, record));
 }
 
 TeamModel loadModel(const IniStore& ini, std::vector<std::string>& faults)
 {
     TeamModel model;
     readGlobalSettings(model, ini);
-    readStateSettings(model.single, ini);
-    readStateSettings(model.team, ini);
+    readStateSettings(model, model.single, ini);
+    readStateSettings(model, model.team, ini);
     loadPlayers(model.single, ini, faults);
     loadPlayers(model.team, ini, faults);
     // A saved LKZ order is the team's order from the start; started as a single player, it
@@ -207,8 +327,7 @@ TeamModel loadModel(const IniStore& ini, std::vector<std::string>& faults)
 
 void saveAll(const TeamModel& model, const IniStore& ini)
 {
-    saveStateSettings(model, model.single, ini);
-    saveStateSettings(model, model.team, ini);
+    saveSettings(model, ini);
     if (model.single.saveData)
         savePlayers(model.single, ini);
     if (model.team.saveData)

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -33,17 +32,14 @@ void keepHistory(SeasonHistory& history, int matches, std::optional<double> lkz)
                                  [&](const HistoryPoint& p) { return p.matches >= matches; }),
                   history.end());
     if (lkz && std::isfinite(*lkz) && inRange(matches))
-        history.push_back({matches, decimalShownLkz(*lkz)});
+        history.push_back({matches, shownLkzValue(*lkz, 1)});
 }
 
 std::string historyIniText(const SeasonHistory& history)
 {
     std::string text;
-    char point[64];
-    for (const HistoryPoint& p : history) {
-        std::snprintf(point, sizeof point, "%d:%.3f", p.matches, p.lkz);
-        text += (text.empty() ? "" : ";") + std::string(point);
-    }
+    for (const HistoryPoint& p : history)
+        text += (text.empty() ? "" : ";") + std::to_string(p.matches) + ":" + shownLkzIniText(p.lkz);
     return text;
 }
 
@@ -67,7 +63,7 @@ SeasonHistory historyFromIni(const std::string& text)
         if (!matches || !lkz || count.find_first_of(".,eE") != std::string::npos || !inRange(*matches) ||
             std::fabs(*lkz) > largestLkz)
             continue;
-        setPoint(history, {static_cast<int>(*matches), *lkz});
+        setPoint(history, {static_cast<int>(*matches), shownLkzValue(*lkz, 1)});
     }
     return history;
 }

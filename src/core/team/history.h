@@ -17,9 +17,10 @@ using SeasonHistory = std::vector<HistoryPoint>;
 // display rounds it), or goes when he has none; points at lower counts stay as recorded, points
 // at higher counts go (the count was corrected back).
 void keepHistory(SeasonHistory& history, int matches, std::optional<double> lkz);
-// "4:185.222;5:191.978": a decimal point and three decimals, ascending.
+// "4:185.222;5:95.1235;6:227.0": each point with the decimal display's digits and a point,
+// ascending, so that it reads back as the figure it was shown as.
 std::string historyIniText(const SeasonHistory& history);
 // Read leniently, without a message: a malformed point, a count outside 1..13 and a value that is
 // not finite (or beyond +-100000, which no formula gives) are skipped; of two points with one
-// count the later counts.
+// count the later counts. A point with more digits is held at the display's precision.
 SeasonHistory historyFromIni(const std::string& text);

@@ -32,7 +32,7 @@ std::vector<std::optional<double>> shownValues(const std::vector<SquadEntry>& sq
 {
     std::vector<std::optional<double>> values;
     for (const SquadEntry& entry : squad)
-        values.push_back(entry.lkz ? std::optional<double>(decimalShownLkz(*entry.lkz)) : std::nullopt);
+        values.push_back(entry.lkz ? std::optional<double>(shownLkzValue(*entry.lkz, 1)) : std::nullopt);
     return values;
 }
 
@@ -59,7 +59,7 @@ std::vector<LineupDeviation> deviationsOf(const std::vector<std::optional<double
     return deviations;
 }
 
-std::string lkzText(double shown) { return formatLkz(shown, 1); }
+std::string lkzText(double shown) { return shownLkzText(shown, 1); }
 
 // "vor Anna (+4,2)" for the player behind, "hinter Bert (-4,2)" for the one ahead.
 std::string deviationText(const LineupDeviation& d, int position, const std::vector<SquadEntry>& squad)
@@ -210,7 +210,7 @@ std::vector<std::string> lineupForecast(const std::vector<SquadEntry>& squad, in
         return {};
     // The player's own figure comes from today's values, so that his line agrees with the table.
     std::vector<std::optional<double>> values = shownValues(squad);
-    values[position] = decimalShownLkz(*now);
+    values[position] = shownLkzValue(*now, 1);
     const double mine = *values[position];
     std::optional<double> stronger, weaker;
     for (int t = 0; t < n; ++t) {
@@ -231,7 +231,7 @@ std::vector<std::string> lineupForecast(const std::vector<SquadEntry>& squad, in
         if (!lkz)
             continue;
         std::vector<std::optional<double>> after = values;
-        after[position] = decimalShownLkz(*lkz);
+        after[position] = shownLkzValue(*lkz, 1);
         if (stronger && *after[position] > *stronger)
             passes |= 1 << r;
         if (weaker && *after[position] < *weaker)

@@ -1,6 +1,7 @@
 #include "team/overview.h"
 
 #include "rating/checks.h"
+#include "rating/shown_lkz.h"
 
 #include <algorithm>
 #include <cmath>
@@ -164,7 +165,7 @@ std::string overviewCell(const Overview& overview, const OverviewRow& row, int c
     case ColPk2:
     case ColPk3: return games(row.won[column - ColPk1], row.lost[column - ColPk1]);
     case ColSingles: return games(singlesWon(row), singlesLost(row));
-    case ColLkz: return row.plausible ? formatLkz(row.lkz, overview.decimal) : dash;
+    case ColLkz: return row.plausible ? shownLkzText(row.lkz, overview.decimal) : dash;
     case ColNextMatch: return nextMatchCell(row.next);
     case ColTeam: return row.team ? std::to_string(row.team) : std::string();
     case ColOrder: return row.order;
@@ -181,7 +182,7 @@ std::string overviewAverage(const Overview& overview)
             sum += row.lkz;
             ++count;
         }
-    return count ? formatLkz(sum / count, overview.decimal) : dash;
+    return count ? shownLkzText(sum / count, overview.decimal) : dash;
 }
 
 std::string overviewSummary(const Overview& overview)

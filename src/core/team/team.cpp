@@ -99,12 +99,6 @@ void storeInputs(TeamState& state, int index, const LkzInputs& in)
         recomputePlayerLkz(state, index);
 }
 
-float playerLkz(const TeamState& state, const PlayerRecord& record)
-{
-    const float lkz = static_cast<float>(meaningfulLkz(inputsOf(state, record)).value_or(0));
-    return std::isfinite(lkz) ? lkz : 0;
-}
-
 void recomputePlayerLkz(TeamState& state, int index)
 {
     if (validIndex(state, index))
@@ -137,12 +131,6 @@ std::string defaultPlayerName(int lineup)
     std::snprintf(buffer, sizeof buffer, "Nr. %d", lineup);
     return buffer;
 }
-
-std::string playerValuesKey(int lineup) { return "Spieler" + std::to_string(lineup); }
-
-std::string playerNameKey(int lineup) { return "SpielerName" + std::to_string(lineup); }
-
-std::string playerHistoryKey(int lineup) { return "Verlauf" + std::to_string(lineup); }
 
 std::string startingName(const TeamState& state, int lineup)
 {

@@ -75,9 +75,6 @@ LkzInputs inputsOf(const TeamState& state, const PlayerRecord& record);
 // his, and every player's when the league or the team count changed.
 void storeInputs(TeamState& state, int index, const LkzInputs& inputs);
 
-// The LKZ of one record from its own values and the state's league and team count; 0 when it has
-// none (meaningfulLkz), so that such a player sorts last in the LKZ order.
-float playerLkz(const TeamState& state, const PlayerRecord& record);
 // The stored LKZ of the record at index and today's point of his season follow his stored values
 // (keepHistory). Wherever stored values change, this or storeInputs runs.
 void recomputePlayerLkz(TeamState& state, int index);
@@ -93,12 +90,9 @@ void keepCurrentValid(TeamState& state);
 // Both modes as a first start finds them: a team of n players and the single player.
 TeamModel newModel(int teamSize);
 
-// A player's default name, "Nr. <lineup>", and his keys in the INI file: the line-up number is
-// his identity in all three.
+// A player's default name, "Nr. <lineup>": the line-up number is his identity, here as in the
+// INI file's keys.
 std::string defaultPlayerName(int lineup);
-std::string playerValuesKey(int lineup); // "Spieler<lineup>"
-std::string playerNameKey(int lineup);   // "SpielerName<lineup>"
-std::string playerHistoryKey(int lineup); // "Verlauf<lineup>"
 extern const char* const singlePlayerName; // "Einzelspieler"
 // The name a record of this state starts with: the default name, or "Einzelspieler".
 std::string startingName(const TeamState& state, int lineup);

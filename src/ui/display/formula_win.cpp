@@ -191,7 +191,7 @@ int drawValuesFormula(HWND window)
 
     // matches * 2 over the singles
     SelectObject(dc, underlined.get());
-    const std::wstring matches = number("%d * 2", in[Matches]);
+    const std::wstring matches = widen(formulaMatchesText(in));
     drawAt(dc, matches, x, scaled(20));
     const int wn = extent(dc, matches).cx;
     const int r1 = x + wn;
@@ -204,7 +204,7 @@ int drawValuesFormula(HWND window)
 
     // 11 over the other teams
     SelectObject(dc, underlined.get());
-    const std::wstring eleven = L"11";
+    const std::wstring eleven = number("%d", lkzWeights.teams);
     drawAt(dc, eleven, x, scaled(20));
     const int w11 = extent(dc, eleven).cx;
     const int r2 = x + w11;
