@@ -3,6 +3,7 @@
 
 #include "controls/input_fields_win.h"
 #include "display/calculate.h"
+#include "rating/shown_lkz.h"
 #include "resource.h"
 
 namespace {
@@ -74,7 +75,7 @@ void onRowCleared(MainWindow& window, int button)
 {
     TeamModel& model = window.model;
     const TeamState before = model.active();
-    showLkzText(model, window.view, model.active().decimal ? "0,0" : "0");
+    showLkzText(model, window.view, shownLkzText(0, model.active().decimal));
     storePage(window); // the stored LKZ too: the LKZ order sorts by the cleared row
     // A row that was empty already changed nothing to take back.
     const TeamState& now = model.active();
