@@ -132,7 +132,7 @@ void trimForSinglePlayer(HMENU popup)
 
 void showUndoItems(HMENU menu, const MainWindow& window)
 {
-    const UndoHistory<TeamState>& history = window.undoHistory();
+    const UndoHistory& history = window.undoHistory();
     const struct {
         UINT id;
         std::string text;
