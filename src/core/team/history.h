@@ -19,7 +19,7 @@ using SeasonHistory = std::vector<HistoryPoint>;
 void keepHistory(SeasonHistory& history, int matches, std::optional<double> lkz);
 // "4:185.222;5:191.978": a decimal point and three decimals, ascending.
 std::string historyIniText(const SeasonHistory& history);
-// Read leniently, without a message: a malformed point, a count outside 1..13 and a value that is
-// not finite (or beyond +-100000, which no formula gives) are skipped; of two points with one
-// count the later counts.
+// Read leniently, without a message: a malformed point, a count outside 1..13 and a value that no
+// plausible player of any league can have (outside -4 to 284,6, as the league table and the
+// formula give them) are skipped; of two points with one count the later counts.
 SeasonHistory historyFromIni(const std::string& text);
