@@ -6,9 +6,8 @@
 #include "rating/forecast.h"
 #include "rating/shown_lkz.h"
 
-#include <algorithm>
 #include <cmath>
-#include <set>
+#include <utility>
 
 namespace {
 
@@ -80,8 +79,9 @@ std::string listed(const std::vector<std::string>& items, const char* last = " u
     return text;
 }
 
-// The deviations of one player, the largest first; of equal ones first where he stands behind a
-// weaker one, nearest the front first, then where he stands ahead of a stronger one, furthest back first.
+// The deviations of one player, his largest first. They come, and the first of equal ones is
+// taken, in this order: where he stands behind a weaker one, nearest the front first, then where
+// he stands ahead of a stronger one, furthest back first.
 std::vector<LineupDeviation> deviationsOfPlayer(const std::vector<LineupDeviation>& all, int position)
 {
     std::vector<LineupDeviation> mine;
@@ -91,9 +91,12 @@ std::vector<LineupDeviation> deviationsOfPlayer(const std::vector<LineupDeviatio
     for (auto d = all.rbegin(); d != all.rend(); ++d)
         if (d->ahead == position)
             mine.push_back(*d);
-    std::stable_sort(mine.begin(), mine.end(), [](const LineupDeviation& a, const LineupDeviation& b) {
-        return a.excess - b.excess > sameValue;
-    });
+    size_t largest = 0;
+    for (size_t i = 1; i < mine.size(); ++i)
+        if (mine[i].excess - mine[largest].excess > sameValue)
+            largest = i;
+    if (largest)
+        std::swap(mine[0], mine[largest]);
     return mine;
 }
 
@@ -214,11 +217,13 @@ std::string lineupSummary(const LineupCheck& check)
     const size_t deviations = check.deviations.size();
     if (deviations == 0)
         return std::string("Keine Abweichung von der ") + orderName;
-    std::set<int> tooFarBack;
+    std::vector<bool> behind(check.cells.size(), false);
+    int tooFarBack = 0;
     for (const LineupDeviation& d : check.deviations)
-        tooFarBack.insert(d.behind);
+        if (!behind[d.behind])
+            behind[d.behind] = true, ++tooFarBack;
     return std::to_string(deviations) + (deviations == 1 ? " Abweichung von der " : " Abweichungen von der ") +
-           orderName + ", " + std::to_string(tooFarBack.size()) + " Spieler zu weit hinten";
+           orderName + ", " + std::to_string(tooFarBack) + " Spieler zu weit hinten";
 }
 
 std::vector<std::string> lineupForecast(const std::vector<SquadEntry>& squad, int position,

@@ -58,8 +58,8 @@ int indexOfLineup(const std::vector<PlayerRecord>& players, int lineup)
 const PlayerRecord* enteredPlayer(const SquadStep& step)
 {
     for (const SquadStep::Player& player : step.players)
-        if (player.after)
-            return &*player.after;
+        if (player.after.lineup)
+            return &player.after;
     return nullptr;
 }
 
@@ -68,7 +68,7 @@ void dropUnchanged(SquadStep& step)
 {
     std::vector<SquadStep::Player> changed;
     for (SquadStep::Player& player : step.players)
-        if (!player.before || !player.after || !sameData(*player.before, *player.after))
+        if (!sameData(player.before, player.after))
             changed.push_back(std::move(player));
     step.players.swap(changed);
 }
@@ -79,7 +79,7 @@ void merge(SquadStep& step, SquadStep later)
     for (SquadStep::Player& player : later.players) {
         SquadStep::Player* known = nullptr;
         for (SquadStep::Player& mine : step.players)
-            if (mine.after && player.before && mine.after->lineup == player.before->lineup)
+            if (mine.after.lineup && mine.after.lineup == player.before.lineup)
                 known = &mine;
         if (known)
             known->after = std::move(player.after);
@@ -126,7 +126,7 @@ SquadStep squadStep(SquadChange change, const TeamState& before, const TeamState
         const int lineup = renumbered(was.lineup, renumbering);
         const int index = lineup ? indexOfLineup(after.players, lineup) : -1;
         if (index < 0) {
-            step.players.push_back({was, std::nullopt});
+            step.players.push_back({was, {}});
             continue;
         }
         matched[index] = true;
@@ -135,7 +135,7 @@ SquadStep squadStep(SquadChange change, const TeamState& before, const TeamState
     }
     for (size_t i = 0; i < after.players.size(); ++i)
         if (!matched[i])
-            step.players.push_back({std::nullopt, after.players[i]});
+            step.players.push_back({{}, after.players[i]});
     step.label = squadChangeLabel(change);
     if (change == SquadChange::Entry)
         if (const PlayerRecord* player = enteredPlayer(step))
@@ -164,56 +164,51 @@ void applyStep(TeamState& state, const SquadStep& step, bool forward)
     state.teamCount = shared.teamCount;
     state.rules = shared.rules;
 
-    // Every player the step touched is found by the number the step left him with, before
-    // anyone changes; the others keep their records and their places.
-    const int currentAt = state.players.empty() ? -1 : currentIndex(state);
-    std::vector<PlayerRecord> players;
-    std::vector<bool> restored;
-    std::vector<bool> gone(state.players.size(), false);
-    std::vector<const PlayerRecord*> replacement(state.players.size(), nullptr);
-    std::vector<const PlayerRecord*> arriving;
-    for (const SquadStep::Player& player : step.players) {
-        const std::optional<PlayerRecord>& from = forward ? player.before : player.after;
-        const std::optional<PlayerRecord>& to = forward ? player.after : player.before;
-        const int index = from ? indexOfLineup(state.players, from->lineup) : -1;
-        if (index >= 0 && to)
-            replacement[index] = &*to;
-        else if (index >= 0)
-            gone[index] = true;
-        else if (!from && to)
-            arriving.push_back(&*to);
+    // Every player the step touched is found by the number the step left him with, before anyone's
+    // number changes; the others keep their records and their places.
+    const int currentAt = currentIndex(state);
+    std::vector<int> touchedBy(state.players.size(), -1);
+    for (size_t e = 0; e < step.players.size(); ++e) {
+        const PlayerRecord& from = forward ? step.players[e].before : step.players[e].after;
+        const int index = from.lineup ? indexOfLineup(state.players, from.lineup) : -1;
+        if (index >= 0)
+            touchedBy[index] = static_cast<int>(e);
     }
+    std::vector<PlayerRecord> players;
+    std::vector<int> restored; // their line-up numbers
     int currentLineup = 0;
     for (size_t i = 0; i < state.players.size(); ++i) {
-        if (gone[i])
-            continue;
-        players.push_back(replacement[i] ? *replacement[i] : state.players[i]);
-        restored.push_back(replacement[i] != nullptr);
+        const PlayerRecord* to = &state.players[i];
+        if (touchedBy[i] >= 0) {
+            const SquadStep::Player& player = step.players[touchedBy[i]];
+            to = forward ? &player.after : &player.before;
+            restored.push_back(to->lineup);
+        }
+        if (to->lineup)
+            players.push_back(*to);
         if (static_cast<int>(i) == currentAt)
-            currentLineup = players.back().lineup;
+            currentLineup = to->lineup;
     }
     const size_t staying = players.size();
-    for (const PlayerRecord* player : arriving) {
-        players.push_back(*player);
-        restored.push_back(true);
+    for (const SquadStep::Player& player : step.players) {
+        const PlayerRecord& from = forward ? player.before : player.after;
+        const PlayerRecord& to = forward ? player.after : player.before;
+        if (!from.lineup && to.lineup) {
+            players.push_back(to);
+            restored.push_back(to.lineup);
+        }
     }
     state.players.swap(players);
     state.playerCount = static_cast<int32_t>(state.players.size());
-    if (everyone)
-        recomputeAllLkz(state);
-    else
-        for (size_t i = 0; i < restored.size(); ++i)
-            if (restored[i])
-                recomputePlayerLkz(state, static_cast<int>(i));
+    for (size_t i = 0; i < state.players.size(); ++i)
+        if (everyone || std::find(restored.begin(), restored.end(), state.players[i].lineup) != restored.end())
+            recomputePlayerLkz(state, static_cast<int>(i));
 
     if (state.sortByLkz == SortByLkz) {
         // A returning player goes in behind those with his LKZ or more, as the LKZ order has it.
-        for (size_t i = staying; i < state.players.size(); ++i) {
-            size_t place = 0;
-            while (place < i && state.players[place].lkz >= state.players[i].lkz)
-                ++place;
-            std::rotate(state.players.begin() + place, state.players.begin() + i, state.players.begin() + i + 1);
-        }
+        for (size_t i = staying; i < state.players.size(); ++i)
+            for (size_t k = i; k > 0 && state.players[k - 1].lkz < state.players[k].lkz; --k)
+                std::swap(state.players[k], state.players[k - 1]);
         sortByLkzValue(state);
     } else {
         sortByLineup(state);
@@ -221,7 +216,7 @@ void applyStep(TeamState& state, const SquadStep& step, bool forward)
     if (currentLineup)
         state.currentLineup = currentLineup;
     else if (!state.players.empty())
-        state.currentLineup = state.players[currentAt >= 0 && currentAt < state.playerCount ? currentAt : 0].lineup;
+        state.currentLineup = state.players[currentAt < state.playerCount ? currentAt : 0].lineup;
 }
 
 void UndoHistory::record(SquadStep step)
@@ -245,7 +240,7 @@ void UndoHistory::record(SquadStep step)
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
     steps_.push_back(std::move(step));
     if (steps_.size() > limit_)
-        steps_.pop_front();
+        steps_.erase(steps_.begin());
     done_ = steps_.size();
 }
 

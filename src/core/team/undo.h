@@ -15,8 +15,6 @@
 #include "team/team.h"
 
 #include <cstddef>
-#include <deque>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,10 +47,10 @@ struct SquadShared {
 struct SquadStep {
     SquadChange change = SquadChange::Entry;
     std::string label; // the menu's words: "Eingabe bei Anna", "Spieler löschen"
-    // Each player the step changed, as he was and as it left him; nothing where he was not
-    // (added) or is no more (removed). His line-up number finds him again.
+    // Each player the step changed, as he was and as it left him; line-up number 0 where he was
+    // not (added) or is no more (removed). His line-up number finds him again.
     struct Player {
-        std::optional<PlayerRecord> before, after;
+        PlayerRecord before, after;
     };
     std::vector<Player> players;
     SquadShared before, after;
@@ -105,7 +103,7 @@ public:
 
 private:
     size_t limit_;
-    std::deque<SquadStep> steps_;
+    std::vector<SquadStep> steps_;
     size_t done_ = 0;   // the steps before this index are in effect
     bool open_ = false; // the newest step is a spin's and takes the next spin of its field
 };

@@ -2,6 +2,7 @@
 
 #include "base/libraries_win.h"
 #include "base/system_win.h"
+#include "base/text_win.h"
 
 #include <commdlg.h>
 
@@ -43,5 +44,6 @@ std::wstring systemErrorText(DWORD error)
     std::wstring text(buffer, length);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
         text.pop_back();
-    return text.empty() ? L"Fehler " + std::to_wstring(error) : text;
+    // widen, not to_wstring: the wide formatting would add 10 KB to the program.
+    return text.empty() ? widen("Fehler " + std::to_string(error)) : text;
 }
