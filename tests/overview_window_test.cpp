@@ -106,7 +106,7 @@ TEST_F(OverviewWindow, CopiesAndSavesTheTable)
     ASSERT_TRUE(act.ran);
     const std::wstring copied = clipboardText();
     EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tNächstes Spiel\tMannschaft\tReihenfolge");
-    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t1\tgehört hinter A;B"), std::wstring::npos)
+    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t1\tgehört hinter Nr. 2 (-26,889); 1 weitere Abweichung\r\n"), std::wstring::npos)
         << copied;
 
     const std::string csv = readFileBytes(savedTo);
