@@ -4,6 +4,8 @@
 #include "main_dialog_fixture.h"
 
 #include "base/gdiplus_win.h"
+#include "base/handles_win.h"
+#include "base/save_dialog_win.h"
 #include "base/text_win.h"
 #include "display/history_win.h"
 
@@ -195,6 +197,26 @@ TEST_F(HistoryWindow, WithoutPointsItSaysHowTheCurveComesAbout)
         EXPECT_LT(client.right - close.right, close.bottom - close.top);
     });
     EXPECT_EQ(again, changed);
+}
+
+// A picture that cannot be written, because another program holds the file open, is named with
+// the system's reason, and the file stays as it was.
+TEST_F(HistoryWindow, AFailedSaveSaysWhy)
+{
+    open(season);
+    const std::wstring locked = folder + L"Verlauf.png";
+    writeFileBytes(locked, "alt");
+    {
+        AutoCloseHandle other(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        BoxWatcher boxes({IDYES});
+        openHistory([&](HWND window) { saveAs(window, locked); });
+        ASSERT_FALSE(boxes.boxes.empty());
+        const std::wstring said = L"Die Datei konnte nicht gespeichert werden.\n";
+        EXPECT_TRUE(boxes.boxes.back().text == said + systemErrorText(ERROR_SHARING_VIOLATION) ||
+                    boxes.boxes.back().text == said + systemErrorText(ERROR_ACCESS_DENIED))
+            << narrow(boxes.boxes.back().text);
+    }
+    EXPECT_EQ(readFileBytes(locked), "alt");
 }
 
 // Three match days typed in for two players: two lines of three points each, in both menus,

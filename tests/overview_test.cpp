@@ -58,6 +58,7 @@ TEST_F(TeamOverview, RowsFollowTheTabsInBothDisplayForms)
     EXPECT_EQ(column(overview, ColPk3), (std::vector<std::string>{"1:0", "2:0", "0:0", "3:0"}));
     EXPECT_EQ(column(overview, ColSingles), (std::vector<std::string>{"7:0", "6:2", "2:4", "14:0"}));
     EXPECT_EQ(column(overview, ColLkz), (std::vector<std::string>{"206", "194", "181", "\xE2\x80\x93"}));
+    EXPECT_EQ(column(overview, ColTeam), (std::vector<std::string>{"1", "1", "1", "1"})) << "one team";
     EXPECT_EQ(overviewAverage(overview), "194");
     EXPECT_EQ(overviewSummary(overview), "Spielklasse: Oberliga   Mannschaften: 10   LKZ im Schnitt: 194");
 
@@ -142,14 +143,14 @@ TEST_F(TeamOverview, ClipboardTextAndCsv)
     // The line-up's columns come last, so spreadsheets built on the older columns keep them.
     EXPECT_EQ(text.substr(0, text.find("\r\n")),
               "Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tN\xC3\xA4" "chstes Spiel\tMannschaft\tReihenfolge");
-    EXPECT_NE(text.find("\r\n1\tJ\xC3\xBCrgen Wei\xC3\x9F\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t\tgeh"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n1\tJ\xC3\xBCrgen Wei\xC3\x9F\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t1\tgeh"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\n4\tTab here\t5\t11:0"), std::string::npos) << "a tab in a name would split the cell";
 
     const std::string csv = overviewCsv(overview, order);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(csv.substr(3, csv.find("\r\n") - 3),
               "Nr.;Name;Spiele;1. PK;2. PK;3. PK;Einzel;LKZ;N\xC3\xA4" "chstes Spiel;Mannschaft;Reihenfolge");
-    EXPECT_NE(csv.find("\r\n2;\"A;B\";5;6:0;0:0;1:0;7:0;206;+6 / \xC2\xB1" "0 / -5;;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+24,619)\r\n"),
+    EXPECT_NE(csv.find("\r\n2;\"A;B\";5;6:0;0:0;1:0;7:0;206;+6 / \xC2\xB1" "0 / -5;1;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+24,619)\r\n"),
               std::string::npos) << csv;
     EXPECT_NE(csv.find("\r\n3;\"Sag \"\"Hi\"\"\";5;4:2;"), std::string::npos) << csv;
     EXPECT_EQ(csv.find('\n'), csv.find("\r\n") + 1) << "CRLF line ends";

@@ -106,12 +106,12 @@ TEST_F(OverviewWindow, CopiesAndSavesTheTable)
     ASSERT_TRUE(act.ran);
     const std::wstring copied = clipboardText();
     EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tNächstes Spiel\tMannschaft\tReihenfolge");
-    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t\tgehört hinter A;B"), std::wstring::npos)
+    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t1\tgehört hinter Nr. 2 (-26,889); 1 weitere Abweichung\r\n"), std::wstring::npos)
         << copied;
 
     const std::string csv = readFileBytes(savedTo);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445)\r\n"),
+    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;1;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445)\r\n"),
               std::string::npos) << csv;
     EXPECT_TRUE(readFileBytes(savedTo + L".tmp~").empty());
 }
@@ -132,7 +132,7 @@ TEST_F(OverviewWindow, TheSaveDialogLoadsOnFirstUseAndSavesWhereTheUserSays)
     ASSERT_TRUE(act.ran);
     EXPECT_NE(GetModuleHandleW(L"comdlg32.dll"), nullptr);
     const std::string csv = readFileBytes(target);
-    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445)\r\n"),
+    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;1;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445)\r\n"),
               std::string::npos) << csv;
     DeleteFileW(target.c_str());
 }
@@ -301,7 +301,7 @@ TEST_F(OverviewWindow, TheRulesSayWhoStandsWhereHeMustNot)
     EXPECT_EQ(order, (std::vector<std::wstring>{L"gehört vor Jürgen Weiß (+26,889)", L"ok",
                                                 L"gehört hinter Nr. 2 (-26,889)", L"keine LKZ"}));
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], L"1 Abweichung von der Spielstärke-Reihenfolge   Regeln: je 2 Stammspieler, Toleranz 15,0 "
+    EXPECT_EQ(lines[0], L"1 Abweichung von der Spielstärke-Reihenfolge, 1 Spieler zu weit hinten   Regeln: je 2 Stammspieler, Toleranz 15,0 "
                         L"in der Mannschaft, 20,0 zwischen Mannschaften");
 
     // The tab tip of the player who must stand further ahead says so.

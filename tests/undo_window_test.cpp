@@ -55,8 +55,9 @@ TEST_F(Undo, DeletingShrinkingAndClearingComeBackAndGoAgain)
     SetFocus(GetDlgItem(dialog, IDC_MATCHES_FIELD));
     controlKey('Z');
     EXPECT_EQ(tabLabels(), twelve);
-    EXPECT_EQ(currentTab(), 2) << "Eva is current again";
-    EXPECT_EQ(games(), L"2:3 0:0 0:0") << "with her values";
+    EXPECT_EQ(currentTab(), 3) << "the player shown when undoing stays shown";
+    clickTab(2);
+    EXPECT_EQ(games(), L"2:3 0:0 0:0") << "Eva with her values";
     EXPECT_EQ(redoItem(), L"Wiederholen: Spieler löschen\tStrg+Y");
     controlKey('Y');
     EXPECT_EQ(tabCount(), 11);

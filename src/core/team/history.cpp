@@ -9,7 +9,32 @@
 
 namespace {
 
-constexpr double largestLkz = 100000;
+struct LkzRange {
+    double low, high;
+};
+
+// The lowest and highest LKZ the formula gives a plausible player of any league: every single in
+// one kind of game (each Paarkreuz won or lost), one single a match (matches / singles at most
+// 1) and as many matches as the most teams allow (matches / (teams - 1) at most 1).
+LkzRange possibleLkz()
+{
+    const int teams = inputRanges[TeamCount].high;
+    const int matches = std::min(inputRanges[Matches].high, teams - 1);
+    LkzRange range{HUGE_VAL, -HUGE_VAL};
+    for (const LeagueRow& league : LeagueTable)
+        for (int kind = Won1; kind <= Lost3; ++kind) {
+            double games[InputKindCount] = {};
+            games[kind] = matches;
+            const double lkz = computeLkz(league.base, teams, matches, games[Won1], games[Lost1], games[Won2],
+                                          games[Lost2], games[Won3], games[Lost3]);
+            range.low = std::min(range.low, lkz);
+            range.high = std::max(range.high, lkz);
+        }
+    return range;
+}
+
+// Far below the thousandth a point is written with, far above the formula's rounding error.
+constexpr double rangeMargin = 1e-6;
 
 bool inRange(double matches) { return matches >= inputRanges[Matches].low && matches <= inputRanges[Matches].high; }
 
@@ -46,6 +71,7 @@ std::string historyIniText(const SeasonHistory& history)
 SeasonHistory historyFromIni(const std::string& text)
 {
     SeasonHistory history;
+    const LkzRange possible = possibleLkz();
     size_t begin = 0;
     while (begin <= text.size()) {
         size_t end = text.find(';', begin);
@@ -61,7 +87,7 @@ SeasonHistory historyFromIni(const std::string& text)
         const std::optional<double> lkz = decimalNumber(point.substr(colon + 1));
         // The count is written as digits alone: "4.0" or "4e0" are no counts.
         if (!matches || !lkz || count.find_first_of(".,eE") != std::string::npos || !inRange(*matches) ||
-            std::fabs(*lkz) > largestLkz)
+            *lkz < possible.low - rangeMargin || *lkz > possible.high + rangeMargin)
             continue;
         setPoint(history, {static_cast<int>(*matches), shownLkzValue(*lkz, 1)});
     }

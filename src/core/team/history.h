@@ -20,7 +20,8 @@ void keepHistory(SeasonHistory& history, int matches, std::optional<double> lkz)
 // "4:185.222;5:95.1235;6:227.0": each point with the decimal display's digits and a point,
 // ascending, so that it reads back as the figure it was shown as.
 std::string historyIniText(const SeasonHistory& history);
-// Read leniently, without a message: a malformed point, a count outside 1..13 and a value that is
-// not finite (or beyond +-100000, which no formula gives) are skipped; of two points with one
-// count the later counts. A point with more digits is held at the display's precision.
+// Read leniently, without a message: a malformed point, a count outside 1..13 and a value that no
+// plausible player of any league can have (outside -4 to 284,6, as the league table and the
+// formula give them) are skipped; of two points with one count the later counts. A point with
+// more digits is held at the display's precision.
 SeasonHistory historyFromIni(const std::string& text);

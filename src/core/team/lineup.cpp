@@ -7,6 +7,7 @@
 #include "rating/shown_lkz.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -69,17 +70,18 @@ std::string deviationText(const LineupDeviation& d, int position, const std::vec
            lkzText(d.excess) + ")";
 }
 
-// "A", "A und B", "A, B und C" ("oder" as last); with more left unnamed "A, B und 2 weitere".
-std::string listed(const std::vector<std::string>& items, size_t more = 0, const char* last = " und ")
+// "A", "A und B", "A, B und C" ("oder" as last).
+std::string listed(const std::vector<std::string>& items, const char* last = " und ")
 {
     std::string text;
     for (size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() && !more ? last : ", ") + items[i];
-    return more ? text + " und " + std::to_string(more) + " weitere" : text;
+        text += (i == 0 ? "" : i + 1 == items.size() ? last : ", ") + items[i];
+    return text;
 }
 
-// The deviations of one player: first where he stands behind a weaker one, nearest the front
-// first (where he belongs at least), then where he stands ahead of a stronger one, furthest back first.
+// The deviations of one player, his largest first. They come, and the first of equal ones is
+// taken, in this order: where he stands behind a weaker one, nearest the front first, then where
+// he stands ahead of a stronger one, furthest back first.
 std::vector<LineupDeviation> deviationsOfPlayer(const std::vector<LineupDeviation>& all, int position)
 {
     std::vector<LineupDeviation> mine;
@@ -89,7 +91,19 @@ std::vector<LineupDeviation> deviationsOfPlayer(const std::vector<LineupDeviatio
     for (auto d = all.rbegin(); d != all.rend(); ++d)
         if (d->ahead == position)
             mine.push_back(*d);
+    size_t largest = 0;
+    for (size_t i = 1; i < mine.size(); ++i)
+        if (mine[i].excess - mine[largest].excess > sameValue)
+            largest = i;
+    if (largest)
+        std::swap(mine[0], mine[largest]);
     return mine;
+}
+
+// "1 weitere Abweichung", "2 weitere Abweichungen"
+std::string moreDeviations(size_t more)
+{
+    return std::to_string(more) + (more == 1 ? " weitere Abweichung" : " weitere Abweichungen");
 }
 
 // "2:0, 3:0 oder 2:1"
@@ -99,7 +113,7 @@ std::string resultsText(int mask)
     for (int r = 0; r < matchResultCount; ++r)
         if ((mask >> r) & 1)
             results.push_back(matchResultText(matchResults[r]));
-    return listed(results, 0, " oder ");
+    return listed(results, " oder ");
 }
 
 // Teammates with the same results of one effect share a line.
@@ -134,12 +148,18 @@ std::string toleranceIniText(int tenths) { return tenthsText(clampTenths(tenths)
 std::optional<int> toleranceFromTyped(const std::string& typed)
 {
     const size_t begin = typed.find_first_not_of(' '), end = typed.find_last_not_of(' ');
-    const std::string text = begin == std::string::npos ? std::string() : typed.substr(begin, end - begin + 1);
+    std::string text = begin == std::string::npos ? std::string() : typed.substr(begin, end - begin + 1);
     // Digits, then at most one decimal after a comma or a point: no sign, no exponent.
-    const size_t separator = text.find_first_of(".,");
+    size_t separator = text.find_first_of(".,");
     for (size_t i = 0; i < text.size(); ++i)
         if (i != separator && !(text[i] >= '0' && text[i] <= '9'))
             return std::nullopt;
+    if (separator != std::string::npos && text.size() > 1) {
+        if (separator == 0)
+            text.insert(0, "0"), ++separator;
+        if (separator + 1 == text.size())
+            text += '0';
+    }
     if (text.empty() || separator == 0 || (separator != std::string::npos && text.size() != separator + 2))
         return std::nullopt;
     const double tenths = std::round(*decimalNumber(text) * 10);
@@ -184,21 +204,26 @@ LineupCheck checkLineup(const std::vector<SquadEntry>& squad, const LineupRules&
             check.tips.emplace_back();
             continue;
         }
-        std::vector<std::string> named;
-        for (size_t i = 0; i < mine.size() && i < 3; ++i)
-            named.push_back(deviationText(mine[i], position, squad));
-        check.cells.push_back("gehört " + listed({named[0]}, mine.size() - 1));
-        check.tips.push_back("Abweichung: gehört " + listed(named, mine.size() - named.size()));
+        const std::string cell = "gehört " + deviationText(mine[0], position, squad) +
+                                 (mine.size() > 1 ? "; " + moreDeviations(mine.size() - 1) : std::string());
+        check.cells.push_back(cell);
+        check.tips.push_back("Abweichung: " + cell);
     }
     return check;
 }
 
-std::string lineupSummary(int deviations)
+std::string lineupSummary(const LineupCheck& check)
 {
-    if (deviations <= 0)
+    const size_t deviations = check.deviations.size();
+    if (deviations == 0)
         return std::string("Keine Abweichung von der ") + orderName;
+    std::vector<bool> behind(check.cells.size(), false);
+    int tooFarBack = 0;
+    for (const LineupDeviation& d : check.deviations)
+        if (!behind[d.behind])
+            behind[d.behind] = true, ++tooFarBack;
     return std::to_string(deviations) + (deviations == 1 ? " Abweichung von der " : " Abweichungen von der ") +
-           orderName;
+           orderName + ", " + std::to_string(tooFarBack) + " Spieler zu weit hinten";
 }
 
 std::vector<std::string> lineupForecast(const std::vector<SquadEntry>& squad, int position,

@@ -22,8 +22,9 @@ struct LineupRules {
 int regularsFromIni(const std::string& text);
 int toleranceFromIni(const std::string& text);
 std::string toleranceIniText(int tenths); // "4.2"
-// What the user types into the rules dialog: "4,2" or "4.2", at most one decimal, 0..99,9;
-// nothing for any other text.
+// What the user types into the rules dialog: "4,2" or "4.2", at most one decimal, 0..99,9; a
+// separator without digits on one side stands for 0 there (",5" is 0,5, "5," is 5,0); nothing
+// for any other text.
 std::optional<int> toleranceFromTyped(const std::string& text);
 std::string toleranceText(int tenths); // "4,2"
 // The rules in force, for the overview's summary line:
@@ -56,11 +57,14 @@ struct LineupCheck {
 // an LKZ and LKZ(B) - LKZ(A), as the decimal display shows them, exceeds the tolerance of the two
 // positions: inside a team or between teams. Equal to the tolerance is allowed.
 // A cell reads "ok", "keine LKZ", "gehört vor Anna (+4,2)" (he is stronger than Anna ahead of
-// him), "gehört hinter Carl (-1,3)" (weaker than Carl behind him), with "und 2 weitere" when
-// there are more; a tip names up to three: "Abweichung: gehört vor Anna (+4,2), vor Bert (+1,0)".
+// him) or "gehört hinter Carl (-1,3)" (weaker than Carl behind him): his largest deviation, with
+// "; 1 weitere Abweichung" or "; 2 weitere Abweichungen" when there are more; the tip is
+// "Abweichung: " and the cell.
 LineupCheck checkLineup(const std::vector<SquadEntry>& squad, const LineupRules& rules);
-// "Keine Abweichung von der Spielstärke-Reihenfolge", "1 Abweichung ...", "5 Abweichungen ...".
-std::string lineupSummary(int deviations);
+// "Keine Abweichung von der Spielstärke-Reihenfolge", or "5 Abweichungen von der
+// Spielstärke-Reihenfolge, 3 Spieler zu weit hinten" ("1 Abweichung ..."): the players too far
+// back are those who stand behind a weaker one in at least one deviating pair.
+std::string lineupSummary(const LineupCheck& check);
 
 // What the next match in his own Paarkreuz can do for the player at position (0-based, in the
 // squad as above) whose values today are today: which results lift him past the next stronger

@@ -131,7 +131,7 @@ Overview teamOverview(const TeamState& state)
     overview.teamCount = state.teamCount;
     overview.decimal = state.decimal;
     const LineupCheck check = lineupCheckOf(state);
-    overview.lineup = lineupSummary(static_cast<int>(check.deviations.size())) + "   " + rulesText(state.rules);
+    overview.lineup = lineupSummary(check) + "   " + rulesText(state.rules);
     for (const PlayerRecord& record : state.players) {
         OverviewRow row;
         row.lineup = record.lineup;
@@ -147,7 +147,7 @@ Overview teamOverview(const TeamState& state)
         row.next = forecastNextMatch(inputsOf(state, record), state.decimal);
         const size_t position = static_cast<size_t>(record.lineup - 1);
         if (position < check.cells.size()) {
-            row.team = check.teams[position];
+            row.team = check.teams[position] ? check.teams[position] : 1; // one team is team 1
             row.order = check.cells[position];
         }
         overview.rows.push_back(row);
@@ -167,7 +167,7 @@ std::string overviewCell(const Overview& overview, const OverviewRow& row, int c
     case ColSingles: return games(singlesWon(row), singlesLost(row));
     case ColLkz: return row.plausible ? shownLkzText(row.lkz, overview.decimal) : dash;
     case ColNextMatch: return nextMatchCell(row.next);
-    case ColTeam: return row.team ? std::to_string(row.team) : std::string();
+    case ColTeam: return std::to_string(row.team);
     case ColOrder: return row.order;
     }
     return {};

@@ -16,7 +16,7 @@ struct OverviewRow {
     bool plausible = false; // the checks pass: the LKZ means something
     double lkz = 0;
     Forecast next; // the next match, in the player's own Paarkreuz
-    int team = 0;          // by line-up position under the rules, 0 when the squad is one team
+    int team = 0;          // by line-up position under the rules, 1 when the squad is one team
     std::string order;     // "ok", "keine LKZ" or the deviation from the order of strength
 };
 

@@ -182,16 +182,6 @@ void resetLeague(TeamState& state)
     recomputeAllLkz(state);
 }
 
-void restoreSquad(TeamState& state, const TeamState& squad)
-{
-    state.players = squad.players;
-    state.playerCount = squad.playerCount;
-    state.currentLineup = squad.currentLineup;
-    state.sortByLkz = squad.sortByLkz;
-    for (int index = 0; index < state.playerCount; ++index)
-        recomputePlayerLkz(state, index);
-}
-
 std::string tabLabel(const TeamState& state, int index)
 {
     if (!validIndex(state, index))

@@ -132,11 +132,6 @@ bool movePlayer(TeamState& team, int index, int target);
 std::vector<SquadEntry> squadInLineupOrder(const TeamState& state);
 LineupCheck lineupCheckOf(const TeamState& state);
 
-// The squad as it was at another moment, for undo and redo: players, their number and order,
-// the current player and the order of the tabs. The options, the rules, the league and the
-// number of teams stay as they are now; every player's LKZ follows them.
-void restoreSquad(TeamState& state, const TeamState& squad);
-
 enum class CountChange { Ignored, Unchanged, Changed };
 // The record part of a new team size: keeps the players whose line-up fits, drops the rest,
 // appends new ones, and picks the current player by position.

@@ -82,13 +82,13 @@ struct MainWindow {
     TabTip tabTip;
     TypingState typing;
     // What "Rückgängig" and "Wiederholen" walk, one history a mode, for the run.
-    UndoHistory<TeamState> teamUndo, singleUndo;
-    UndoHistory<TeamState>& undoHistory() { return model.singleMode ? singleUndo : teamUndo; }
-    const UndoHistory<TeamState>& undoHistory() const { return model.singleMode ? singleUndo : teamUndo; }
+    UndoHistory teamUndo, singleUndo;
+    UndoHistory& undoHistory() { return model.singleMode ? singleUndo : teamUndo; }
+    const UndoHistory& undoHistory() const { return model.singleMode ? singleUndo : teamUndo; }
     // A change to the active mode's squad, made from before to what it is now: undo can take it back.
-    void recordSquadChange(SquadChange change, TeamState before)
+    void recordSquadChange(SquadChange change, const TeamState& before, Renumbering renumbering = {})
     {
-        undoHistory().record(change, std::move(before), model.active());
+        undoHistory().record(squadStep(change, before, model.active(), renumbering));
     }
     AutoHook undoKeys; // Ctrl+Z and Ctrl+Y wherever the focus is in the main dialog (commands_win)
     std::shared_ptr<VersionCheckJob> update;

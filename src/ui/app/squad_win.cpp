@@ -46,11 +46,11 @@ void showTeamAgain(MainWindow& window)
     redrawPage(window);
 }
 
-void showSquad(MainWindow& window, const TeamState& squad)
+// The active mode again after undo or redo changed it.
+void showSquad(MainWindow& window)
 {
     hideRenameEdit(window);
-    TeamState& state = window.model.active();
-    restoreSquad(state, squad);
+    const TeamState& state = window.model.active();
     clearInputMarks(window);
     if (!state.isSingle())
         writePlayerCountField(window, state.playerCount);
@@ -183,7 +183,7 @@ void deletePlayer(MainWindow& window, int index)
     const TeamState before = window.model.team;
     if (!removePlayer(window.model.team, index))
         return;
-    window.recordSquadChange(SquadChange::DeletePlayer, before);
+    window.recordSquadChange(SquadChange::DeletePlayer, before, {before.players[index].lineup, 0});
     clearInputMarks(window);
     showTeamAgain(window);
     recalculate(window); // the display must not keep the LKZ of the player removed
@@ -199,7 +199,7 @@ void moveCurrentPlayer(MainWindow& window, int target)
     const TeamState before = team;
     if (!movePlayer(team, currentIndex(team), target))
         return;
-    window.recordSquadChange(SquadChange::Move, before);
+    window.recordSquadChange(SquadChange::Move, before, {before.players[currentIndex(before)].lineup, target});
     // Only numbers and the order of the tabs changed; the page is the same player's.
     relabelTabs(window.tabs, window.model.active());
     selectTab(window, currentIndex(team));
@@ -209,15 +209,15 @@ void moveCurrentPlayer(MainWindow& window, int target)
 void undoSquadChange(MainWindow& window)
 {
     storePage(window);
-    if (const TeamState* squad = window.undoHistory().undo())
-        showSquad(window, *squad);
+    if (window.undoHistory().undo(window.model.active()))
+        showSquad(window);
 }
 
 void redoSquadChange(MainWindow& window)
 {
     storePage(window);
-    if (const TeamState* squad = window.undoHistory().redo())
-        showSquad(window, *squad);
+    if (window.undoHistory().redo(window.model.active()))
+        showSquad(window);
 }
 
 void switchMode(MainWindow& window)

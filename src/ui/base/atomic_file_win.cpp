@@ -36,10 +36,12 @@ bool AtomicFile::putInPlace(const std::wstring& target)
 
 void AtomicFile::discard()
 {
+    const DWORD error = GetLastError(); // why the write failed, for the caller to tell
     file_.reset();
     if (!path_.empty())
         DeleteFileW(path_.c_str());
     path_.clear();
+    SetLastError(error);
 }
 
 bool AtomicFile::markForDeletion(bool deleteOnClose)

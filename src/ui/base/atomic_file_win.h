@@ -29,6 +29,6 @@ private:
     std::wstring path_;
 };
 
-// bytes as the whole file at path, or nothing: on failure an existing file stays as it was and
-// no other file is left.
+// bytes as the whole file at path, or nothing: on failure an existing file stays as it was, no
+// other file is left and GetLastError says why.
 bool writeFileWhole(const std::wstring& path, const std::string& bytes);

@@ -2,8 +2,11 @@
 
 #include "base/libraries_win.h"
 #include "base/system_win.h"
+#include "base/text_win.h"
 
 #include <commdlg.h>
+
+#include <iterator>
 
 std::wstring askSavePath(HWND owner, const wchar_t* name, const wchar_t* filter, const wchar_t* extension)
 {
@@ -25,7 +28,22 @@ std::wstring askSavePath(HWND owner, const wchar_t* name, const wchar_t* filter,
     return GetSaveFileNameW(&dialog) ? std::wstring(path) : std::wstring();
 }
 
-void tellSaveFailed(HWND owner)
+void tellSaveFailed(HWND owner, const std::wstring& reason)
 {
-    MessageBoxW(owner, L"Die Datei konnte nicht gespeichert werden.", L"Speichern", MB_OK | MB_ICONERROR);
+    std::wstring text = L"Die Datei konnte nicht gespeichert werden.";
+    if (!reason.empty())
+        text += L"\n" + reason;
+    MessageBoxW(owner, text.c_str(), L"Speichern", MB_OK | MB_ICONERROR);
+}
+
+std::wstring systemErrorText(DWORD error)
+{
+    wchar_t buffer[512] = L"";
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                                        0, buffer, static_cast<DWORD>(std::size(buffer)), nullptr);
+    std::wstring text(buffer, length);
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
+        text.pop_back();
+    // widen, not to_wstring: the wide formatting would add 10 KB to the program.
+    return text.empty() ? widen("Fehler " + std::to_string(error)) : text;
 }

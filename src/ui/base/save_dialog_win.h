@@ -7,5 +7,8 @@
 // The path the user chose, starting in the program's folder with name; empty when cancelled or
 // when the dialog cannot be loaded (the user is told). filter as OPENFILENAME takes it.
 std::wstring askSavePath(HWND owner, const wchar_t* name, const wchar_t* filter, const wchar_t* extension);
-// "Die Datei konnte nicht gespeichert werden.", in a box owned by owner.
-void tellSaveFailed(HWND owner);
+// "Die Datei konnte nicht gespeichert werden.", in a box owned by owner; with a reason, that on
+// a line of its own.
+void tellSaveFailed(HWND owner, const std::wstring& reason = {});
+// The system's words for an error code (GetLastError), or "Fehler <code>" when it has none.
+std::wstring systemErrorText(DWORD error);

@@ -387,8 +387,10 @@ void saveChart(HWND dialog, const HistoryWindow& window)
         return;
     AutoBitmap picture = chartPicture(dialog, window);
     const std::string png = picture ? pngBytes(picture.get()) : std::string();
-    if (png.empty() || !writeFileWhole(path, png))
-        tellSaveFailed(dialog);
+    if (png.empty())
+        tellSaveFailed(dialog, L"Das Bild konnte nicht als PNG erzeugt werden.");
+    else if (!writeFileWhole(path, png))
+        tellSaveFailed(dialog, systemErrorText(GetLastError()));
 }
 
 HWND makePointTip(HWND dialog)
