@@ -2,6 +2,7 @@
 // loop hands the keys on, for every change that removes or rearranges data.
 #include "main_dialog_fixture.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,35 @@ TEST_F(Undo, RenamesAndMovesComeBackWhileTheRenameFieldKeepsItsKeys)
     EXPECT_EQ(undoItem(), L"Rückgängig: Umbenennen\tStrg+Z");
     menuCommand(IDM_UNDO);
     EXPECT_EQ(tabLabel(0), L"Nr. 1");
+}
+
+TEST_F(Undo, EachStepGoesBackAloneAndTheLkzOrderStays)
+{
+    open(teamOfTwelve());
+    menuCommand(IDM_SORT_BY_LKZ);
+    const std::vector<std::wstring> start = tabLabels();
+    clickTab(static_cast<int>(std::find(start.begin(), start.end(), L"Eva") - start.begin()));
+    menuCommand(IDM_DELETE_PLAYER);
+    const std::vector<std::wstring> withoutEva = tabLabels();
+    // A number typed and not yet committed is the step Ctrl+Z takes back first.
+    HWND won2 = GetDlgItem(page, IDC_WON2_FIELD);
+    SetFocus(won2);
+    type(won2, L"5");
+    const std::wstring shown = tabLabel(currentTab());
+    controlKey('Z');
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"0");
+    EXPECT_EQ(tabLabels(), withoutEva) << "the deleted player stays deleted";
+    EXPECT_EQ(undoItem(), L"Rückgängig: Spieler löschen\tStrg+Z");
+    SetFocus(won2);
+    controlKey('Z');
+    EXPECT_EQ(tabLabels(), start) << "Eva back, in LKZ order";
+    EXPECT_TRUE(rightClickTab(currentTab()).checked(IDM_SORT_BY_LKZ));
+    controlKey('Y');
+    EXPECT_EQ(tabLabels(), withoutEva);
+    EXPECT_EQ(redoItem(), L"Wiederholen: Eingabe bei " + shown + L"\tStrg+Y");
+    controlKey('Y');
+    EXPECT_EQ(tabLabel(currentTab()), shown);
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"5");
 }
 
 } // namespace

@@ -41,6 +41,8 @@ void restoreFocus(MainWindow& window);
 void storePageValues(MainWindow& window, TeamState& state, int index);
 // storePageValues for the current player of the active mode.
 void storePage(MainWindow& window);
+// storePage as a step of "Rückgängig" named after field (a spin's steps of one field merge).
+void commitPage(MainWindow& window, HWND field, bool spun);
 void showPlayer(MainWindow& window, const TeamState& state, int index);
 void selectPlayerLeaving(MainWindow& window, int oldIndex);  // the tab strip is about to change
 void selectPlayerArriving(MainWindow& window, int newIndex); // the tab strip has changed

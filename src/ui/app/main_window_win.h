@@ -96,6 +96,7 @@ struct MainWindow {
     RollUp rollUp;
 
     int lastLeagueIndex = -1;
+    HWND spunField = nullptr; // the field of the spin stepped last, whose steps make one step of undo
     bool closing = false;     // the exit sequence runs once, whatever asks for it
     SIZE historyWindowSize = {}; // "Verlauf" opens as large as it was last closed in this run
 };

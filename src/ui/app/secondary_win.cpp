@@ -31,8 +31,6 @@ void openForecast(MainWindow& window)
 
 void openTeamOverview(MainWindow& window)
 {
-    if (window.model.singleMode)
-        return;
     completePendingCommit(window);
     // The page's values count; the team itself stays as it is. Asked for the rules, the overview
     // comes back with them.
@@ -46,9 +44,11 @@ void openTeamOverview(MainWindow& window)
 
 bool editRules(MainWindow& window)
 {
-    if (window.model.singleMode)
+    const TeamState before = window.model.team;
+    if (!editLineupRules(window.dialog, window.model.team.rules))
         return false;
-    return editLineupRules(window.dialog, window.model.team.rules);
+    window.recordSquadChange(SquadChange::Rules, before);
+    return true;
 }
 
 void openHistory(MainWindow& window)

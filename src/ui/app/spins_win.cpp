@@ -55,6 +55,7 @@ void onPageSpinStep(MainWindow& window, const InputControl& input, const NMUPDOW
 bool onSpinStep(MainWindow& window, const NMUPDOWN& step)
 {
     const int id = static_cast<int>(step.hdr.idFrom);
+    window.spunField = reinterpret_cast<HWND>(SendMessageW(step.hdr.hwndFrom, UDM_GETBUDDY, 0, 0));
     if (id == IDC_TEAM_COUNT_SPIN || id == IDC_MATCHES_SPIN) {
         onMainSpinStep(window, step);
     } else if (const InputControl* input = inputOfSpin(id)) {
@@ -66,7 +67,7 @@ bool onSpinStep(MainWindow& window, const NMUPDOWN& step)
 
 void onSpinEnded(MainWindow& window)
 {
-    storePage(window);
+    commitPage(window, window.spunField, true);
     recalculate(window);
     keepLkzOrder(window);
 }
@@ -103,7 +104,7 @@ void onLeagueChange(MainWindow& window)
             paintInputMarks(window);
         }
         // Stored first, so the player's stored LKZ is computed with the new league.
-        storePage(window);
+        commitPage(window, box, false);
         recalculate(window);
     }
     window.lastLeagueIndex = index;

@@ -89,6 +89,19 @@ void storePageValues(MainWindow& window, TeamState& state, int index)
     storeInputs(state, index, readInputs(window.inputs()));
 }
 
+void commitPage(MainWindow& window, HWND field, bool spun)
+{
+    int kind = -1;
+    for (const InputControl& input : inputControls)
+        if (field && inputWindow(window, input.kind) == field)
+            kind = input.kind;
+    const TeamState before = window.model.active();
+    storePage(window);
+    const TeamState& after = window.model.active();
+    window.undoHistory().record(kind >= 0 ? inputStep(static_cast<InputKind>(kind), before, after, spun)
+                                          : squadStep(SquadChange::Entry, before, after));
+}
+
 void storePage(MainWindow& window)
 {
     TeamState& state = window.model.active();
@@ -111,6 +124,7 @@ void showPlayer(MainWindow& window, const TeamState& state, int index)
 void selectPlayerLeaving(MainWindow& window, int oldIndex)
 {
     hideRenameEdit(window);
+    window.undoHistory().closeStep();
     if (!window.model.singleMode)
         storePageValues(window, window.model.team, oldIndex);
 }
@@ -126,6 +140,7 @@ void switchToPlayer(MainWindow& window, int index)
     const int selected = TabCtrl_GetCurSel(window.tabs);
     if (index == selected || !validIndex(window.model.active(), index))
         return;
+    window.undoHistory().closeStep();
     if (!window.model.singleMode)
         storePageValues(window, window.model.team, selected);
     selectTab(window, index);
@@ -208,14 +223,16 @@ void moveCurrentPlayer(MainWindow& window, int target)
 
 void undoSquadChange(MainWindow& window)
 {
-    storePage(window);
+    completePendingCommit(window);
+    commitPage(window, GetFocus(), false);
     if (window.undoHistory().undo(window.model.active()))
         showSquad(window);
 }
 
 void redoSquadChange(MainWindow& window)
 {
-    storePage(window);
+    completePendingCommit(window);
+    commitPage(window, GetFocus(), false);
     if (window.undoHistory().redo(window.model.active()))
         showSquad(window);
 }

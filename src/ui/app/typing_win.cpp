@@ -77,7 +77,7 @@ void runSteps(MainWindow& window, HWND field, const Steps& steps)
             calculate(window, 0);
             break;
         case StepKind::Commit:
-            storePage(window);
+            commitPage(window, field, false);
             break;
         }
     }
@@ -111,6 +111,7 @@ void onFieldFocusGained(MainWindow& window, HWND field) { window.lastFocused = f
 void onFieldFocusLost(MainWindow& window, HWND field)
 {
     completeDeferredCommit(window, field);
+    window.undoHistory().closeStep(); // the next spin of any field is a step of its own
     if (GetDlgCtrlID(field) == IDC_MATCHES_FIELD && GetParent(field) == window.dialog)
         setPageSpinRanges(window.page, fieldValue(window.dialog, IDC_MATCHES_FIELD));
 }
