@@ -23,13 +23,24 @@ std::string squadName(const BalanceRow& row, bool whole)
     const size_t comma = row.name.find(',');
     if (whole || comma == std::string::npos)
         return row.name;
-    return cleanCell(row.name.substr(comma + 1) + " " + row.name.substr(0, comma));
+    const std::string reversed = cleanCell(row.name.substr(comma + 1) + " " + row.name.substr(0, comma));
+    return reversed.empty() ? row.name : reversed;
 }
 
+// The name a new player of this row gets: cut to what a name holds.
+std::string storedName(const BalanceRow& row, bool whole)
+{
+    std::string name = squadName(row, whole);
+    name.resize(utf8PrefixLength(name, maxNameLength, nameCapacity - 1));
+    return name;
+}
+
+// Case, repeated blanks and non-breaking spaces aside; a name the import gave and cut matches too.
 bool nameMatches(const BalanceRow& row, bool whole, const std::string& playerName)
 {
     const std::string player = comparableText(playerName);
-    return player == comparableText(row.name) || player == comparableText(squadName(row, whole));
+    return player == comparableText(row.name) || player == comparableText(squadName(row, whole)) ||
+           player == comparableText(storedName(row, whole));
 }
 
 BalanceValues valuesOf(const PlayerRecord& record)
@@ -137,6 +148,25 @@ BalancePreview matchBalances(const BalanceTable& table, const TeamState& state, 
     const bool whole = table.layout == BalanceLayout::Overview;
     const std::vector<int> order = lineupOrder(state);
     std::vector<bool> claimed(state.players.size(), false);
+    // Each squad player belongs to at most one row: the first with his name, of the rows that are
+    // to be taken before the others, so that a substitute of the same name never takes him away.
+    const auto teamWants = [&](size_t r) {
+        return (r < ticks.size() ? bool(ticks[r]) : !table.rows[r].substitute) && whyNot(table.rows[r]).empty();
+    };
+    std::vector<int> matches(table.rows.size(), -1);
+    for (const bool first : {true, false})
+        for (size_t r = 0; r < table.rows.size(); ++r) {
+            if (!preview.single && teamWants(r) != first)
+                continue;
+            if (preview.single && !first)
+                break;
+            for (int index : order)
+                if (!claimed[index] && nameMatches(table.rows[r], whole, state.players[index].name)) {
+                    matches[r] = index;
+                    claimed[index] = true;
+                    break;
+                }
+        }
     bool singleTaken = false;
     for (size_t r = 0; r < table.rows.size(); ++r) {
         const BalanceRow& source = table.rows[r];
@@ -147,14 +177,7 @@ BalancePreview matchBalances(const BalanceTable& table, const TeamState& state, 
         if (row.takeable && source.matches == 0)
             row.reason = "keine Eins\xC3\xA4tze";
         row.then = valuesOf(source);
-        // Each squad player belongs to at most one row: the first with his name.
-        int matched = -1;
-        for (int index : order)
-            if (!claimed[index] && nameMatches(source, whole, state.players[index].name)) {
-                matched = index;
-                claimed[index] = true;
-                break;
-            }
+        const int matched = matches[r];
         const bool wanted = r < ticks.size() ? ticks[r] : preview.single ? matched >= 0 : !source.substitute;
         row.ticked = row.takeable && wanted && !(preview.single && singleTaken);
         singleTaken = singleTaken || row.ticked;
@@ -179,8 +202,7 @@ BalancePreview matchBalances(const BalanceTable& table, const TeamState& state, 
                 continue;
             while (next < order.size() && (claimed[order[next]] || !isFreePlace(state.players[order[next]])))
                 ++next;
-            row.newName = squadName(*row.source, whole);
-            row.newName.resize(utf8PrefixLength(row.newName, maxNameLength, nameCapacity - 1));
+            row.newName = storedName(*row.source, whole);
             if (next < order.size()) {
                 const PlayerRecord& place = state.players[order[next]];
                 claimed[order[next]] = true;

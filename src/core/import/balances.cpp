@@ -1,5 +1,7 @@
 #include "import/balances.h"
 
+#include "base/text.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -279,14 +281,22 @@ BalanceTable readBalancesFromClipboard(const std::string& htmlFormat, const std:
     if (htmlFormat.size() > maxImportBytes || unicodeText.size() > maxImportBytes)
         return refusal("der Inhalt der Zwischenablage ist gr\xC3\xB6\xC3\x9F" "er als 5 MB.");
     const std::string fragment = clipboardFragment(htmlFormat);
-    if (isBlank(fragment) && isBlank(unicodeText))
+    // The text ends at its NUL; the window side hands it as UTF-8, checked here all the same.
+    std::string text = iniTextToUtf8(unicodeText.substr(0, unicodeText.find('\0')));
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        text.erase(0, 3);
+    if (isBlank(fragment) && isBlank(text))
         return refusal("die Zwischenablage ist leer.");
     BalanceTable fromHtml = readBalances(htmlTables(fragment));
-    if (fromHtml.ok() || isBlank(unicodeText))
+    if (fromHtml.ok() || isBlank(text))
         return fromHtml;
-    BalanceTable fromText = readBalances({delimitedTable(unicodeText)});
-    // Of two refusals the one that found something says more.
-    return fromText.ok() || isBlank(fragment) || fromText.refusal.find("Zeile") == std::string::npos ? fromText : fromHtml;
+    BalanceTable fromText = readBalances({delimitedTable(text)});
+    // Of two refusals one that recognised what it was handed says more than "no header".
+    const auto generic = [](const BalanceTable& table) {
+        return table.refusal.find(" gelesen, aber keine Kopfzeile") != std::string::npos ||
+               table.refusal.find("keine Tabelle gefunden") != std::string::npos;
+    };
+    return fromText.ok() || !generic(fromText) || generic(fromHtml) ? fromText : fromHtml;
 }
 
 BalanceTable readBalancesFromFile(const std::string& bytes)
