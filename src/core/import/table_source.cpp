@@ -11,25 +11,6 @@ namespace {
 
 // ---- Characters ----
 
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool startsWithNoCase(const std::string& text, size_t pos, const char* word)
@@ -266,21 +247,13 @@ public:
             } else if (open_.size() < 64) {
                 openTable();
             }
-        } else if (tag.name == "tr") {
-            if (open_.empty() && !tag.closing)
-                openTable();
-            if (open_.empty())
-                return;
+        } else if (tag.name == "tr" && inTable(tag)) {
             closeRow();
             if (!tag.closing) {
                 open_.back().inRow = true;
                 open_.back().rowHidden = tag.hidden;
             }
-        } else if (tag.name == "td" || tag.name == "th") {
-            if (open_.empty() && !tag.closing)
-                openTable();
-            if (open_.empty())
-                return;
+        } else if ((tag.name == "td" || tag.name == "th") && inTable(tag)) {
             closeCell();
             if (!tag.closing) {
                 Open& table = open_.back();
@@ -312,6 +285,14 @@ private:
     std::vector<Open> open_;
     size_t cells_ = 0;
 
+    // A row or a cell outside any table opens one (a fragment cut inside it); a closing tag there
+    // has nothing to close.
+    bool inTable(const Tag& tag)
+    {
+        if (open_.empty() && !tag.closing)
+            openTable();
+        return !open_.empty();
+    }
     void openTable()
     {
         open_.emplace_back();
@@ -380,15 +361,15 @@ DecodedFile decodeFileBytes(const std::string& bytes)
 std::string clipboardFragment(const std::string& block)
 {
     const std::string data = block.substr(0, block.find('\0'));
-    const auto offset = [&](const char* key) -> long {
+    const auto offset = [&](const char* key) -> long long {
         const size_t at = findNoCase(data.substr(0, 400), 0, key);
         if (at == std::string::npos)
             return -1;
         const std::string digits = data.substr(at + std::strlen(key), 12);
-        return digits.empty() || !std::isdigit(static_cast<unsigned char>(digits[0])) ? -1 : std::atol(digits.c_str());
+        return digits.empty() || !std::isdigit(static_cast<unsigned char>(digits[0])) ? -1 : std::strtoll(digits.c_str(), nullptr, 10);
     };
-    const long length = static_cast<long>(data.size());
-    const long start = offset("startfragment:"), end = offset("endfragment:"), html = offset("starthtml:");
+    const long long length = static_cast<long long>(data.size());
+    const long long start = offset("startfragment:"), end = offset("endfragment:"), html = offset("starthtml:");
     std::string fragment;
     if (start >= 0 && end >= start && end <= length)
         fragment = data.substr(start, end - start);
