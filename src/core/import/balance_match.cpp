@@ -35,12 +35,11 @@ std::string storedName(const BalanceRow& row, bool whole)
     return name;
 }
 
-// Case, repeated blanks and non-breaking spaces aside; a name the import gave and cut matches too.
-bool nameMatches(const BalanceRow& row, bool whole, const std::string& playerName)
+// The forms of a row's name a squad player's may take, case, repeated blanks and non-breaking
+// spaces aside: as the table writes it, "Vorname Nachname", and that as the import cut it.
+std::vector<std::string> nameForms(const BalanceRow& row, bool whole)
 {
-    const std::string player = comparableText(playerName);
-    return player == comparableText(row.name) || player == comparableText(squadName(row, whole)) ||
-           player == comparableText(storedName(row, whole));
+    return {comparableText(row.name), comparableText(squadName(row, whole)), comparableText(storedName(row, whole))};
 }
 
 BalanceValues valuesOf(const PlayerRecord& record)
@@ -153,6 +152,9 @@ BalancePreview matchBalances(const BalanceTable& table, const TeamState& state, 
     const auto teamWants = [&](size_t r) {
         return (r < ticks.size() ? bool(ticks[r]) : !table.rows[r].substitute) && whyNot(table.rows[r]).empty();
     };
+    std::vector<std::string> playerNames;
+    for (const PlayerRecord& player : state.players)
+        playerNames.push_back(comparableText(player.name));
     std::vector<int> matches(table.rows.size(), -1);
     for (const bool first : {true, false})
         for (size_t r = 0; r < table.rows.size(); ++r) {
@@ -160,8 +162,9 @@ BalancePreview matchBalances(const BalanceTable& table, const TeamState& state, 
                 continue;
             if (preview.single && !first)
                 break;
+            const std::vector<std::string> forms = nameForms(table.rows[r], whole);
             for (int index : order)
-                if (!claimed[index] && nameMatches(table.rows[r], whole, state.players[index].name)) {
+                if (!claimed[index] && std::find(forms.begin(), forms.end(), playerNames[index]) != forms.end()) {
                     matches[r] = index;
                     claimed[index] = true;
                     break;
