@@ -1,6 +1,7 @@
 #include "fuzz_checks.h"
 
 #include "core_test_support.h"
+#include "import/balance_match.h"
 #include "rating/lkz.h"
 #include "rating/shown_lkz.h"
 #include "settings/settings.h"
@@ -20,6 +21,7 @@ const FuzzTarget fuzzTargets[] = {
     {"player_text", checkPlayerText},
     {"lkz_text", checkLkzText},
     {"version_answer", checkVersionAnswer},
+    {"balances", checkBalances},
 };
 const int fuzzTargetCount = static_cast<int>(sizeof fuzzTargets / sizeof fuzzTargets[0]);
 
@@ -265,5 +267,35 @@ std::string checkVersionAnswer(const uint8_t* data, size_t size)
         return "a verdict on provenance that ignores the key or the verification";
     if (isFromMaker(answer, key, yes) != !answer.signature.empty())
         return "a signature that counts without being there, or is not asked about";
+    return {};
+}
+
+std::string checkBalances(const uint8_t* data, size_t size)
+{
+    const std::string block(reinterpret_cast<const char*>(data), size);
+    // The same bytes as the clipboard's HTML block, as the text beside it and as a file.
+    for (const BalanceTable& table : {readBalancesFromClipboard(block, block), readBalancesFromFile(block)}) {
+        if (table.ok() == table.rows.empty())
+            return "balances and a refusal together, or neither";
+        if (!table.ok() && table.refusal.rfind("Keine Spielerbilanzen erkannt: ", 0) != 0)
+            return "a refusal that does not begin as it should: " + table.refusal;
+        size_t characters = 0;
+        for (const BalanceRow& row : table.rows)
+            if (row.name.empty() || !validUtf8(row.name, characters))
+                return "a row without a name or with one that is no UTF-8";
+        // Taken into a squad, which stays whole; taken once more, nothing changes.
+        TeamState team = newModel(minTeamSize).team;
+        for (int i = 0; i < minTeamSize; ++i)
+            team.players[i] = newPlayer(team, i + 1);
+        team.league = 3;
+        team.teamCount = 10;
+        team.currentLineup = 2;
+        applyBalances(team, matchBalances(table, team));
+        if (std::string fault = checkState(team, minTeamSize, maxTeamSize); !fault.empty())
+            return "after the import: " + fault;
+        const BalancePreview again = matchBalances(table, team);
+        if ((again.canApply() && !again.changesNothing) || applyBalances(team, again))
+            return "a second import of the same table changes the squad";
+    }
     return {};
 }

@@ -22,6 +22,11 @@ std::string checkVersionAnswer(const uint8_t* data, size_t size);
 // The LKZ display text of any double, whole and decimal: short, and with a decimal comma.
 std::string checkLkzText(const uint8_t* data, size_t size);
 
+// Clipboard blocks and files of any bytes: balances or a refusal that begins "Keine
+// Spielerbilanzen erkannt", never both; taken into a squad it stays whole, and a second import of
+// the same table changes nothing.
+std::string checkBalances(const uint8_t* data, size_t size);
+
 struct FuzzTarget {
     const char* name;
     std::string (*check)(const uint8_t*, size_t);

@@ -52,6 +52,8 @@ Utf8 nextCodePoint(const std::string& text, size_t& pos, char32_t& cp)
     return Utf8::Ok;
 }
 
+} // namespace
+
 void appendUtf8(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {
@@ -70,6 +72,8 @@ void appendUtf8(std::string& out, char32_t cp)
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
+
+namespace {
 
 // Bytes 0x80..0x9F of Windows-1252; its five unassigned bytes keep their own value.
 const char16_t cp1252High[32] = {

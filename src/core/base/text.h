@@ -12,6 +12,9 @@ std::string utf8ToIniText(const std::string& utf8);
 // What the profile functions give back of a value written as it stands.
 std::string profileReadBack(const std::string& written);
 
+// Appends a code point (at most U+10FFFF) as UTF-8.
+void appendUtf8(std::string& out, char32_t cp);
+
 // The bytes of the first maxChars characters of UTF-8 text, at most maxBytes, never ending
 // inside a character.
 size_t utf8PrefixLength(const std::string& text, size_t maxChars, size_t maxBytes);
