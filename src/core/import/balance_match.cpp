@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "rating/checks.h"
+#include "rating/shown_lkz.h"
 #include "team/ordering.h"
 
 #include <algorithm>
@@ -78,7 +79,7 @@ LkzInputs inputsWith(const TeamState& state, const BalanceValues& values)
 std::string lkzText(const TeamState& state, const BalanceValues& values)
 {
     const std::optional<double> lkz = meaningfulLkz(inputsWith(state, values));
-    return lkz ? formatLkz(*lkz, state.decimal) : std::string("keine LKZ");
+    return lkz ? shownLkzText(*lkz, state.decimal) : std::string("keine LKZ");
 }
 
 // Why a row cannot be taken; empty when it can.
