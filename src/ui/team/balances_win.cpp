@@ -22,7 +22,7 @@ struct PreviewWindow {
     std::vector<bool>* chosen = nullptr;
     bool filling = false;   // the list's notifications are our own changes
     SIZE minimum = {};      // the smallest window the user may drag it to: the template's or the fitted size
-    int margin = 0;         // the list's distance from the edges, and the buttons' height
+    int margin = 0;         // the list's distance from the window's edges; 0 while it is being fitted
     int buttonHeight = 0;
 };
 
