@@ -155,6 +155,14 @@ TEST_F(Undo, EachStepGoesBackAloneAndTheLkzOrderStays)
     controlKey('Y');
     EXPECT_EQ(tabLabel(currentTab()), shown);
     EXPECT_EQ(text(page, IDC_WON2_FIELD), L"5");
+
+    // Three clicks on one spin's arrow are one step.
+    for (int click = 0; click < 3; ++click)
+        clickSpin(page, IDC_WON3_SPIN, true);
+    EXPECT_EQ(text(page, IDC_WON3_FIELD), L"3");
+    controlKey('Z');
+    EXPECT_EQ(text(page, IDC_WON3_FIELD), L"0");
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"5");
 }
 
 } // namespace
