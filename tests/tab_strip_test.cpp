@@ -580,26 +580,3 @@ TEST_F(TabStrip, AClickOnAHalfHiddenTabMovesNobodyAndADragShowsWhereTheDropGoes)
     EXPECT_EQ(edgeColour(), plain);
     EXPECT_EQ(tabLabel(3), L"P4 Mustermann") << "Escape moved nobody";
 }
-
-TEST_F(TabStrip, APageUnderAScrolledStripIsDrawn)
-{
-    open(namedSquad(20));
-    HWND arrows = GetWindow(tabs, GW_CHILD);
-    ASSERT_TRUE(arrows);
-    const LONG edge = childRect(tabs, arrows).left;
-    int lastWhole = 0;
-    RECT tab;
-    while (lastWhole + 1 < tabCount() && TabCtrl_GetItemRect(tabs, lastWhole + 1, &tab) && tab.right <= edge)
-        ++lastWhole;
-    clickTab(lastWhole);
-    menuCommand(IDM_MOVE_BACK); // his new tab lies behind the arrows: the strip scrolls to it
-    HWND field = GetDlgItem(page, IDC_LOST1_FIELD);
-    const auto shown = [field] {
-        flushEvents(0);
-        ScopedGetDC dc(field);
-        return GetPixel(dc, 3, 3);
-    };
-    const COLORREF drawn = shown();
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(drawn, shown());
-}
