@@ -198,6 +198,8 @@ std::string tabTipText(const TeamState& state, int index)
     std::string tip = defaultPlayerName(player.lineup) + ": " + player.name +
                       (state.sortByLkz == 1 ? "\nSortiert nach LKZ" : "\nSortiert nach Aufstellung");
     if (!state.isSingle()) {
+        if (player.blockMark)
+            tip += "\nSperrvermerk";
         const LineupCheck check = lineupCheckOf(state);
         const size_t position = static_cast<size_t>(player.lineup - 1);
         if (position < check.tips.size() && !check.tips[position].empty())
@@ -232,6 +234,7 @@ bool removePlayer(TeamState& state, int index)
     else if (cur == index && cur >= state.playerCount)
         next = 0;
     state.currentLineup = state.players[next].lineup;
+    keepBlockMarksTrue(state);
     return true;
 }
 
@@ -251,6 +254,7 @@ bool movePlayer(TeamState& team, int index, int target)
     team.currentLineup = team.players[current].lineup;
     if (!team.sortByLkz)
         sortByLineup(team);
+    keepBlockMarksTrue(team);
     return true;
 }
 
@@ -260,12 +264,48 @@ std::vector<SquadEntry> squadInLineupOrder(const TeamState& state)
     for (const PlayerRecord& record : state.players) {
         const size_t position = static_cast<size_t>(record.lineup - 1);
         if (position < squad.size())
-            squad[position] = {record.name, meaningfulLkz(inputsOf(state, record))};
+            squad[position] = {record.name, meaningfulLkz(inputsOf(state, record)), record.blockMark != 0};
     }
     return squad;
 }
 
 LineupCheck lineupCheckOf(const TeamState& state) { return checkLineup(squadInLineupOrder(state), state.rules); }
+
+bool canChangeBlockMark(const TeamState& team, int index)
+{
+    return !team.isSingle() && validIndex(team, index) &&
+           teamOfPosition(team.players[index].lineup, team.rules.regulars) > 1;
+}
+
+bool setBlockMark(TeamState& team, int index, bool on)
+{
+    if (!canChangeBlockMark(team, index))
+        return false;
+    const int lineup = team.players[index].lineup;
+    const int own = teamOfPosition(lineup, team.rules.regulars);
+    bool changed = false;
+    for (PlayerRecord& record : team.players) {
+        const bool reached = on ? record.lineup <= lineup : record.lineup >= lineup;
+        if (reached && teamOfPosition(record.lineup, team.rules.regulars) == own && record.blockMark != on) {
+            record.blockMark = on;
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+void keepBlockMarksTrue(TeamState& team)
+{
+    const size_t n = team.players.size();
+    std::vector<bool> marks(n, false);
+    for (const PlayerRecord& record : team.players)
+        if (record.lineup >= 1 && static_cast<size_t>(record.lineup) <= n)
+            marks[record.lineup - 1] = record.blockMark != 0;
+    const std::vector<bool> kept = trueBlockMarks(marks, team.isSingle() ? 0 : team.rules.regulars);
+    for (PlayerRecord& record : team.players)
+        record.blockMark = record.lineup >= 1 && static_cast<size_t>(record.lineup) <= n &&
+                           kept[record.lineup - 1];
+}
 
 CountChange changePlayerCount(TeamState& team, int n)
 {
@@ -286,5 +326,6 @@ CountChange changePlayerCount(TeamState& team, int n)
     team.players.swap(players);
     team.playerCount = n;
     team.currentLineup = cur <= n - 1 ? team.players[cur].lineup : team.players[0].lineup;
+    keepBlockMarksTrue(team);
     return CountChange::Changed;
 }
