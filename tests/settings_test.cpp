@@ -257,31 +257,6 @@ TEST_F(Settings, SaveAllWritesEveryKeyInOrder)
     EXPECT_EQ(ini.writes, expected);
 }
 
-// Only "1" is a mark, the marks are true once read, and a save writes "1" for a mark and "0" only
-// where the file holds the key, so that a stale "1" never comes back.
-TEST_F(Settings, BlockMarksAreWrittenWhereTheyAreOrWere)
-{
-    FakeIni file;
-    file.set("Mannschaft", "SaveData", "1");
-    file.set("Mannschaft", "Anzahlspieler", "6");
-    file.set("Mannschaft", "Stammspieler", "2");
-    const char* held[] = {"1", nullptr, nullptr, "1", nullptr, "ja"}; // the first team's is dropped
-    for (int n = 1; n <= 6; ++n)
-        if (held[n - 1])
-            file.set("Mannschaft", "Sperrvermerk" + std::to_string(n), held[n - 1]);
-    load(file);
-    std::string marks;
-    for (const PlayerRecord& p : team.players)
-        marks += p.blockMark ? 'x' : '.';
-    EXPECT_EQ(marks, "..xx..");
-    setBlockMark(team, 2, false);
-    setBlockMark(team, 5, true);
-    savePlayers(team, file.store());
-    const char* written[] = {"0", "<absent>", "<absent>", "0", "1", "1"};
-    for (int n = 1; n <= 6; ++n)
-        EXPECT_EQ(file.get("Mannschaft", "Sperrvermerk" + std::to_string(n)), written[n - 1]) << n;
-}
-
 // The line-up rules from a hostile file: held within their ranges, without a message, and the
 // rest of the file as it was.
 TEST_F(Settings, LineupRulesLoadClampedAndNothingElseIsLost)

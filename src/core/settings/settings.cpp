@@ -214,36 +214,26 @@ const PlayerIniKey playerIniKeys[4] = {
          }
          resetPlayerValues(state, index);
      },
-     [](const TeamState& state, const PlayerRecord& record, const std::function<bool()>&) {
-         return std::optional<std::string>(formatPlayerValues(state, record));
-     }},
+     formatPlayerValues, nullptr},
     // Bytes of the Windows code page or UTF-8; an empty name is the starting one.
     {"SpielerName",
      [](const std::string& text, TeamState& state, int index, PlayerLoad&) {
          const std::string name = iniTextToUtf8(text);
          setPlayerName(state, index, name.empty() ? startingName(state, index + 1) : name);
      },
-     [](const TeamState&, const PlayerRecord& record, const std::function<bool()>&) {
-         return std::optional<std::string>(utf8ToIniText(recordName(record)));
-     }},
+     [](const TeamState&, const PlayerRecord& record) { return utf8ToIniText(recordName(record)); }, nullptr},
     {"Verlauf",
      [](const std::string& text, TeamState& state, int index, PlayerLoad&) {
          state.players[index].history = historyFromIni(text);
      },
-     [](const TeamState&, const PlayerRecord& record, const std::function<bool()>&) {
-         return std::optional<std::string>(historyIniText(record.history));
-     }},
+     [](const TeamState&, const PlayerRecord& record) { return historyIniText(record.history); }, nullptr},
     // A file without marks stays without the key; one that holds it gets "0", so that a stale "1"
     // under his number never marks a player again.
     {"Sperrvermerk",
      [](const std::string& text, TeamState& state, int index, PlayerLoad&) {
          state.players[index].blockMark = isOnText(text) ? 1 : 0;
      },
-     [](const TeamState&, const PlayerRecord& record, const std::function<bool()>& held) {
-         return record.blockMark ? std::optional<std::string>("1")
-                : held()         ? std::optional<std::string>("0")
-                                 : std::nullopt;
-     }},
+     [](const TeamState&, const PlayerRecord& record) { return std::string(record.blockMark ? "1" : "0"); }, "0"},
 };
 
 std::string playerKey(const PlayerIniKey& key, int lineup) { return key.prefix + std::to_string(lineup); }
@@ -323,13 +313,12 @@ void savePlayers(const TeamState& state, const IniStore& ini)
     const char* section = sectionOf(state);
     for (const PlayerRecord& record : state.players)
         for (const PlayerIniKey& key : playerIniKeys) {
-            const std::string name = playerKey(key, record.lineup);
+            const std::string name = playerKey(key, record.lineup), text = key.write(state, record);
             // Absent, the key reads as either fallback; held, as its own text for both.
-            const auto held = [&] {
-                return ini.read(section, name, "0") != "0" || ini.read(section, name, "1") != "1";
-            };
-            if (const std::optional<std::string> text = key.write(state, record, held))
-                ini.write(section, name, *text);
+            if (key.onlyWhereHeld && text == key.onlyWhereHeld && ini.read(section, name, "0") == "0" &&
+                ini.read(section, name, "1") == "1")
+                continue;
+            ini.write(section, name, text);
         }
 }
 

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,9 +59,9 @@ struct PlayerIniKey {
     const char* prefix;
     // Reads the text into the record at index (whose line-up number is index + 1).
     void (*read)(const std::string& text, TeamState& state, int index, PlayerLoad& load);
-    // The text to write; nothing leaves the file as it is. held tells whether the file holds the key.
-    std::optional<std::string> (*write)(const TeamState& state, const PlayerRecord& record,
-                                        const std::function<bool()>& held);
+    std::string (*write)(const TeamState& state, const PlayerRecord& record);
+    // A text written only where the file holds the key already; null when every text is written.
+    const char* onlyWhereHeld;
 };
 // What reading the players gathers beside their records: whether any player brought his values
 // (and with them the league), and the message for each faulty one.

@@ -201,21 +201,6 @@ int placeInTeam(int position, int regulars)
     return regulars > 0 ? (position - 1) % regulars + 1 : position;
 }
 
-std::vector<bool> trueBlockMarks(const std::vector<bool>& marks, int regulars)
-{
-    const int n = static_cast<int>(marks.size());
-    std::vector<bool> kept(marks.size(), false);
-    // From the back of each team up: below its lowest mark nobody, from there to its top everyone.
-    bool marking = false;
-    for (int position = n; position >= 1; --position) {
-        if (teamOfPosition(position, regulars) <= 1)
-            break;
-        marking = (marking && placeInTeam(position, regulars) < regulars) || marks[position - 1];
-        kept[position - 1] = marking;
-    }
-    return kept;
-}
-
 LineupCheck checkLineup(const std::vector<SquadEntry>& squad, const LineupRules& rules)
 {
     LineupCheck check;

@@ -39,11 +39,6 @@ int teamOfPosition(int position, int regulars);
 // of team 2; with one team the position itself.
 int placeInTeam(int position, int regulars);
 
-// Which line-up positions (0-based, each a flag) carry a "Sperrvermerk" once the marks are true:
-// none in the first team or when the squad is one team; in every other team each player above
-// its lowest marked one. A player with the mark may not play in a higher team.
-std::vector<bool> trueBlockMarks(const std::vector<bool>& marks, int regulars);
-
 struct SquadEntry {
     std::string name;
     std::optional<double> lkz; // meaningfulLkz of his values: nothing when the checks fail

@@ -281,30 +281,29 @@ bool setBlockMark(TeamState& team, int index, bool on)
 {
     if (!canChangeBlockMark(team, index))
         return false;
+    // Set on him, the marks above follow; cleared from him and everyone below him in his team.
     const int lineup = team.players[index].lineup;
     const int own = teamOfPosition(lineup, team.rules.regulars);
-    bool changed = false;
-    for (PlayerRecord& record : team.players) {
-        const bool reached = on ? record.lineup <= lineup : record.lineup >= lineup;
-        if (reached && teamOfPosition(record.lineup, team.rules.regulars) == own && record.blockMark != on) {
+    for (PlayerRecord& record : team.players)
+        if (teamOfPosition(record.lineup, team.rules.regulars) == own &&
+            (record.lineup == lineup || (!on && record.lineup > lineup)))
             record.blockMark = on;
-            changed = true;
-        }
-    }
-    return changed;
+    keepBlockMarksTrue(team);
+    return true;
 }
 
 void keepBlockMarksTrue(TeamState& team)
 {
-    const size_t n = team.players.size();
-    std::vector<bool> marks(n, false);
-    for (const PlayerRecord& record : team.players)
-        if (record.lineup >= 1 && static_cast<size_t>(record.lineup) <= n)
-            marks[record.lineup - 1] = record.blockMark != 0;
-    const std::vector<bool> kept = trueBlockMarks(marks, team.isSingle() ? 0 : team.rules.regulars);
-    for (PlayerRecord& record : team.players)
-        record.blockMark = record.lineup >= 1 && static_cast<size_t>(record.lineup) <= n &&
-                           kept[record.lineup - 1];
+    // Marking those above the lowest mark of a team never moves that lowest mark, so one pass will do.
+    const int regulars = team.isSingle() ? 0 : team.rules.regulars;
+    for (PlayerRecord& record : team.players) {
+        const int own = teamOfPosition(record.lineup, regulars);
+        bool marked = false;
+        for (const PlayerRecord& below : team.players)
+            marked = marked || (below.blockMark && below.lineup >= record.lineup &&
+                                teamOfPosition(below.lineup, regulars) == own);
+        record.blockMark = own > 1 && marked;
+    }
 }
 
 CountChange changePlayerCount(TeamState& team, int n)

@@ -142,8 +142,9 @@ bool canChangeBlockMark(const TeamState& team, int index);
 // Sets the mark on the player at index and every player above him in his team, or clears it from
 // him and every player below him in his team. False, and nothing changes, where it cannot change.
 bool setBlockMark(TeamState& team, int index, bool on);
-// The marks true again after the line-up, the team size or the rules changed (trueBlockMarks):
-// each mark stays with its player, and those the rules no longer allow or now require follow.
+// The marks true again after the line-up, the team size or the rules changed: each mark stays with
+// its player; the first team has none (nor has a squad of one team), and in every other team each
+// player above its lowest marked one has one.
 void keepBlockMarksTrue(TeamState& team);
 
 enum class CountChange { Ignored, Unchanged, Changed };
