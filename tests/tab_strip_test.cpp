@@ -190,7 +190,8 @@ TEST_F(TabStrip, TheMenuFollowsTheModeAndItsOptions)
         EXPECT_EQ(menu.topTexts(), (std::vector<std::wstring>{L"Rückgängig\tStrg+Z", L"Wiederholen\tStrg+Y", L"-",
                                                               L"Umbenennen", L"Spieler löschen",
                                                               L"In der Aufstellung nach vorn",
-                                                              L"In der Aufstellung nach hinten", L"Sortiert nach",
+                                                              L"In der Aufstellung nach hinten", L"Sperrvermerk",
+                                                              L"Sortiert nach",
                                                               L"Mannschaftsübersicht...", L"Prognose...",
                                                               L"Verlauf...", L"-", L"Optionen", L"-",
                                                               L"Abbrechen"}));
