@@ -91,6 +91,7 @@
 #define IDM_MOVE_FORWARD 40032
 #define IDM_MOVE_BACK 40033
 #define IDM_HISTORY 40040          /* "Verlauf...", also in the options menu */
+#define IDM_BLOCK_MARK 40041       /* "Sperrvermerk" */
 
 //---- Team overview ---------------------------------------------------------------------
 #define IDD_OVERVIEW 130

@@ -154,6 +154,9 @@ TEST(Balances, OurOwnOverviewIsReadBackWhole)
     model.team.players[1].matches = 5;
     model.team.players[1].won2 = 3;
     model.team.players[1].lost3 = 4;
+    // Two teams and a mark: the rows are the own team whatever their "Rang" and "Sperrvermerk" say.
+    model.team.rules.regulars = 2;
+    setBlockMark(model.team, 2, true);
     const Overview overview = teamOverview(model.team);
     const std::vector<int> order = overviewOrder(overview, ColLineup, false, {});
     const std::vector<std::string> expected = {"Meier; Karl  1 0:0 0:0 0:0", "J\xC3\xBCrgen M\xC3\xBCller  5 0:0 3:0 0:4",

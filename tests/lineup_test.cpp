@@ -52,25 +52,32 @@ TEST(LineupCheck, DeviationsFromTheOrderOfStrength)
         const char* what;
         LineupRules rules;
         std::vector<std::optional<double>> lkz; // players A, B, C, ... in line-up order
+        const char* marks;                      // 'x' for a "Sperrvermerk"
         std::vector<std::string> cells;
         const char* summary;
     } cases[] = {
-        {"one team, strict", {0, 0, 0}, {200, 204.2, 199}, {"gehört hinter B (-4,2)", "gehört vor A (+4,2)", "ok"},
+        {"one team, strict", {0, 0, 0}, {200, 204.2, 199}, "", {"gehört hinter B (-4,2)", "gehört vor A (+4,2)", "ok"},
          "1 Abweichung von der Spielstärke-Reihenfolge, 1 Spieler zu weit hinten"},
-        {"exactly the tolerance", {0, 42, 0}, {200.1, 204.3, 199}, {"ok", "ok", "ok"}, "Keine Abweichung von der Spielstärke-Reihenfolge"},
-        {"compared as displayed", {0, 0, 0}, {199.9996, 200.0003, 204.20004}, {"gehört hinter C (-4,2)", "gehört hinter C (-4,2)", "gehört vor A (+4,2); 1 weitere Abweichung"},
+        {"exactly the tolerance", {0, 42, 0}, {200.1, 204.3, 199}, "", {"ok", "ok", "ok"}, "Keine Abweichung von der Spielstärke-Reihenfolge"},
+        {"compared as displayed", {0, 0, 0}, {199.9996, 200.0003, 204.20004}, "", {"gehört hinter C (-4,2)", "gehört hinter C (-4,2)", "gehört vor A (+4,2); 1 weitere Abweichung"},
          "2 Abweichungen von der Spielstärke-Reihenfolge, 1 Spieler zu weit hinten"},
-        {"rounding within the tolerance", {0, 42, 0}, {200, 204.20004}, {"ok", "ok"}, "Keine Abweichung von der Spielstärke-Reihenfolge"},
-        {"no LKZ is not judged", {0, 0, 0}, {none, 200, none, 201}, {"keine LKZ", "gehört hinter D (-1,0)", "keine LKZ", "gehört vor B (+1,0)"},
+        {"rounding within the tolerance", {0, 42, 0}, {200, 204.20004}, "", {"ok", "ok"}, "Keine Abweichung von der Spielstärke-Reihenfolge"},
+        {"no LKZ is not judged", {0, 0, 0}, {none, 200, none, 201}, "", {"keine LKZ", "gehört hinter D (-1,0)", "keine LKZ", "gehört vor B (+1,0)"},
          "1 Abweichung von der Spielstärke-Reihenfolge, 1 Spieler zu weit hinten"},
         // Teams of two, the last one smaller: 1.0 inside a team, 3.0 between. The largest first.
-        {"teams", {2, 10, 30}, {210, 211, 205, 207.5, 213}, {"ok", "ok", "gehört hinter E (-8,0); 1 weitere Abweichung", "gehört hinter E (-5,5); 1 weitere Abweichung", "gehört vor C (+8,0); 1 weitere Abweichung"},
+        {"teams", {2, 10, 30}, {210, 211, 205, 207.5, 213}, "", {"ok", "ok", "gehört hinter E (-8,0); 1 weitere Abweichung", "gehört hinter E (-5,5); 1 weitere Abweichung", "gehört vor C (+8,0); 1 weitere Abweichung"},
          "3 Abweichungen von der Spielstärke-Reihenfolge, 2 Spieler zu weit hinten"},
+        // E's mark covers his pairs with the other teams, not C and D inside theirs; marks ahead cover nothing.
+        {"a mark behind", {2, 10, 30}, {210, 211, 205, 207.5, 213}, "....x", {"ok", "ok", "gehört hinter D (-2,5)", "gehört vor C (+2,5)", "ok"},
+         "1 Abweichung von der Spielstärke-Reihenfolge, 1 Spieler zu weit hinten, 1 Sperrvermerk"},
+        {"marks ahead", {2, 10, 30}, {210, 211, 205, 207.5, 213}, "..xx.", {"ok", "ok", "gehört hinter E (-8,0); 1 weitere Abweichung", "gehört hinter E (-5,5); 1 weitere Abweichung", "gehört vor C (+8,0); 1 weitere Abweichung"},
+         "3 Abweichungen von der Spielstärke-Reihenfolge, 2 Spieler zu weit hinten, 2 Sperrvermerke"},
+        {"all covered", {2, 10, 30}, {200, 199, 205, 204}, "..xx", {"ok", "ok", "ok", "ok"}, "Keine Abweichung von der Spielstärke-Reihenfolge, 2 Sperrvermerke"},
     };
     for (const auto& c : cases) {
         std::vector<SquadEntry> squad;
         for (size_t i = 0; i < c.lkz.size(); ++i)
-            squad.push_back({std::string(1, static_cast<char>('A' + i)), c.lkz[i]});
+            squad.push_back({std::string(1, static_cast<char>('A' + i)), c.lkz[i], c.marks[0] && c.marks[i] == 'x'});
         const LineupCheck check = checkLineup(squad, c.rules);
         EXPECT_EQ(check.cells, c.cells) << c.what;
         EXPECT_EQ(lineupSummary(check), c.summary) << c.what;

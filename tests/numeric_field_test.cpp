@@ -345,11 +345,20 @@ TEST_F(NumericField, AClickKeepsTheTipAwayUntilThePointerMovesOn)
         GetWindowRect(window, &rect);
         return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     };
+    // The pointer is where it was put, and the moves the system makes of that have all arrived.
+    const auto pointerAt = [](POINT at) {
+        SetCursorPos(at.x, at.y);
+        return waitUntil([at] {
+            flushEvents(0);
+            POINT now;
+            GetCursorPos(&now);
+            return now.x == at.x && now.y == at.y && HIWORD(GetQueueStatus(QS_MOUSEMOVE)) == 0;
+        }, 2000);
+    };
     HWND button = GetDlgItem(dialog, IDC_CALCULATE_BUTTON);
     HWND other = GetDlgItem(dialog, IDC_EXIT_BUTTON);
     POINT at = centre(button);
-    SetCursorPos(at.x, at.y);
-    flushEvents(0);
+    ASSERT_TRUE(pointerAt(at));
     PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     flushEvents(0);
     ReleaseCapture();
@@ -358,7 +367,7 @@ TEST_F(NumericField, AClickKeepsTheTipAwayUntilThePointerMovesOn)
     flushEvents(0);
     EXPECT_TRUE(Tooltip::clickSuppressed(dialog)) << "still over the clicked control";
     at = centre(other);
-    SetCursorPos(at.x, at.y);
+    ASSERT_TRUE(pointerAt(at));
     PostMessageW(other, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
     flushEvents(0);
     EXPECT_FALSE(Tooltip::clickSuppressed(dialog)) << "another window brings the tips back";

@@ -142,15 +142,15 @@ TEST_F(TeamOverview, ClipboardTextAndCsv)
     const std::string text = overviewText(overview, order);
     // The line-up's columns come last, so spreadsheets built on the older columns keep them.
     EXPECT_EQ(text.substr(0, text.find("\r\n")),
-              "Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tN\xC3\xA4" "chstes Spiel\tMannschaft\tReihenfolge");
+              "Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tN\xC3\xA4" "chstes Spiel\tMannschaft\tReihenfolge\tRang\tSperrvermerk");
     EXPECT_NE(text.find("\r\n1\tJ\xC3\xBCrgen Wei\xC3\x9F\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t1\tgeh"), std::string::npos) << text;
     EXPECT_NE(text.find("\r\n4\tTab here\t5\t11:0"), std::string::npos) << "a tab in a name would split the cell";
 
     const std::string csv = overviewCsv(overview, order);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(csv.substr(3, csv.find("\r\n") - 3),
-              "Nr.;Name;Spiele;1. PK;2. PK;3. PK;Einzel;LKZ;N\xC3\xA4" "chstes Spiel;Mannschaft;Reihenfolge");
-    EXPECT_NE(csv.find("\r\n2;\"A;B\";5;6:0;0:0;1:0;7:0;206;+6 / \xC2\xB1" "0 / -5;1;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+24,619)\r\n"),
+              "Nr.;Name;Spiele;1. PK;2. PK;3. PK;Einzel;LKZ;N\xC3\xA4" "chstes Spiel;Mannschaft;Reihenfolge;Rang;Sperrvermerk");
+    EXPECT_NE(csv.find("\r\n2;\"A;B\";5;6:0;0:0;1:0;7:0;206;+6 / \xC2\xB1" "0 / -5;1;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+24,619);1.2;\r\n"),
               std::string::npos) << csv;
     EXPECT_NE(csv.find("\r\n3;\"Sag \"\"Hi\"\"\";5;4:2;"), std::string::npos) << csv;
     EXPECT_EQ(csv.find('\n'), csv.find("\r\n") + 1) << "CRLF line ends";
@@ -168,7 +168,7 @@ TEST_F(TeamOverview, ASpreadsheetReadsEveryValueBack)
         "import csv,sys\n"
         "rows = list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), delimiter=';'))\n"
         "assert rows[0] == ['Nr.', 'Name', 'Spiele', '1. PK', '2. PK', '3. PK', 'Einzel', 'LKZ', 'N\u00e4chstes Spiel',"
-        " 'Mannschaft', 'Reihenfolge'], rows[0]\n"
+        " 'Mannschaft', 'Reihenfolge', 'Rang', 'Sperrvermerk'], rows[0]\n"
         "assert rows[1][:9] == ['1', 'J\u00fcrgen Wei\u00df', '5', '2:4', '0:0', '0:0', '2:4', '181', '+9 / +2 / -4'], rows[1]\n"
         "assert rows[4][10] == 'keine LKZ', rows[4]\n"
         "assert rows[2][1] == 'A;B' and rows[3][1] == 'Sag \"Hi\"', rows\n"

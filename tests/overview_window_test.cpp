@@ -105,13 +105,13 @@ TEST_F(OverviewWindow, CopiesAndSavesTheTable)
     menuCommand(IDM_TEAM_OVERVIEW);
     ASSERT_TRUE(act.ran);
     const std::wstring copied = clipboardText();
-    EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tNächstes Spiel\tMannschaft\tReihenfolge");
-    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t1\tgehört hinter Nr. 2 (-26,889); 1 weitere Abweichung\r\n"), std::wstring::npos)
+    EXPECT_EQ(copied.substr(0, copied.find(L"\r\n")), L"Nr.\tName\tSpiele\t1. PK\t2. PK\t3. PK\tEinzel\tLKZ\tNächstes Spiel\tMannschaft\tReihenfolge\tRang\tSperrvermerk");
+    EXPECT_NE(copied.find(L"\r\n1\tJürgen Weiß\t5\t2:4\t0:0\t0:0\t2:4\t181\t+9 / +2 / -4\t1\tgehört hinter Nr. 2 (-26,889); 1 weitere Abweichung\t1.1\t\r\n"), std::wstring::npos)
         << copied;
 
     const std::string csv = readFileBytes(savedTo);
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;1;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445)\r\n"),
+    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;1;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445);1.3;\r\n"),
               std::string::npos) << csv;
     EXPECT_TRUE(readFileBytes(savedTo + L".tmp~").empty());
 }
@@ -132,7 +132,7 @@ TEST_F(OverviewWindow, TheSaveDialogLoadsOnFirstUseAndSavesWhereTheUserSays)
     ASSERT_TRUE(act.ran);
     EXPECT_NE(GetModuleHandleW(L"comdlg32.dll"), nullptr);
     const std::string csv = readFileBytes(target);
-    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;1;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445)\r\n"),
+    EXPECT_NE(csv.find("\r\n3;\"A;B\";5;4:2;0:0;0:0;4:2;195;+7 / +1 / -5;1;geh\xC3\xB6rt vor J\xC3\xBCrgen Wei\xC3\x9F (+13,445);1.3;\r\n"),
               std::string::npos) << csv;
     DeleteFileW(target.c_str());
 }
@@ -341,6 +341,44 @@ TEST_F(OverviewWindow, TheRulesSayWhoStandsWhereHeMustNot)
     close();
     for (const char* key : {"Stammspieler=2\r\n", "ToleranzMannschaft=30.0\r\n", "ToleranzVerein=20.0\r\n"})
         EXPECT_NE(ini().find(key), std::string::npos) << key;
+}
+
+// A stronger player in the second team (teams of two, no tolerance): marking the lowest by the tab
+// menu marks the one above him too, and the overview reads the registration as allowed. Undone,
+// done again, kept for the next start, and cleared: "0" where the file holds the key.
+TEST_F(OverviewWindow, ASperrvermerkAllowsAStrongerPlayerInALowerTeam)
+{
+    // LKZ 195, 181, 208 and none in line-up order.
+    open(savedTeam({"031005040200000000", "031005020400000000", "031005060000000000", "031005001100000000"},
+                   "Stammspieler=2\r\n"));
+    EXPECT_TRUE(rightClickTab(0).grayed(IDM_BLOCK_MARK)) << "the first team has no marks";
+    EXPECT_FALSE(rightClickTab(3).checked(IDM_BLOCK_MARK));
+    menuCommand(IDM_BLOCK_MARK);
+    std::vector<std::wstring> ranks, marks, lines;
+    ModalAction look(IDC_OVERVIEW_LIST, [&](HWND window) {
+        ranks = columnOf(GetDlgItem(window, IDC_OVERVIEW_LIST), ColRank);
+        marks = columnOf(GetDlgItem(window, IDC_OVERVIEW_LIST), ColBlockMark);
+        lines.push_back(text(window, IDC_OVERVIEW_LINEUP));
+        SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    });
+    menuCommand(IDM_TEAM_OVERVIEW);
+    EXPECT_EQ(ranks, (std::vector<std::wstring>{L"1.1", L"1.2", L"2.1", L"2.2"}));
+    EXPECT_EQ(marks, (std::vector<std::wstring>{L"", L"", L"SpV", L"SpV"}));
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"Keine Abweichung von der Spielstärke-Reihenfolge, 2 Sperrvermerke   "
+                                                L"Regeln: je 2 Stammspieler, Toleranz 0,0 in der Mannschaft, 0,0 "
+                                                L"zwischen Mannschaften"}));
+    EXPECT_EQ(rightClickTab(2).text(IDM_UNDO), L"Rückgängig: Sperrvermerk\tStrg+Z");
+    menuCommand(IDM_UNDO);
+    EXPECT_FALSE(rightClickTab(2).checked(IDM_BLOCK_MARK));
+    menuCommand(IDM_REDO);
+    reopen();
+    EXPECT_TRUE(rightClickTab(2).checked(IDM_BLOCK_MARK));
+    EXPECT_NE(ini().find("Sperrvermerk4=1\r\n"), std::string::npos) << ini();
+    menuCommand(IDM_BLOCK_MARK);
+    close();
+    EXPECT_NE(ini().find("Sperrvermerk3=0\r\n"), std::string::npos) << ini();
+    EXPECT_NE(ini().find("Sperrvermerk4=0\r\n"), std::string::npos) << ini();
+    EXPECT_EQ(ini().find("Sperrvermerk1"), std::string::npos) << "no key for a player never marked";
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -315,6 +316,51 @@ TEST_F(Team, MovingAPlayerSwapsOrShiftsTheLineupNumbers)
         for (const PlayerRecord& p : team.players)
             EXPECT_EQ(std::string(p.name), p.won1 == 2 ? std::string("Anna") : defaultPlayerName(p.lineup));
     }
+}
+
+// The "Sperrvermerk" of eight players in teams of three (1-3, 4-6, 7-8), by line-up number ('x'
+// marked): what setting and clearing take along, and the marks kept true after each change.
+TEST_F(Team, BlockMarksRunFromTheTopOfTheirTeamToTheLowestMarked)
+{
+    const auto set = [](int lineup, bool on) { return [=](TeamState& t) { return setBlockMark(t, lineup - 1, on); }; };
+    const auto move = [](int lineup, int to) { return [=](TeamState& t) { return movePlayer(t, lineup - 1, to); }; };
+    const auto remove = [](int lineup) { return [=](TeamState& t) { return removePlayer(t, lineup - 1); }; };
+    const struct {
+        int regulars;
+        const char* before;
+        std::function<bool(TeamState&)> change;
+        const char *after, *what;
+    } cases[] = {
+        {3, "........", set(4, true), "...x....", "set at the top"},
+        {3, "........", set(5, true), "...xx...", "set in the middle"},
+        {3, "........", set(6, true), "...xxx..", "set at the bottom"},
+        {3, "...x....", set(8, true), "...x..xx", "set in the last, smaller team"},
+        {3, "........", set(3, true), "........", "none in the first team"},
+        {0, "........", set(5, true), "........", "none with one team"},
+        {3, "...xxx..", set(5, false), "...x....", "cleared in the middle"},
+        {3, "...xxxxx", set(4, false), "......xx", "cleared at the top"},
+        {3, "...x....", move(4, 7), "......x.", "follows its player across a boundary"},
+        {3, "......xx", move(8, 4), "...x..xx", "taken along by a player moved in"},
+        {3, "...x....", move(4, 1), "........", "gone in the first team"},
+        {3, "...xx...", remove(2), "...x...", "deleted above: the top moves up"},
+        {3, "...xx...", remove(5), "...x...", "the lowest marked deleted"},
+        {4, "....xx..", [](TeamState& t) { return changePlayerCount(t, 4) == CountChange::Changed; }, "....", "one team left"},
+    };
+    for (const auto& c : cases) {
+        makeTeam({1, 2, 3, 4, 5, 6, 7, 8});
+        team.rules = {c.regulars, 0, 0};
+        for (int i = 0; c.before[i]; ++i)
+            team.players[i].blockMark = c.before[i] == 'x';
+        EXPECT_EQ(c.change(team), std::strncmp(c.what, "none", 4) != 0) << c.what;
+        std::string marks(team.players.size(), '?');
+        for (const PlayerRecord& p : team.players)
+            marks[p.lineup - 1] = p.blockMark ? 'x' : '.';
+        EXPECT_EQ(marks, c.after) << c.what;
+    }
+    makeTeam({1, 2, 3, 4, 5});
+    team.rules = {4, 999, 999};
+    setBlockMark(team, 4, true);
+    EXPECT_EQ(tabTipText(team, 4), "Nr. 5: Spieler 5\nSortiert nach Aufstellung\nSperrvermerk");
 }
 
 } // namespace

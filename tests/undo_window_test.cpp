@@ -107,7 +107,12 @@ TEST_F(Undo, EachStepGoesBackAloneAndTheLkzOrderStays)
     open(teamOfTwelve());
     menuCommand(IDM_SORT_BY_LKZ);
     const std::vector<std::wstring> start = tabLabels();
+    // The strip's left arrow, until Eva's tab, the first, is in sight.
+    RECT first = {};
+    for (int step = 0; step < 20 && (!TabCtrl_GetItemRect(tabs, 0, &first) || first.right <= first.left); ++step)
+        SendMessageW(tabs, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
     clickTab(static_cast<int>(std::find(start.begin(), start.end(), L"Eva") - start.begin()));
+    ASSERT_EQ(tabLabel(currentTab()), L"Eva");
     menuCommand(IDM_DELETE_PLAYER);
     const std::vector<std::wstring> withoutEva = tabLabels();
     // A number typed and not yet committed is the step Ctrl+Z takes back first.
@@ -122,6 +127,7 @@ TEST_F(Undo, EachStepGoesBackAloneAndTheLkzOrderStays)
     SetFocus(won2);
     controlKey('Z');
     const std::vector<std::wstring> back = tabLabels();
+
     EXPECT_EQ(back.size(), start.size());
     EXPECT_NE(std::find(back.begin(), back.end(), L"Eva"), back.end()) << "Eva back";
     EXPECT_TRUE(rightClickTab(currentTab()).checked(IDM_SORT_BY_LKZ));
@@ -130,6 +136,14 @@ TEST_F(Undo, EachStepGoesBackAloneAndTheLkzOrderStays)
     EXPECT_EQ(redoItem(), L"Wiederholen: Eingabe bei " + shown + L"\tStrg+Y");
     controlKey('Y');
     EXPECT_EQ(tabLabel(currentTab()), shown);
+    EXPECT_EQ(text(page, IDC_WON2_FIELD), L"5");
+
+    // Three clicks on one spin's arrow are one step.
+    for (int click = 0; click < 3; ++click)
+        clickSpin(page, IDC_WON3_SPIN, true);
+    EXPECT_EQ(text(page, IDC_WON3_FIELD), L"3");
+    controlKey('Z');
+    EXPECT_EQ(text(page, IDC_WON3_FIELD), L"0");
     EXPECT_EQ(text(page, IDC_WON2_FIELD), L"5");
 }
 

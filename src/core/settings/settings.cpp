@@ -198,7 +198,7 @@ bool severalInstancesAllowed(const IniStore& ini)
 
 // A player's values come as 18 characters; any other length is a fault that costs him his
 // values, not the league and the number of teams the others brought.
-const PlayerIniKey playerIniKeys[3] = {
+const PlayerIniKey playerIniKeys[4] = {
     {"Spieler",
      [](const std::string& text, TeamState& state, int index, PlayerLoad& load) {
          if (text.size() == 18) {
@@ -214,19 +214,26 @@ const PlayerIniKey playerIniKeys[3] = {
          }
          resetPlayerValues(state, index);
      },
-     formatPlayerValues},
+     formatPlayerValues, nullptr},
     // Bytes of the Windows code page or UTF-8; an empty name is the starting one.
     {"SpielerName",
      [](const std::string& text, TeamState& state, int index, PlayerLoad&) {
          const std::string name = iniTextToUtf8(text);
          setPlayerName(state, index, name.empty() ? startingName(state, index + 1) : name);
      },
-     [](const TeamState&, const PlayerRecord& record) { return utf8ToIniText(recordName(record)); }},
+     [](const TeamState&, const PlayerRecord& record) { return utf8ToIniText(recordName(record)); }, nullptr},
     {"Verlauf",
      [](const std::string& text, TeamState& state, int index, PlayerLoad&) {
          state.players[index].history = historyFromIni(text);
      },
-     [](const TeamState&, const PlayerRecord& record) { return historyIniText(record.history); }},
+     [](const TeamState&, const PlayerRecord& record) { return historyIniText(record.history); }, nullptr},
+    // A file without marks stays without the key; one that holds it gets "0", so that a stale "1"
+    // under his number never marks a player again.
+    {"Sperrvermerk",
+     [](const std::string& text, TeamState& state, int index, PlayerLoad&) {
+         state.players[index].blockMark = isOnText(text) ? 1 : 0;
+     },
+     [](const TeamState&, const PlayerRecord& record) { return std::string(record.blockMark ? "1" : "0"); }, "0"},
 };
 
 std::string playerKey(const PlayerIniKey& key, int lineup) { return key.prefix + std::to_string(lineup); }
@@ -298,14 +305,21 @@ void loadPlayers(TeamState& state, const IniStore& ini, std::vector<std::string>
     }
     // Every value is in: each player's LKZ, and today's point, with the league the file ends on.
     recomputeAllLkz(state);
+    keepBlockMarksTrue(state);
 }
 
 void savePlayers(const TeamState& state, const IniStore& ini)
 {
     const char* section = sectionOf(state);
     for (const PlayerRecord& record : state.players)
-        for (const PlayerIniKey& key : playerIniKeys)
-            ini.write(section, playerKey(key, record.lineup), key.write(state, record));
+        for (const PlayerIniKey& key : playerIniKeys) {
+            const std::string name = playerKey(key, record.lineup), text = key.write(state, record);
+            // Absent, the key reads as either fallback; held, as its own text for both.
+            if (key.onlyWhereHeld && text == key.onlyWhereHeld && ini.read(section, name, "0") == "0" &&
+                ini.read(section, name, "1") == "1")
+                continue;
+            ini.write(section, name, text);
+        }
 }
 
 TeamModel loadModel(const IniStore& ini, std::vector<std::string>& faults)

@@ -60,6 +60,8 @@ struct PlayerIniKey {
     // Reads the text into the record at index (whose line-up number is index + 1).
     void (*read)(const std::string& text, TeamState& state, int index, PlayerLoad& load);
     std::string (*write)(const TeamState& state, const PlayerRecord& record);
+    // A text written only where the file holds the key already; null when every text is written.
+    const char* onlyWhereHeld;
 };
 // What reading the players gathers beside their records: whether any player brought his values
 // (and with them the league), and the message for each faulty one.
@@ -67,8 +69,8 @@ struct PlayerLoad {
     bool anyValues = false;
     std::vector<std::string>& faults;
 };
-// "Spieler%d", "SpielerName%d" and "Verlauf%d", in the order a save writes them.
-extern const PlayerIniKey playerIniKeys[3];
+// "Spieler%d", "SpielerName%d", "Verlauf%d" and "Sperrvermerk%d", in the order a save writes them.
+extern const PlayerIniKey playerIniKeys[4];
 // The key of a player: the line-up number is his identity in the file.
 std::string playerKey(const PlayerIniKey& key, int lineup);
 

@@ -37,25 +37,31 @@ std::vector<std::optional<double>> shownValues(const std::vector<SquadEntry>& sq
     return values;
 }
 
-// How far behind exceeds ahead beyond the tolerance of their positions; nothing when within it.
-std::optional<double> excessOf(const std::vector<std::optional<double>>& values, int ahead, int behind,
+// How far behind exceeds ahead beyond the tolerance of their positions; nothing when within it or
+// when a "Sperrvermerk" of behind covers a pair of two teams.
+std::optional<double> excessOf(const std::vector<SquadEntry>& squad,
+                               const std::vector<std::optional<double>>& values, int ahead, int behind,
                                const LineupRules& rules)
 {
     if (!values[ahead] || !values[behind])
         return std::nullopt;
     const double excess = *values[behind] - *values[ahead];
     const bool sameTeam = teamOfPosition(ahead + 1, rules.regulars) == teamOfPosition(behind + 1, rules.regulars);
+    if (!sameTeam && squad[behind].blockMark)
+        return std::nullopt;
     const double tolerance = (sameTeam ? rules.teamTenths : rules.clubTenths) / 10.0;
     return excess - tolerance > sameValue ? std::optional<double>(excess) : std::nullopt;
 }
 
-std::vector<LineupDeviation> deviationsOf(const std::vector<std::optional<double>>& values, const LineupRules& rules)
+std::vector<LineupDeviation> deviationsOf(const std::vector<SquadEntry>& squad,
+                                          const std::vector<std::optional<double>>& values,
+                                          const LineupRules& rules)
 {
     std::vector<LineupDeviation> deviations;
     const int n = static_cast<int>(values.size());
     for (int behind = 1; behind < n; ++behind)
         for (int ahead = 0; ahead < behind; ++ahead)
-            if (const std::optional<double> excess = excessOf(values, ahead, behind, rules))
+            if (const std::optional<double> excess = excessOf(squad, values, ahead, behind, rules))
                 deviations.push_back({ahead, behind, *excess});
     return deviations;
 }
@@ -100,10 +106,14 @@ std::vector<LineupDeviation> deviationsOfPlayer(const std::vector<LineupDeviatio
     return mine;
 }
 
-// "1 weitere Abweichung", "2 weitere Abweichungen"
+// "1 Abweichung", "2 Abweichungen"
+std::string counted(size_t count, const char* one, const char* more)
+{
+    return std::to_string(count) + " " + (count == 1 ? one : more);
+}
 std::string moreDeviations(size_t more)
 {
-    return std::to_string(more) + (more == 1 ? " weitere Abweichung" : " weitere Abweichungen");
+    return counted(more, "weitere Abweichung", "weitere Abweichungen");
 }
 
 // "2:0, 3:0 oder 2:1"
@@ -186,13 +196,19 @@ int teamOfPosition(int position, int regulars)
     return (position - 1) / regulars + 1;
 }
 
+int placeInTeam(int position, int regulars)
+{
+    return regulars > 0 ? (position - 1) % regulars + 1 : position;
+}
+
 LineupCheck checkLineup(const std::vector<SquadEntry>& squad, const LineupRules& rules)
 {
     LineupCheck check;
     const std::vector<std::optional<double>> values = shownValues(squad);
-    check.deviations = deviationsOf(values, rules);
+    check.deviations = deviationsOf(squad, values, rules);
     for (int position = 0; position < static_cast<int>(squad.size()); ++position) {
         check.teams.push_back(teamOfPosition(position + 1, rules.regulars));
+        check.blockMarks += squad[position].blockMark ? 1 : 0;
         const std::vector<LineupDeviation> mine = deviationsOfPlayer(check.deviations, position);
         if (!values[position]) {
             check.cells.push_back("keine LKZ");
@@ -215,15 +231,19 @@ LineupCheck checkLineup(const std::vector<SquadEntry>& squad, const LineupRules&
 std::string lineupSummary(const LineupCheck& check)
 {
     const size_t deviations = check.deviations.size();
-    if (deviations == 0)
-        return std::string("Keine Abweichung von der ") + orderName;
+    std::string text = deviations == 0 ? std::string("Keine Abweichung von der ")
+                                       : counted(deviations, "Abweichung von der ", "Abweichungen von der ");
+    text += orderName;
     std::vector<bool> behind(check.cells.size(), false);
-    int tooFarBack = 0;
+    size_t tooFarBack = 0;
     for (const LineupDeviation& d : check.deviations)
         if (!behind[d.behind])
             behind[d.behind] = true, ++tooFarBack;
-    return std::to_string(deviations) + (deviations == 1 ? " Abweichung von der " : " Abweichungen von der ") +
-           orderName + ", " + std::to_string(tooFarBack) + " Spieler zu weit hinten";
+    if (tooFarBack)
+        text += ", " + std::to_string(tooFarBack) + " Spieler zu weit hinten";
+    if (check.blockMarks)
+        text += ", " + counted(check.blockMarks, "Sperrvermerk", "Sperrvermerke");
+    return text;
 }
 
 std::vector<std::string> lineupForecast(const std::vector<SquadEntry>& squad, int position,
@@ -248,7 +268,7 @@ std::vector<std::string> lineupForecast(const std::vector<SquadEntry>& squad, in
     }
 
     const int pk = ownPaarkreuz(today);
-    const bool deviatesToday = !deviationsOf(values, rules).empty();
+    const bool deviatesToday = !deviationsOf(squad, values, rules).empty();
     int passes = 0, drops = 0, keepsOrder = 0;
     std::vector<int> begins(n), ends(n); // per teammate: results that make his pair deviate, or stop
     for (int r = 0; r < matchResultCount; ++r) {
@@ -261,14 +281,14 @@ std::vector<std::string> lineupForecast(const std::vector<SquadEntry>& squad, in
             passes |= 1 << r;
         if (weaker && *after[position] < *weaker)
             drops |= 1 << r;
-        if (deviatesToday && deviationsOf(after, rules).empty())
+        if (deviatesToday && deviationsOf(squad, after, rules).empty())
             keepsOrder |= 1 << r;
         for (int t = 0; t < n; ++t) {
             if (t == position)
                 continue;
             const int ahead = t < position ? t : position, behind = t < position ? position : t;
-            const bool before = excessOf(values, ahead, behind, rules).has_value();
-            if (before != excessOf(after, ahead, behind, rules).has_value())
+            const bool before = excessOf(squad, values, ahead, behind, rules).has_value();
+            if (before != excessOf(squad, after, ahead, behind, rules).has_value())
                 (before ? ends : begins)[t] |= 1 << r;
         }
     }

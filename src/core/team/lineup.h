@@ -35,10 +35,14 @@ std::string rulesText(const LineupRules& rules);
 // The team of a 1-based line-up position: 1 for positions 1..k, 2 for k+1..2k and so on (a last
 // team may be smaller); 0 when regulars is 0 and the squad is one team.
 int teamOfPosition(int position, int regulars);
+// The place of a 1-based line-up position inside his team: with 4 regulars position 6 is the 2nd
+// of team 2; with one team the position itself.
+int placeInTeam(int position, int regulars);
 
 struct SquadEntry {
     std::string name;
     std::optional<double> lkz; // meaningfulLkz of his values: nothing when the checks fail
+    bool blockMark = false;    // "Sperrvermerk": he may stand behind weaker players of higher teams
 };
 
 struct LineupDeviation {
@@ -51,19 +55,22 @@ struct LineupCheck {
     std::vector<std::string> cells;          // per position: the "Reihenfolge" column
     std::vector<std::string> tips;           // per position: the tab tip's line, empty when none
     std::vector<LineupDeviation> deviations; // every deviating pair, by behind, then by ahead
+    int blockMarks = 0;                      // players with a "Sperrvermerk"
 };
 
 // The squad in line-up order (index 0 holds line-up number 1). B behind A deviates when both have
 // an LKZ and LKZ(B) - LKZ(A), as the decimal display shows them, exceeds the tolerance of the two
-// positions: inside a team or between teams. Equal to the tolerance is allowed.
+// positions: inside a team or between teams. Equal to the tolerance is allowed. A pair of two
+// teams is no deviation when B has a "Sperrvermerk".
 // A cell reads "ok", "keine LKZ", "gehört vor Anna (+4,2)" (he is stronger than Anna ahead of
 // him) or "gehört hinter Carl (-1,3)" (weaker than Carl behind him): his largest deviation, with
 // "; 1 weitere Abweichung" or "; 2 weitere Abweichungen" when there are more; the tip is
 // "Abweichung: " and the cell.
 LineupCheck checkLineup(const std::vector<SquadEntry>& squad, const LineupRules& rules);
 // "Keine Abweichung von der Spielstärke-Reihenfolge", or "5 Abweichungen von der
-// Spielstärke-Reihenfolge, 3 Spieler zu weit hinten" ("1 Abweichung ..."): the players too far
-// back are those who stand behind a weaker one in at least one deviating pair.
+// Spielstärke-Reihenfolge, 3 Spieler zu weit hinten" ("1 Abweichung ..."), then ", 2 Sperrvermerke"
+// ("1 Sperrvermerk") where there are marks: the players too far back are those who stand behind a
+// weaker one in at least one deviating pair.
 std::string lineupSummary(const LineupCheck& check);
 
 // What the next match in his own Paarkreuz can do for the player at position (0-based, in the

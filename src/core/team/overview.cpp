@@ -9,7 +9,7 @@
 
 const char* const overviewHeaders[OverviewColumnCount] = {
     "Nr.", "Name", "Spiele", "1. PK", "2. PK", "3. PK", "Einzel", "LKZ", "N\xC3\xA4" "chstes Spiel", "Mannschaft",
-    "Reihenfolge"};
+    "Reihenfolge", "Rang", "Sperrvermerk"};
 
 namespace {
 
@@ -67,6 +67,8 @@ int compareRows(const OverviewRow& a, const OverviewRow& b, int column, const Na
     case ColNextMatch: return compareNextMatch(a.next, b.next);
     case ColTeam: return cmp(a.team, b.team);
     case ColOrder: return cmp(a.order, b.order);
+    case ColRank: return a.team != b.team ? cmp(a.team, b.team) : cmp(a.place, b.place);
+    case ColBlockMark: return cmp(a.blockMark, b.blockMark);
     }
     return 0;
 }
@@ -150,6 +152,8 @@ Overview teamOverview(const TeamState& state)
             row.team = check.teams[position] ? check.teams[position] : 1; // one team is team 1
             row.order = check.cells[position];
         }
+        row.place = placeInTeam(record.lineup, state.rules.regulars);
+        row.blockMark = record.blockMark != 0;
         overview.rows.push_back(row);
     }
     return overview;
@@ -169,6 +173,8 @@ std::string overviewCell(const Overview& overview, const OverviewRow& row, int c
     case ColNextMatch: return nextMatchCell(row.next);
     case ColTeam: return std::to_string(row.team);
     case ColOrder: return row.order;
+    case ColRank: return std::to_string(row.team) + "." + std::to_string(row.place);
+    case ColBlockMark: return row.blockMark ? "SpV" : "";
     }
     return {};
 }

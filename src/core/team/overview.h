@@ -18,6 +18,8 @@ struct OverviewRow {
     Forecast next; // the next match, in the player's own Paarkreuz
     int team = 0;          // by line-up position under the rules, 1 when the squad is one team
     std::string order;     // "ok", "keine LKZ" or the deviation from the order of strength
+    int place = 0;         // in his team: "Rang" is team.place, as the registration lists it
+    bool blockMark = false; // "Sperrvermerk"
 };
 
 struct Overview {
@@ -31,7 +33,7 @@ struct Overview {
 
 enum OverviewColumn {
     ColLineup, ColName, ColMatches, ColPk1, ColPk2, ColPk3, ColSingles, ColLkz, ColNextMatch, ColTeam, ColOrder,
-    OverviewColumnCount
+    ColRank, ColBlockMark, OverviewColumnCount
 };
 // The results the column "Nächstes Spiel" shows, in its order.
 constexpr MatchResult nextMatchResults[3] = {{2, 0}, {1, 1}, {0, 2}};
@@ -39,7 +41,7 @@ extern const char* const overviewHeaders[OverviewColumnCount];
 
 Overview teamOverview(const TeamState& state);
 // The text of one cell: "5:3" for games, "–" for the LKZ of an implausible player, "+5 / +1 / -4"
-// for the change after the next match.
+// for the change after the next match, "2.3" for the rank, "SpV" for a "Sperrvermerk".
 std::string overviewCell(const Overview& overview, const OverviewRow& row, int column);
 // The average LKZ of the plausible players in the display form, "–" when there is none.
 std::string overviewAverage(const Overview& overview);

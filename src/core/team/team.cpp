@@ -198,6 +198,8 @@ std::string tabTipText(const TeamState& state, int index)
     std::string tip = defaultPlayerName(player.lineup) + ": " + player.name +
                       (state.sortByLkz == 1 ? "\nSortiert nach LKZ" : "\nSortiert nach Aufstellung");
     if (!state.isSingle()) {
+        if (player.blockMark)
+            tip += "\nSperrvermerk";
         const LineupCheck check = lineupCheckOf(state);
         const size_t position = static_cast<size_t>(player.lineup - 1);
         if (position < check.tips.size() && !check.tips[position].empty())
@@ -232,6 +234,7 @@ bool removePlayer(TeamState& state, int index)
     else if (cur == index && cur >= state.playerCount)
         next = 0;
     state.currentLineup = state.players[next].lineup;
+    keepBlockMarksTrue(state);
     return true;
 }
 
@@ -251,6 +254,7 @@ bool movePlayer(TeamState& team, int index, int target)
     team.currentLineup = team.players[current].lineup;
     if (!team.sortByLkz)
         sortByLineup(team);
+    keepBlockMarksTrue(team);
     return true;
 }
 
@@ -260,12 +264,47 @@ std::vector<SquadEntry> squadInLineupOrder(const TeamState& state)
     for (const PlayerRecord& record : state.players) {
         const size_t position = static_cast<size_t>(record.lineup - 1);
         if (position < squad.size())
-            squad[position] = {record.name, meaningfulLkz(inputsOf(state, record))};
+            squad[position] = {record.name, meaningfulLkz(inputsOf(state, record)), record.blockMark != 0};
     }
     return squad;
 }
 
 LineupCheck lineupCheckOf(const TeamState& state) { return checkLineup(squadInLineupOrder(state), state.rules); }
+
+bool canChangeBlockMark(const TeamState& team, int index)
+{
+    return !team.isSingle() && validIndex(team, index) &&
+           teamOfPosition(team.players[index].lineup, team.rules.regulars) > 1;
+}
+
+bool setBlockMark(TeamState& team, int index, bool on)
+{
+    if (!canChangeBlockMark(team, index))
+        return false;
+    // Set on him, the marks above follow; cleared from him and everyone below him in his team.
+    const int lineup = team.players[index].lineup;
+    const int own = teamOfPosition(lineup, team.rules.regulars);
+    for (PlayerRecord& record : team.players)
+        if (teamOfPosition(record.lineup, team.rules.regulars) == own &&
+            (record.lineup == lineup || (!on && record.lineup > lineup)))
+            record.blockMark = on;
+    keepBlockMarksTrue(team);
+    return true;
+}
+
+void keepBlockMarksTrue(TeamState& team)
+{
+    // Marking those above the lowest mark of a team never moves that lowest mark, so one pass will do.
+    const int regulars = team.isSingle() ? 0 : team.rules.regulars;
+    for (PlayerRecord& record : team.players) {
+        const int own = teamOfPosition(record.lineup, regulars);
+        bool marked = false;
+        for (const PlayerRecord& below : team.players)
+            marked = marked || (below.blockMark && below.lineup >= record.lineup &&
+                                teamOfPosition(below.lineup, regulars) == own);
+        record.blockMark = own > 1 && marked;
+    }
+}
 
 CountChange changePlayerCount(TeamState& team, int n)
 {
@@ -286,5 +325,6 @@ CountChange changePlayerCount(TeamState& team, int n)
     team.players.swap(players);
     team.playerCount = n;
     team.currentLineup = cur <= n - 1 ? team.players[cur].lineup : team.players[0].lineup;
+    keepBlockMarksTrue(team);
     return CountChange::Changed;
 }

@@ -29,6 +29,7 @@ struct PlayerRecord {
     float lkz = 0;                // last computed LKZ, the key of the LKZ order
     int32_t invalid[InputKindCount] = {}; // one plausibility mark per InputKind
     int32_t customName = 0;       // name differs from "Nr. <lineup>"
+    int32_t blockMark = 0;        // "Sperrvermerk": he may not play in a higher team of the club
     SeasonHistory history;        // his LKZ after each match, kept true by the stored values
 };
 
@@ -111,19 +112,22 @@ void setPlayerName(TeamState& state, int index, const std::string& text);
 
 // The label of the tab of the player at index: the name, or "Nr. <lineup>" for a default name.
 std::string tabLabel(const TeamState& state, int index);
-// The tab's tip: "Nr. <lineup>: <name>", on a line of its own the order of the team, and for a
-// player who stands where the rules say he must not, his deviation.
+// The tab's tip: "Nr. <lineup>: <name>", on a line of its own the order of the team, then
+// "Sperrvermerk" for a marked player and for one who stands where the rules say he must not, his
+// deviation.
 std::string tabTipText(const TeamState& state, int index);
 // What a rename stores: the text, or the starting name when the text is empty.
 std::string renamedName(const TeamState& state, int index, const std::string& text);
 
 // Removes the player at index and closes the gap in the line-up numbers; default names follow
-// their new number. A team keeps at least minTeamSize players: false, and nothing changes.
+// their new number, the marks are kept true. A team keeps at least minTeamSize players: false, and
+// nothing changes.
 bool removePlayer(TeamState& state, int index);
 
 // Gives the player at index line-up number target; the players between move one place towards
-// his old one (a step of one place is a swap). Default names follow their numbers, the current
-// player stays current, and while the tabs show the line-up the array follows it. False, and
+// his old one (a step of one place is a swap). Default names follow their numbers, the marks are
+// kept true, the current player stays current, and while the tabs show the line-up the array
+// follows it. False, and
 // nothing changes, when there is no such place.
 bool movePlayer(TeamState& team, int index, int target);
 
@@ -132,7 +136,18 @@ bool movePlayer(TeamState& team, int index, int target);
 std::vector<SquadEntry> squadInLineupOrder(const TeamState& state);
 LineupCheck lineupCheckOf(const TeamState& state);
 
+// Whether the player at index can get or lose a "Sperrvermerk": the squad has several teams and
+// he stands outside the first.
+bool canChangeBlockMark(const TeamState& team, int index);
+// Sets the mark on the player at index and every player above him in his team, or clears it from
+// him and every player below him in his team. False, and nothing changes, where it cannot change.
+bool setBlockMark(TeamState& team, int index, bool on);
+// The marks true again after the line-up, the team size or the rules changed: each mark stays with
+// its player; the first team has none (nor has a squad of one team), and in every other team each
+// player above its lowest marked one has one.
+void keepBlockMarksTrue(TeamState& team);
+
 enum class CountChange { Ignored, Unchanged, Changed };
 // The record part of a new team size: keeps the players whose line-up fits, drops the rest,
-// appends new ones, and picks the current player by position.
+// appends new ones, picks the current player by position and keeps the marks true.
 CountChange changePlayerCount(TeamState& team, int n);

@@ -8,10 +8,11 @@
 
 namespace {
 
-// What the user entered or the program keeps of a player; his LKZ and marks follow from it.
+// What the user entered or the program keeps of a player; his LKZ and red marks follow from it.
 bool sameData(const PlayerRecord& a, const PlayerRecord& b)
 {
-    if (a.lineup != b.lineup || a.customName != b.customName || std::strcmp(a.name, b.name) != 0 ||
+    if (a.lineup != b.lineup || a.customName != b.customName || a.blockMark != b.blockMark ||
+        std::strcmp(a.name, b.name) != 0 ||
         a.matches != b.matches || a.won1 != b.won1 || a.lost1 != b.lost1 || a.won2 != b.won2 ||
         a.lost2 != b.lost2 || a.won3 != b.won3 || a.lost3 != b.lost3 || a.history.size() != b.history.size())
         return false;
@@ -105,6 +106,7 @@ const char* squadChangeLabel(SquadChange change)
     case SquadChange::Move: return "Aufstellung ändern";
     case SquadChange::Rules: return "Aufstellungsregeln";
     case SquadChange::Import: return "Bilanzen übernehmen";
+    case SquadChange::BlockMark: return "Sperrvermerk";
     }
     return "";
 }
@@ -217,6 +219,7 @@ void applyStep(TeamState& state, const SquadStep& step, bool forward)
         state.currentLineup = currentLineup;
     else if (!state.players.empty())
         state.currentLineup = state.players[currentAt < state.playerCount ? currentAt : 0].lineup;
+    keepBlockMarksTrue(state);
 }
 
 void UndoHistory::record(SquadStep step)

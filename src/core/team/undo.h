@@ -19,10 +19,12 @@
 #include <vector>
 
 enum class SquadChange {
-    Entry, ClearPaarkreuz, League, TeamCount, PlayerCount, DeletePlayer, Rename, Move, Rules, Import
+    Entry, ClearPaarkreuz, League, TeamCount, PlayerCount, DeletePlayer, Rename, Move, Rules, Import,
+    BlockMark
 };
 // "Eingabe", "Paarkreuz löschen", "Spielklasse", "Anzahl der Mannschaften", "Anzahl der Spieler",
-// "Spieler löschen", "Umbenennen", "Aufstellung ändern", "Aufstellungsregeln", "Bilanzen übernehmen".
+// "Spieler löschen", "Umbenennen", "Aufstellung ändern", "Aufstellungsregeln", "Bilanzen übernehmen",
+// "Sperrvermerk".
 const char* squadChangeLabel(SquadChange change);
 // "Rückgängig: Spieler löschen", or "Rückgängig" when there is nothing to undo (label empty).
 std::string undoMenuText(const std::string& label);
@@ -71,11 +73,12 @@ SquadStep squadStep(SquadChange change, const TeamState& before, const TeamState
 SquadStep inputStep(InputKind field, const TeamState& before, const TeamState& after, bool spun = false);
 
 // The step applied to the state as it stands (forward: redo, else undo): the players it touched
-// get their values, names, numbers and season back, the league, team count and rules theirs; then
-// each of them gets his LKZ and today's point under the league and number of teams now in force
-// (everyone's when those changed). A returning player takes his place in the order the tabs show
-// (sortByLkz: by his LKZ, else by his line-up number); the sort order and the options stay. The
-// current player stays current while he exists; else the one at his place, or the first.
+// get their values, names, numbers, "Sperrvermerke" and season back, the league, team count and
+// rules theirs; then each of them gets his LKZ and today's point under the league and number of
+// teams now in force (everyone's when those changed), and the marks are kept true. A returning
+// player takes his place in the order the tabs show (sortByLkz: by his LKZ, else by his line-up
+// number); the sort order and the options stay. The current player stays current while he
+// exists; else the one at his place, or the first.
 void applyStep(TeamState& state, const SquadStep& step, bool forward);
 
 // Steps kept per mode; the oldest goes beyond it.

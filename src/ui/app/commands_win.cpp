@@ -34,6 +34,11 @@ int currentLineup(const MainWindow& window)
     const PlayerRecord* current = currentPlayer(active(window));
     return current ? current->lineup : 0;
 }
+bool currentBlockMark(const MainWindow& window)
+{
+    const PlayerRecord* current = currentPlayer(active(window));
+    return current && current->blockMark;
+}
 void moveBy(MainWindow& window, int step)
 {
     if (const int lineup = currentLineup(window))
@@ -84,6 +89,9 @@ const Command commands[] = {
      [](const MainWindow& w) { return currentLineup(w) > 1; }, nullptr, Shown, Removed},
     {IDM_MOVE_BACK, [](MainWindow& w) { moveBy(w, 1); }, nullptr,
      [](const MainWindow& w) { return currentLineup(w) < active(w).playerCount; }, nullptr, Shown, Removed},
+    {IDM_BLOCK_MARK, toggleBlockMark, [](const MainWindow& w) { return currentBlockMark(w); },
+     [](const MainWindow& w) { return canChangeBlockMark(active(w), currentIndex(active(w))); }, nullptr, Shown,
+     Removed},
     {IDM_SORT_BY_LINEUP, [](MainWindow& w) { if (active(w).sortByLkz != 0) sortTeam(w, SortByLineup); },
      [](const MainWindow& w) { return active(w).sortByLkz == 0; }, nullptr, nullptr, Shown, Removed},
     {IDM_SORT_BY_LKZ, [](MainWindow& w) { if (active(w).sortByLkz == 0) sortTeam(w, SortByLkz); },

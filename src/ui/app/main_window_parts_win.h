@@ -56,6 +56,8 @@ void keepLkzOrder(MainWindow& window);
 void deletePlayer(MainWindow& window, int index);
 // The current player takes line-up number target (team mode); the page stays his.
 void moveCurrentPlayer(MainWindow& window, int target);
+// Sets or clears the "Sperrvermerk" of the current player (team mode), with those it takes along.
+void toggleBlockMark(MainWindow& window);
 // "Rückgängig" and "Wiederholen": the squad as it was before the last change, or after the last
 // change undone, with its tabs, page, LKZ display and marks.
 void undoSquadChange(MainWindow& window);

@@ -47,6 +47,7 @@ bool editRules(MainWindow& window)
     const TeamState before = window.model.team;
     if (!editLineupRules(window.dialog, window.model.team.rules))
         return false;
+    keepBlockMarksTrue(window.model.team);
     window.recordSquadChange(SquadChange::Rules, before);
     return true;
 }

@@ -220,6 +220,18 @@ void showSquad(MainWindow& window)
     paintInputMarks(window);
 }
 
+void toggleBlockMark(MainWindow& window)
+{
+    TeamState& team = window.model.team;
+    storePage(window);
+    const TeamState before = team;
+    const int current = currentIndex(team);
+    if (!setBlockMark(team, current, !team.players[current].blockMark))
+        return;
+    window.recordSquadChange(SquadChange::BlockMark, before);
+    restoreFocus(window);
+}
+
 void undoSquadChange(MainWindow& window)
 {
     completePendingCommit(window);

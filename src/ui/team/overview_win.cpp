@@ -66,8 +66,8 @@ void onColumnClick(HWND dialog, OverviewWindow& overviewWindow, int column)
         overviewWindow.descending = !overviewWindow.descending;
     } else {
         overviewWindow.sortColumn = column;
-        // Numbers read best from the highest; names and line-up numbers from the first.
-        overviewWindow.descending = column != ColName && column != ColLineup;
+        // Numbers read best from the highest; names, line-up numbers and ranks from the first.
+        overviewWindow.descending = column != ColName && column != ColLineup && column != ColRank;
     }
     overviewWindow.order = overviewOrder(overviewWindow.overview, column, overviewWindow.descending, compareNames);
     fillList(listOf(dialog), overviewWindow);
@@ -89,7 +89,8 @@ void onInitDialog(HWND dialog, const Overview& overview)
         std::wstring header = widen(overviewHeaders[column]);
         LVCOLUMNW info = {};
         info.mask = LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM;
-        info.fmt = column == ColName || column == ColOrder ? LVCFMT_LEFT : LVCFMT_RIGHT;
+        const bool text = column == ColName || column == ColOrder || column == ColBlockMark;
+        info.fmt = text ? LVCFMT_LEFT : LVCFMT_RIGHT;
         if (column == 0)
             info.fmt = LVCFMT_LEFT; // the first column is always left-aligned
         info.pszText = &header[0];
