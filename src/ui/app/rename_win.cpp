@@ -10,8 +10,6 @@ namespace {
 
 HWND renameField(const MainWindow& window) { return GetDlgItem(window.dialog, IDC_RENAME_FIELD); }
 
-void repaintPage(const MainWindow& window) { RedrawWindow(window.page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN); }
-
 } // namespace
 
 bool isRenameEditVisible(const MainWindow& window) { return IsWindowVisible(renameField(window)) != FALSE; }
@@ -38,7 +36,7 @@ void finishRename(MainWindow& window, HWND gettingFocus)
     // A click on another control keeps the focus there; only a field that was hidden hands it back.
     if (gettingFocus == window.dialog)
         restoreFocus(window);
-    repaintPage(window);
+    redrawPage(window);
 }
 
 void hideRenameEdit(MainWindow& window)

@@ -21,13 +21,14 @@ void onMainSpinStep(MainWindow& window, const NMUPDOWN& step)
     SendMessageW(step.hdr.hwndFrom, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
     if (!stepStaysInRange(pos, delta, low, high))
         return;
+    // A number still being typed is a step of its own, before the spin's.
+    completePendingCommit(window);
+    storePage(window);
     if (step.hdr.idFrom == IDC_TEAM_COUNT_SPIN) {
-        storePage(window);
         recalculate(window);
         if (const auto matches = matchesAfterTeamStep(pos, delta, fieldValue(window.dialog, IDC_MATCHES_FIELD)))
             setFieldValue(window.dialog, IDC_MATCHES_FIELD, *matches);
     } else {
-        storePage(window);
         setPageSpinRanges(window.page, pos + delta);
         if (const auto teams = teamsAfterMatchStep(pos, delta, fieldValue(window.dialog, IDC_TEAM_COUNT_FIELD)))
             setFieldValue(window.dialog, IDC_TEAM_COUNT_FIELD, *teams);
