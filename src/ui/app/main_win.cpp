@@ -8,26 +8,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
-
-// A window program has no console for the library's verbose message on an uncaught exception;
-// leaving that handler out also leaves out the name demangler it carries (some 45 KB).
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-} // namespace __gnu_cxx
-
-// The program catches no exception, so a failed library check (a string too long, memory gone)
-// ends it just as the uncaught exception would. Raising none keeps the library's exception
-// classes, and the second string implementation they carry, out of the program (some 35 KB).
-namespace std {
-void __throw_bad_alloc() { std::abort(); }
-void __throw_bad_array_new_length() { std::abort(); }
-void __throw_bad_function_call() { std::abort(); }
-void __throw_length_error(const char*) { std::abort(); }
-void __throw_logic_error(const char*) { std::abort(); }
-void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
-} // namespace std
-
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
     MainDialogStart start;

@@ -43,7 +43,9 @@ Answer askWindowThread(VersionCheckJob& job, Answer ifStopped, std::function<Ans
 {
     if (job.stopping)
         return ifStopped;
-    auto answer = std::make_shared<Answer>(ifStopped);
+    // Not make_shared: built without type information, it brings in the library's lock pool,
+    // its exceptions and the thread library (some 40 KB).
+    std::shared_ptr<Answer> answer(new Answer(ifStopped));
     job.task = [answer, question = std::move(question)](HWND mainDialog) { *answer = question(mainDialog); };
     return runOnWindowThread(job) ? *answer : ifStopped;
 }

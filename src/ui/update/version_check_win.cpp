@@ -212,7 +212,7 @@ void startVersionCheck(HWND mainDialog, std::shared_ptr<VersionCheckJob>& job, c
         return;
     if (!loadLibrariesFor(Feature::Update, modalOwner(mainDialog)))
         return;
-    auto check = std::make_shared<VersionCheckJob>();
+    std::shared_ptr<VersionCheckJob> check(new VersionCheckJob); // see askWindowThread
     check->mainDialog = mainDialog;
     check->startFolder = startFolder;
     auto* share = new std::shared_ptr<VersionCheckJob>(check);
