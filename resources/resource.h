@@ -74,6 +74,8 @@
 #define IDM_LINEUP_RULES 40034
 #define IDM_UNDO 40035             /* also in the tab menu, and Ctrl+Z */
 #define IDM_REDO 40036             /* also in the tab menu, and Ctrl+Y */
+#define IDM_PASTE_BALANCES 40050   /* "Bilanzen einfügen...": a result portal's table from the clipboard */
+#define IDM_BALANCES_FILE 40051    /* "Bilanzen aus Datei...": the same from a saved page or text */
 
 //---- Tab context menu ------------------------------------------------------------------
 #define IDR_TAB_MENU 122
@@ -106,6 +108,11 @@
 #define IDC_FORECAST_LIST 1212
 #define IDC_FORECAST_COPY 1213
 #define IDC_FORECAST_NOTES 1214 /* what the next match changes about the line-up */
+
+//---- Balances preview ("Bilanzen übernehmen") -----------------------------------------
+#define IDD_BALANCES 135
+#define IDC_BALANCES_SUMMARY 1251 /* what was recognised, and what does not add up */
+#define IDC_BALANCES_LIST 1252
 
 //---- Line-up rules ---------------------------------------------------------------------
 #define IDD_LINEUP_RULES 132

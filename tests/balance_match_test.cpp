@@ -1,6 +1,8 @@
 // Which squad player each balance row becomes, the preview's rows, and taking them into the squad.
 #include "import/balance_match.h"
 
+#include "balance_samples.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,15 +12,7 @@
 
 namespace {
 
-std::string positionsPage()
-{
-#ifdef _WIN32
-    std::ifstream file(std::string("Z:") + KM_TEST_DATA + "/balances/positions.html", std::ios::binary);
-#else
-    std::ifstream file(std::string(KM_TEST_DATA) + "/balances/positions.html", std::ios::binary);
-#endif
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+std::string positionsPage() { return balanceSample("positions.html"); }
 
 // A table of Paarkreuz columns: one "rank;name;matches;1+2;3+4;5+6" a line.
 BalanceTable paarkreuzTable(const std::string& rows)

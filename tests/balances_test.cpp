@@ -3,6 +3,8 @@
 #include "import/balances.h"
 #include "team/overview.h"
 
+#include "balance_samples.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -12,28 +14,7 @@
 
 namespace {
 
-std::string sample(const std::string& name)
-{
-#ifdef _WIN32
-    const std::string root = std::string("Z:") + KM_TEST_DATA;
-#else
-    const std::string root = KM_TEST_DATA;
-#endif
-    std::ifstream file(root + "/balances/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// The clipboard's "HTML Format" block around a fragment, with its offsets as a browser writes them.
-std::string htmlFormat(const std::string& fragment)
-{
-    const std::string head = "<html><body><!--StartFragment-->", tail = "<!--EndFragment--></body></html>";
-    char header[200];
-    const char* format = "Version:0.9\r\nStartHTML:%09zu\r\nEndHTML:%09zu\r\nStartFragment:%09zu\r\nEndFragment:%09zu\r\n";
-    const size_t length = std::snprintf(header, sizeof header, format, size_t(0), size_t(0), size_t(0), size_t(0));
-    std::snprintf(header, sizeof header, format, length, length + head.size() + fragment.size() + tail.size(),
-                  length + head.size(), length + head.size() + fragment.size());
-    return header + head + fragment + tail;
-}
+std::string sample(const std::string& name) { return balanceSample(name); }
 
 // "Albers, Henrik 1.1 9 11:5 0:0 0:0", and " Ersatz" for a substitute.
 std::vector<std::string> rowTexts(const BalanceTable& table)

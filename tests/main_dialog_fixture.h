@@ -165,6 +165,24 @@ public:
             SendMessageW(field, WM_CHAR, character, 1);
         SendMessageW(field, WM_KEYUP, key, 0xC0000001);
     }
+    // A key pressed with Ctrl held, on the focused control, through the dialog's own handling of
+    // keys (IsDialogMessage), as the modal loop of the program's main dialog passes it.
+    void controlKey(UINT key)
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] |= 0x80;
+        SetKeyboardState(keys);
+        HWND target = GetFocus() ? GetFocus() : dialog;
+        MSG msg = {target, WM_KEYDOWN, key, 1, GetTickCount(), {}};
+        if (!IsDialogMessageW(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        keys[VK_CONTROL] &= static_cast<BYTE>(~0x80);
+        SetKeyboardState(keys);
+        flushEvents(0);
+    }
     // Characters as typed on the main keyboard, each with its own key.
     static void type(HWND field, const wchar_t* characters)
     {

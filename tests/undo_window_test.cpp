@@ -10,24 +10,6 @@ namespace {
 
 class Undo : public MainDialogTest {
 protected:
-    // A key pressed with Ctrl held, on the focused control, through the dialog's own handling of
-    // keys (IsDialogMessage), as the modal loop of the program's main dialog passes it.
-    void controlKey(UINT key)
-    {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] |= 0x80;
-        SetKeyboardState(keys);
-        HWND target = GetFocus() ? GetFocus() : dialog;
-        MSG msg = {target, WM_KEYDOWN, key, 1, GetTickCount(), {}};
-        if (!IsDialogMessageW(dialog, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        keys[VK_CONTROL] &= static_cast<BYTE>(~0x80);
-        SetKeyboardState(keys);
-        flushEvents(0);
-    }
     std::wstring undoItem() { return optionsMenu().text(IDM_UNDO); }
     std::wstring redoItem() { return rightClickTab(currentTab()).text(IDM_REDO); }
 };

@@ -75,6 +75,8 @@ const Command commands[] = {
     {IDM_SAVE_DATA, toggleSaveData, [](const MainWindow& w) { return active(w).saveData != 0; }, nullptr, nullptr},
     {IDM_HIGHLIGHT_COLOUR, chooseHighlightColour, nullptr, nullptr, nullptr},
     {IDM_LINEUP_RULES, [](MainWindow& w) { editRules(w); }, nullptr, nullptr, nullptr, Greyed},
+    {IDM_PASTE_BALANCES, pasteBalances, nullptr, nullptr, nullptr},
+    {IDM_BALANCES_FILE, openBalancesFile, nullptr, nullptr, nullptr},
     {IDM_CHECK_UPDATE, [](MainWindow& w) { startVersionCheck(w.dialog, w.update, w.updateFolder); }, nullptr, nullptr, nullptr},
     {IDM_INFO, [](MainWindow& w) { showAboutBox(w.dialog, w.iniPath); }, nullptr, nullptr, nullptr},
     {IDM_OPTIONS_CANCEL, nullptr, nullptr, nullptr, nullptr},

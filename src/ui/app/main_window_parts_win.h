@@ -61,6 +61,9 @@ void toggleBlockMark(MainWindow& window);
 // "Rückgängig" and "Wiederholen": the squad as it was before the last change, or after the last
 // change undone, with its tabs, page, LKZ display and marks.
 void undoSquadChange(MainWindow& window);
+// The active mode again after its squad changed as a whole (undo, redo, an import): tabs, order,
+// page, player count, LKZ display and marks.
+void showSquad(MainWindow& window);
 void redoSquadChange(MainWindow& window);
 void switchMode(MainWindow& window);
 void showPlayerCountControls(const MainWindow& window, bool show);
@@ -133,6 +136,12 @@ void openTeamOverview(MainWindow& window);
 // "Aufstellungsregeln..." of the team; true when they changed.
 bool editRules(MainWindow& window);
 void openHistory(MainWindow& window);
+
+// ---- A result portal's player balances, pasted or opened (balances_import_win) ----
+// "Bilanzen einfügen..." and "Bilanzen aus Datei...": read, shown in the preview, taken as one
+// step of undo; a refusal is told in a box.
+void pasteBalances(MainWindow& window);
+void openBalancesFile(MainWindow& window);
 
 // ---- The exit sequence (exit_win) ----
 void closeMainDialog(MainWindow& window);

@@ -46,20 +46,6 @@ void showTeamAgain(MainWindow& window)
     redrawPage(window);
 }
 
-// The active mode again after undo or redo changed it.
-void showSquad(MainWindow& window)
-{
-    hideRenameEdit(window);
-    const TeamState& state = window.model.active();
-    clearInputMarks(window);
-    if (!state.isSingle())
-        writePlayerCountField(window, state.playerCount);
-    showTeamAgain(window);
-    hookTabScroller(window);
-    recalculate(window);
-    paintInputMarks(window);
-}
-
 // The check boxes of the options the active mode keeps.
 void showModeOptions(const MainWindow& window)
 {
@@ -219,6 +205,19 @@ void moveCurrentPlayer(MainWindow& window, int target)
     relabelTabs(window.tabs, window.model.active());
     selectTab(window, currentIndex(team));
     restoreFocus(window);
+}
+
+void showSquad(MainWindow& window)
+{
+    hideRenameEdit(window);
+    const TeamState& state = window.model.active();
+    clearInputMarks(window);
+    if (!state.isSingle())
+        writePlayerCountField(window, state.playerCount);
+    showTeamAgain(window);
+    hookTabScroller(window);
+    recalculate(window);
+    paintInputMarks(window);
 }
 
 void toggleBlockMark(MainWindow& window)

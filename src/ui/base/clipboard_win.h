@@ -1,7 +1,9 @@
 #pragma once
-// Text and pictures for other programs, as "Kopieren" gives them.
+// Text and pictures for other programs, as "Kopieren" gives them; and what other programs left
+// there, as "Bilanzen einfügen..." reads it.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -45,4 +47,26 @@ inline bool putPictureOnClipboard(HWND owner, HBITMAP dib)
     BITMAPINFOHEADER header = section.dsBmih;
     header.biSizeImage = static_cast<DWORD>(section.dsBm.bmWidthBytes) * static_cast<DWORD>(section.dsBm.bmHeight);
     return putOnClipboard(owner, CF_DIB, &header, sizeof header, section.dsBm.bmBits, header.biSizeImage);
+}
+
+// The clipboard's data in format, at most limit bytes of it; empty when it holds none. Only
+// between OpenClipboard and CloseClipboard.
+inline std::string clipboardBytes(UINT format, size_t limit)
+{
+    HANDLE data = GetClipboardData(format);
+    const auto* bytes = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (!bytes)
+        return {};
+    std::string copy(bytes, std::min<size_t>(GlobalSize(data), limit));
+    GlobalUnlock(data);
+    return copy;
+}
+
+// The clipboard's Unicode text up to its end, at most limit characters; only while it is open.
+inline std::wstring clipboardUnicodeText(size_t limit)
+{
+    const std::string bytes = clipboardBytes(CF_UNICODETEXT, limit * sizeof(wchar_t));
+    std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(&text[0], bytes.data(), text.size() * sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
 }

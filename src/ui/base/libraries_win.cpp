@@ -15,6 +15,7 @@ const struct {
     {Feature::Update, {L"wininet.dll", L"bcrypt.dll", L"shell32.dll", L"ole32.dll"}},
     {Feature::Links, {L"shell32.dll", L"ole32.dll"}},
     {Feature::SaveDialog, {L"comdlg32.dll", L"ole32.dll"}},
+    {Feature::OpenDialog, {L"comdlg32.dll", L"ole32.dll"}},
     {Feature::ColourDialog, {L"comdlg32.dll"}},
     {Feature::Chart, {L"gdiplus.dll", L"ole32.dll"}},
 };

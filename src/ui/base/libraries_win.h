@@ -1,6 +1,6 @@
 #pragma once
 // The libraries of features most runs never use (the update check and its download, the About
-// box's links, the folder browser, the save and colour dialogs, the season chart) are
+// box's links, the folder browser, the save, open and colour dialogs, the season chart) are
 // delay-loaded: the program loads each the first time it calls into it. A feature asks for its
 // libraries here before that first call, so a system that cannot give one gets a message instead
 // of a crash halfway through.
@@ -10,6 +10,7 @@ enum class Feature {
     Update,       // the version check: version file, download and its hash, folder browser
     Links,        // the About box's mail and web links
     SaveDialog,   // "Speichern..." of the overview and the chart
+    OpenDialog,   // "Bilanzen aus Datei..."
     ColourDialog, // the highlight colour
     Chart,        // the season chart's drawing and its PNG file
 };

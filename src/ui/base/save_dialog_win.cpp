@@ -8,24 +8,46 @@
 
 #include <iterator>
 
-std::wstring askSavePath(HWND owner, const wchar_t* name, const wchar_t* filter, const wchar_t* extension)
+namespace {
+
+// The system's file dialog of a feature: ask is its save or its open function; dialog's
+// lpstrFile, if any, the name it starts with.
+std::wstring askPath(HWND owner, Feature feature, BOOL(WINAPI* ask)(OPENFILENAMEW*), OPENFILENAMEW& dialog)
 {
-    if (!loadLibrariesFor(Feature::SaveDialog, owner))
+    if (!loadLibrariesFor(feature, owner))
         return {};
     ComApartment com;
     wchar_t path[MAX_PATH] = L"";
-    lstrcpynW(path, name, MAX_PATH);
-    const std::wstring folder = programFolder();
-    OPENFILENAMEW dialog = {};
+    if (dialog.lpstrFile)
+        lstrcpynW(path, dialog.lpstrFile, MAX_PATH);
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter;
     dialog.lpstrFile = path;
     dialog.nMaxFile = MAX_PATH;
+    dialog.Flags |= OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    return ask(&dialog) ? std::wstring(path) : std::wstring();
+}
+
+} // namespace
+
+std::wstring askSavePath(HWND owner, const wchar_t* name, const wchar_t* filter, const wchar_t* extension)
+{
+    const std::wstring folder = programFolder();
+    OPENFILENAMEW dialog = {};
+    dialog.lpstrFilter = filter;
+    dialog.lpstrFile = const_cast<wchar_t*>(name); // only the first name: askPath copies it
     dialog.lpstrInitialDir = folder.c_str();
     dialog.lpstrDefExt = extension;
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    return GetSaveFileNameW(&dialog) ? std::wstring(path) : std::wstring();
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+    return askPath(owner, Feature::SaveDialog, GetSaveFileNameW, dialog);
+}
+
+std::wstring askOpenPath(HWND owner, const wchar_t* filter)
+{
+    OPENFILENAMEW dialog = {};
+    dialog.lpstrFilter = filter;
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    return askPath(owner, Feature::OpenDialog, GetOpenFileNameW, dialog);
 }
 
 void tellSaveFailed(HWND owner, const std::wstring& reason)

@@ -1,5 +1,6 @@
 #pragma once
-// The system's save dialog for "Speichern...", loaded on first use (Feature::SaveDialog).
+// The system's save dialog for "Speichern..." and its open dialog for "Bilanzen aus Datei...",
+// loaded on first use (Feature::SaveDialog, Feature::OpenDialog).
 #include <windows.h>
 
 #include <string>
@@ -7,6 +8,9 @@
 // The path the user chose, starting in the program's folder with name; empty when cancelled or
 // when the dialog cannot be loaded (the user is told). filter as OPENFILENAME takes it.
 std::wstring askSavePath(HWND owner, const wchar_t* name, const wchar_t* filter, const wchar_t* extension);
+// The path of an existing file the user chose, starting where the system last opened one; empty
+// when cancelled or when the dialog cannot be loaded (the user is told).
+std::wstring askOpenPath(HWND owner, const wchar_t* filter);
 // "Die Datei konnte nicht gespeichert werden.", in a box owned by owner; with a reason, that on
 // a line of its own.
 void tellSaveFailed(HWND owner, const std::wstring& reason = {});

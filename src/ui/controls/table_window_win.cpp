@@ -55,6 +55,11 @@ int fitColumns(HWND list)
         int width = ListView_GetStringWidth(list, headerText(list, column).c_str()) + scaled(16);
         for (int row = 0; row < rows; ++row)
             width = std::max(width, ListView_GetStringWidth(list, cellText(list, row, column).c_str()) + scaled(14));
+        // The first column holds the rows' check boxes, where the list has them.
+        int boxWidth = 0, boxHeight = 0;
+        if (HIMAGELIST boxes = column == 0 ? ListView_GetImageList(list, LVSIL_STATE) : nullptr)
+            if (ImageList_GetIconSize(boxes, &boxWidth, &boxHeight))
+                width += boxWidth;
         ListView_SetColumnWidth(list, column, width);
         total += width;
     }

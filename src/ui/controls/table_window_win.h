@@ -14,7 +14,8 @@ struct TableWindowParts {
     int rows;                     // how many rows the table shows without a scroll bar
 };
 
-// Every column as wide as its widest cell or its header, the table as large as its columns and
-// rows, the lines as wide as their texts, the text below as high as its lines, the window around
-// them and centred over owner, inside the work area. Sizes in pixels scale with the display.
+// Every column as wide as its widest cell or its header (the first with the rows' check boxes,
+// where the list has them), the table as large as its columns and rows, the lines as wide as
+// their texts, the text below as high as its lines, the window around them and centred over
+// owner, inside the work area. Sizes in pixels scale with the display.
 void fitTableWindow(HWND dialog, HWND owner, const TableWindowParts& parts);
