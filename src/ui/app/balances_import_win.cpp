@@ -42,13 +42,6 @@ bool readFileStart(const std::wstring& path, std::string& bytes)
     return true;
 }
 
-// What is being typed counts as the squad's before the preview copies it, as its own step.
-void commitTyping(MainWindow& window)
-{
-    completePendingCommit(window);
-    commitPage(window, GetFocus(), false);
-}
-
 // The preview of table over the squad and, when the user takes it, the squad with its values:
 // one step of undo when it changed anything.
 void importBalances(MainWindow& window, const BalanceTable& table)

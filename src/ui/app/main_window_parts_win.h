@@ -58,6 +58,9 @@ void deletePlayer(MainWindow& window, int index);
 void moveCurrentPlayer(MainWindow& window, int target);
 // Sets or clears the "Sperrvermerk" of the current player (team mode), with those it takes along.
 void toggleBlockMark(MainWindow& window);
+// What is being typed becomes the squad's now, as a step of its own: before undo, redo or an
+// import reads the squad.
+void commitTyping(MainWindow& window);
 // "Rückgängig" and "Wiederholen": the squad as it was before the last change, or after the last
 // change undone, with its tabs, page, LKZ display and marks.
 void undoSquadChange(MainWindow& window);

@@ -232,18 +232,22 @@ void toggleBlockMark(MainWindow& window)
     restoreFocus(window);
 }
 
-void undoSquadChange(MainWindow& window)
+void commitTyping(MainWindow& window)
 {
     completePendingCommit(window);
     commitPage(window, GetFocus(), false);
+}
+
+void undoSquadChange(MainWindow& window)
+{
+    commitTyping(window);
     if (window.undoHistory().undo(window.model.active()))
         showSquad(window);
 }
 
 void redoSquadChange(MainWindow& window)
 {
-    completePendingCommit(window);
-    commitPage(window, GetFocus(), false);
+    commitTyping(window);
     if (window.undoHistory().redo(window.model.active()))
         showSquad(window);
 }

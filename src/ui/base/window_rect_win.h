@@ -25,3 +25,10 @@ inline void centreOver(HWND window, HWND owner, int width, int height)
     const int top = std::max<int>(work.top, std::min<int>((around.top + around.bottom - height) / 2, work.bottom - height));
     SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+// WM_GETMINMAXINFO of a resizable window: never dragged below minimum (nothing while it is 0).
+inline void keepAtLeast(LPARAM minMaxInfo, SIZE minimum)
+{
+    if (minimum.cx > 0)
+        reinterpret_cast<MINMAXINFO*>(minMaxInfo)->ptMinTrackSize = {minimum.cx, minimum.cy};
+}

@@ -469,8 +469,7 @@ INT_PTR CALLBACK historyProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         onSize(dialog, *state);
         return TRUE;
     case WM_GETMINMAXINFO:
-        if (state->minimum.cx > 0)
-            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {state->minimum.cx, state->minimum.cy};
+        keepAtLeast(lParam, state->minimum);
         return TRUE;
     case WM_ERASEBKGND:
         // The paint covers every pixel; erasing first would only flicker.
